@@ -1,0 +1,87 @@
+#include "engine/Code39.h"
+
+#include "engine/Functions.h"
+
+#include <array>
+#include <string>
+
+namespace zindra {
+namespace {
+
+// the 43 legal data characters, each at its Code39Value
+constexpr std::u16string_view Code39Legal = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
+// the font character of each value; the font draws the space symbol at "~"
+constexpr std::u16string_view Code39Char = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.~$/+%";
+constexpr std::size_t Code39Modulus = 43;
+
+constexpr char16_t FirstPrintable = 32;
+constexpr char16_t LastPrintable = 126;
+constexpr char16_t EscapeChar = u'^';
+
+// Code39FullAscii of the codes 32 to 126; "^" is the escape, handled apart
+constexpr std::array<std::u16string_view, LastPrintable - FirstPrintable + 1> Code39FullAscii = {
+    u" ",  u"/A", u"/B", u"/C", u"/D", u"/E", u"/F", u"/G", //  !"#$%&'
+    u"/H", u"/I", u"/J", u"/K", u"/L", u"-",  u".",  u"/O", // ()*+,-./
+    u"0",  u"1",  u"2",  u"3",  u"4",  u"5",  u"6",  u"7",  // 01234567
+    u"8",  u"9",  u"/Z", u"%F", u"%G", u"%H", u"%I", u"%J", // 89:;<=>?
+    u"%V", u"A",  u"B",  u"C",  u"D",  u"E",  u"F",  u"G",  // @ABCDEFG
+    u"H",  u"I",  u"J",  u"K",  u"L",  u"M",  u"N",  u"O",  // HIJKLMNO
+    u"P",  u"Q",  u"R",  u"S",  u"T",  u"U",  u"V",  u"W",  // PQRSTUVW
+    u"X",  u"Y",  u"Z",  u"%K", u"%L", u"%M", u"",   u"%O", // XYZ[\]^_
+    u"%W", u"+A", u"+B", u"+C", u"+D", u"+E", u"+F", u"+G", // `abcdefg
+    u"+H", u"+I", u"+J", u"+K", u"+L", u"+M", u"+N", u"+O", // hijklmno
+    u"+P", u"+Q", u"+R", u"+S", u"+T", u"+U", u"+V", u"+W", // pqrstuvw
+    u"+X", u"+Y", u"+Z", u"%P", u"%Q", u"%R", u"%S",        // xyz{|}~
+};
+
+// What "^" makes of the character after it: "0" is NUL, "1" to "9" all give
+// SOH, anything else is taken as the letter of a "$" control pair.
+std::u16string Escape(std::u16string_view next) {
+    if (next == u"0") return u"%U";
+    if (next.size() == 1 && IsDigit(next.front())) return u"%A";
+    return u"$" + std::u16string(next);
+}
+
+// Control characters, DEL and everything above it are dropped without a message.
+std::u16string ExpandFullAscii(std::u16string_view data) {
+    std::u16string expanded;
+    expanded.reserve(data.size() * 2);
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const char16_t c = data[i];
+        if (c == EscapeChar) {
+            if (i + 1 == data.size()) break;
+            const std::u16string next = CharacterAt(data, i + 1);
+            expanded += Escape(next);
+            i += next.size();
+        } else if (c >= FirstPrintable && c <= LastPrintable) {
+            expanded += Code39FullAscii[c - FirstPrintable];
+        }
+    }
+    return expanded;
+}
+
+} // namespace
+
+EncodeOutcome EncodeCode39(std::u16string_view data, bool Option2, bool OptionalChecksum) {
+    std::u16string text = Option2 ? ExpandFullAscii(data) : std::u16string(data);
+
+    // Only the check value's residue matters, so the sum is kept reduced.
+    std::size_t sum = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t value = Code39Legal.find(text[i]);
+        if (value == std::u16string_view::npos)
+            return EncodeError{
+                FormatCharMessage(u"Error: input character \"%c\" not legal in bar code 3 of 9",
+                                  CharacterAt(text, i))};
+        sum = (sum + value) % Code39Modulus;
+        text[i] = Code39Char[value];
+    }
+    if (OptionalChecksum) text.push_back(Code39Char[sum]);
+
+    BarResult result;
+    result.FontString = u"*" + text + u"*";
+    result.SampleText = result.FontString + u"  ";
+    return result;
+}
+
+} // namespace zindra

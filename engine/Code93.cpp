@@ -1,0 +1,113 @@
+#include "engine/Code93.h"
+
+#include "engine/Functions.h"
+
+#include <array>
+#include <string>
+
+namespace zindra {
+namespace {
+
+// Code93Char: the font character of each of the 47 symbol values; "~" is the
+// space, "<" "=" ">" "?" the shifts ($) (%) (/) (+)
+constexpr std::u16string_view Code93Char = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.~$/+%<=>?";
+constexpr int Code93Modulus = 47;
+constexpr int MaxCWeight = 20;
+constexpr int MaxKWeight = 15;
+constexpr int PlainTextSize = 10;
+constexpr int SumsTextSize = 8;
+
+constexpr char16_t FirstPrintable = 32;
+constexpr char16_t LastPrintable = 126;
+constexpr char16_t FirstHighPair = 169;
+constexpr char16_t LastHighPair = 172;
+
+// the symbol text of each code 32 to 126: a basic character as its own
+// font character, every other one as its Code93FullAscii pair
+constexpr std::array<std::u16string_view, LastPrintable - FirstPrintable + 1> Code93Symbols = {
+    u"~",  u">A", u">B", u">C", u"$",  u"%",  u">F", u">G", //  !"#$%&'
+    u">H", u">I", u">J", u"+",  u">L", u"-",  u".",  u"/",  // ()*+,-./
+    u"0",  u"1",  u"2",  u"3",  u"4",  u"5",  u"6",  u"7",  // 01234567
+    u"8",  u"9",  u">Z", u"=F", u"<",  u"=",  u">",  u"?",  // 89:;<=>?
+    u"=V", u"A",  u"B",  u"C",  u"D",  u"E",  u"F",  u"G",  // @ABCDEFG
+    u"H",  u"I",  u"J",  u"K",  u"L",  u"M",  u"N",  u"O",  // HIJKLMNO
+    u"P",  u"Q",  u"R",  u"S",  u"T",  u"U",  u"V",  u"W",  // PQRSTUVW
+    u"X",  u"Y",  u"Z",  u"=K", u"=L", u"=M", u"=N", u"=O", // XYZ[\]^_
+    u"=W", u"?A", u"?B", u"?C", u"?D", u"?E", u"?F", u"?G", // `abcdefg
+    u"?H", u"?I", u"?J", u"?K", u"?L", u"?M", u"?N", u"?O", // hijklmno
+    u"?P", u"?Q", u"?R", u"?S", u"?T", u"?U", u"?V", u"?W", // pqrstuvw
+    u"?X", u"?Y", u"?Z", u"=P", u"=Q", u"=R", u"=S",        // xyz{|}~
+};
+
+// Code93FullAscii of the characters 169 to 172; the last two are dropped
+constexpr std::array<std::u16string_view, LastHighPair - FirstHighPair + 1> Code93HighSymbols = {
+    u"=", u"<", u"", u""};
+
+struct Sums {
+    long long C = 0; // before the modulo, as the sums line shows them
+    long long K = 0;
+    int CCheck = 0;
+    int KCheck = 0;
+};
+
+// The weight of the leftmost of `count` characters when weights run from 1 at
+// the right end up to `max` and then start again at 1.
+int StartWeight(std::size_t count, int max) {
+    const int weight = static_cast<int>(count % static_cast<std::size_t>(max));
+    return weight == 0 ? max : weight;
+}
+
+// The K count takes the C character as its first, one place right of the text.
+Sums CheckSums(std::u16string_view symbols) {
+    int cWeight = StartWeight(symbols.size(), MaxCWeight);
+    int kWeight = StartWeight(symbols.size() + 1, MaxKWeight);
+    Sums sums;
+    for (char16_t symbol : symbols) {
+        const auto value = static_cast<long long>(Code93Char.find(symbol));
+        sums.C += cWeight * value;
+        sums.K += kWeight * value;
+        cWeight = cWeight == 1 ? MaxCWeight : cWeight - 1;
+        kWeight = kWeight == 1 ? MaxKWeight : kWeight - 1;
+    }
+    sums.CCheck = static_cast<int>(sums.C % Code93Modulus);
+    sums.K += sums.CCheck;
+    sums.KCheck = static_cast<int>(sums.K % Code93Modulus);
+    return sums;
+}
+
+} // namespace
+
+EncodeOutcome EncodeCode93(std::u16string_view data, bool DispSums) {
+    std::u16string symbols;
+    symbols.reserve(data.size() * 2);
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const char16_t c = data[i];
+        if (c >= FirstPrintable && c <= LastPrintable)
+            symbols += Code93Symbols[c - FirstPrintable];
+        else if (c >= FirstHighPair && c <= LastHighPair)
+            symbols += Code93HighSymbols[c - FirstHighPair];
+        else
+            return EncodeError{FormatCharMessage(
+                u"Error: input character \"%c\" not legal in bar code 93", CharacterAt(data, i))};
+    }
+
+    const Sums sums = CheckSums(symbols);
+    symbols.push_back(Code93Char[sums.CCheck]);
+    symbols.push_back(Code93Char[sums.KCheck]);
+
+    BarResult result;
+    result.FontString = u"(" + symbols + u")";
+    result.SampleText = result.FontString + u"  ";
+    result.OutputTextSize = PlainTextSize;
+    if (DispSums) {
+        // The sums line starts with the stop character, so it moves out of the font string.
+        result.FontString.pop_back();
+        result.SumsText =
+            FormatFields(u")   CSum: %d  Ksum: %d  CCheck: %d  KCheck: %d",
+                         {ToU16(sums.C), ToU16(sums.K), ToU16(sums.CCheck), ToU16(sums.KCheck)});
+        result.OutputTextSize = SumsTextSize;
+    }
+    return result;
+}
+
+} // namespace zindra
