@@ -2,6 +2,9 @@
 
 #include "engine/BarResult.h"
 
+#include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace zindra {
@@ -23,5 +26,16 @@ EncodeOutcome EncodeEan13(std::u16string_view data);
 
 // The EAN-13 string for 12 data digits known to be digits (shared with Bookland).
 std::u16string Ean13Symbol(std::u16string_view twelveDigits);
+
+// Shared by the EAN and UPC symbols.
+bool AllDigits(std::u16string_view text);
+
+// The checksum error when `data` has a character after its `dataLength` data
+// digits and it is not the character of `check`.
+std::optional<EncodeError> WrongTypedCheck(std::u16string_view data, std::size_t dataLength,
+                                           int check);
+
+// A result whose sample is the font string itself.
+BarResult SymbolResult(const std::u16string& symbol);
 
 } // namespace zindra

@@ -1,0 +1,71 @@
+#include "engine/Bookland.h"
+#include "tests/TestText.h"
+
+#include <gtest/gtest.h>
+
+namespace zindra {
+namespace {
+
+using test::U;
+
+std::string Describe(const EncodeOutcome& outcome) {
+    if (const auto* error = std::get_if<EncodeError>(&outcome))
+        return "error: " + test::Show(error->Message);
+    const auto& result = std::get<BarResult>(outcome);
+    if (result.SampleText != result.FontString || !result.SumsText.empty())
+        return "sample or sums differ: " + test::Show(result.SampleText);
+    return test::Show(result.FontString);
+}
+
+struct Row {
+    std::u16string isbn;
+    const char* price;
+    const char* cleaned;
+    const char* expected;
+};
+
+constexpr char Isbn0306[] = "*HYQDQG|406157] /j.q.a.q.a";
+constexpr char IsbnLength[] = "error: The ISBN number must be 9, 10, or 13 digits long";
+
+TEST(Bookland, CleansThenEncodesOrFails) {
+    const Row rows[] = {
+        {u"0-306-40615-2", "90000", "0306406152", Isbn0306},
+        {u"030640615", "90000", "030640615", Isbn0306},
+        {u"978-0-306-40615-7", "90000", "9780306406157", Isbn0306},
+        {u"978-0-306-40615-0", "90000", "9780306406150", Isbn0306}, // typed check never compared
+        {u"0-8044-2957-X", "90000", "080442957", "*HYQIQE|429573] /j.q.a.q.a"},
+        {u"979-1-234-56789-6", "51234", "9791234567896", "*HZRCTE|567896] /f.b.s.d.u"},
+        {U("0\u0660306 40615 2"), "90000", "0306406152", Isbn0306}, // other scripts' digits go
+        {u"977-1-234-56789-7", "90000", "9771234567897",
+         "error: 13 digit ISBN numbers must start with 978 or 979"},
+        {u"12345678", "90000", "12345678", IsbnLength},
+        {u"12345678901", "90000", "12345678901", IsbnLength},
+        {u"ISBN", "90000", "", IsbnLength},
+        {u"12345678", "9000", "12345678", IsbnLength}, // the ISBN error wins over the price
+        {u"030640615", "9000", "030640615", "error: The price field must be 5 digits long"},
+        {u"030640615", "9000a", "030640615", "error: Price must be all digits"},
+        {u"030640615", "9000 ", "030640615", "error: Price must be all digits"},
+    };
+    for (const Row& row : rows) {
+        const BooklandOutcome out = EncodeBookland(row.isbn, U(row.price));
+        EXPECT_EQ(test::Show(out.CleanedData), row.cleaned) << test::Show(row.isbn);
+        EXPECT_EQ(Describe(out.Outcome), row.expected) << test::Show(row.isbn);
+    }
+}
+
+TEST(Bookland, LongTextsAreCleanedWhole) {
+    // Far past the 99 characters the cleaning was once laid out for.
+    const std::u16string padded =
+        std::u16string(300, u'-') + u"0306406152" + std::u16string(300, u' ');
+    const BooklandOutcome good = EncodeBookland(padded, u"90000");
+    EXPECT_EQ(test::Show(good.CleanedData), "0306406152");
+    EXPECT_EQ(Describe(good.Outcome), Isbn0306);
+
+    const std::u16string digits(500, u'7');
+    const BooklandOutcome bad = EncodeBookland(digits + u"x", u"90000");
+    EXPECT_EQ(bad.CleanedData, digits);
+    EXPECT_EQ(Describe(bad.Outcome), IsbnLength);
+}
+
+} // namespace
+} // namespace zindra

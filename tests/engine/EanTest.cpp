@@ -1,0 +1,60 @@
+#include "engine/Ean.h"
+#include "tests/TestText.h"
+
+#include <gtest/gtest.h>
+
+namespace zindra {
+namespace {
+
+using test::U;
+
+// The font string, or "error: " and the message, so one column holds either.
+std::string Describe(const EncodeOutcome& outcome) {
+    if (const auto* error = std::get_if<EncodeError>(&outcome))
+        return "error: " + test::Show(error->Message);
+    const auto& result = std::get<BarResult>(outcome);
+    if (result.SampleText != result.FontString || !result.SumsText.empty())
+        return "sample or sums differ: " + test::Show(result.SampleText);
+    return test::Show(result.FontString);
+}
+
+struct Row {
+    const char* data;
+    const char* expected;
+};
+
+TEST(Ean, Ean8) {
+    const Row rows[] = {
+        {"1234567", "[BCDE|5670]"},
+        {"12345670", "[BCDE|5670]"},
+        {"9638507", "[JGDI|5074]"},
+        {"12345671", "error: The checksum you entered is not correct"},
+        {"1234567X", "error: The checksum you entered is not correct"}, // 8th not a digit
+        {"1234567\u0130", "error: The checksum you entered is not correct"}, // low byte is "0"
+        {" 1234567", "error: EAN 8 must be all digits"},
+        {"123A567", "error: EAN 8 must be all digits"},
+        {"123456\u0137", "error: EAN 8 must be all digits"}, // low byte is "7"
+        {"123456", "error: EAN 8 bar codes have 7 data digits plus a checksum"},
+        {"123456789", "error: EAN 8 bar codes have 7 data digits plus a checksum"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(Describe(EncodeEan8(U(row.data))), row.expected) << row.data;
+}
+
+TEST(Ean, Ean13) {
+    const Row rows[] = {
+        {"400638133393", "%AQGDYR|333931]"},
+        {"4006381333931", "%AQGDYR|333931]"},
+        {"012345678901", "!BCDEFG|789012]"}, // first digit 0: digits 2 to 7 all set A
+        {"590123412345", "&JQRCDU|123457]"},
+        {"4006381333932", "error: The checksum you entered is not correct"},
+        {"400638133393X", "error: The checksum you entered is not correct"},
+        {"40063813339X", "error: EAN 13 must be all digits"}, // 12th is still a data digit
+        {"40063813339", "error: EAN 13 bar codes have 12 data digits plus a checksum"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(Describe(EncodeEan13(U(row.data))), row.expected) << row.data;
+}
+
+} // namespace
+} // namespace zindra
