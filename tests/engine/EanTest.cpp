@@ -29,7 +29,7 @@ TEST(Ean, Ean8) {
         {"12345670", "[BCDE|5670]"},
         {"9638507", "[JGDI|5074]"},
         {"12345671", "error: The checksum you entered is not correct"},
-        {"1234567X", "error: The checksum you entered is not correct"}, // 8th not a digit
+        {"1234567X", "error: The checksum you entered is not correct"},      // 8th not a digit
         {"1234567\u0130", "error: The checksum you entered is not correct"}, // low byte is "0"
         {" 1234567", "error: EAN 8 must be all digits"},
         {"123A567", "error: EAN 8 must be all digits"},
