@@ -150,7 +150,7 @@ Code128CSymbol EncodeCode128C(std::u16string_view digits, bool Option2, bool Opt
         sum += weight++ * value;
         symbol.FontString.push_back(AvoidQuote(CFontGlyphs[value], OptionalChecksum));
     }
-    symbol.Sum = static_cast<int>(sum);
+    symbol.Sum = sum;
     symbol.CheckValue = static_cast<int>(sum % Modulus);
     symbol.CheckChar = CFontGlyphs[symbol.CheckValue];
     symbol.FontString.push_back(symbol.CheckChar);

@@ -13,7 +13,7 @@ EncodeOutcome EncodeCode128(std::u16string_view data, int VariantChoice, bool Op
 // The pair encoding of subset C, shared with SCC-14 and SSCC-18.
 struct Code128CSymbol {
     std::u16string FontString;  // start, optional FNC1, pairs, check character, stop
-    int Sum = 0;                // the weighted mod-103 sum before the modulo
+    long long Sum = 0;          // the weighted mod-103 sum before the modulo
     int CheckValue = 0;
     char16_t CheckChar = 0;
 };
