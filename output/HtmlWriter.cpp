@@ -1,5 +1,7 @@
 #include "output/HtmlWriter.h"
 
+#include "engine/Functions.h"
+
 namespace zindra {
 namespace {
 
@@ -54,10 +56,6 @@ void AppendEscaped(std::string& html, std::u16string_view text) {
     }
 }
 
-std::u16string Widen(std::string_view ascii) {
-    return {ascii.begin(), ascii.end()};
-}
-
 } // namespace
 
 std::string RichTextToHtml(const RichText& runs) {
@@ -65,7 +63,7 @@ std::string RichTextToHtml(const RichText& runs) {
                        "<!--StartFragment--><div style=\"white-space:pre\">";
     for (const RichRun& run : runs) {
         html += "<span style=\"font-family:&quot;";
-        AppendEscaped(html, Widen(run.Face));
+        AppendEscaped(html, AsciiToU16(run.Face));
         html += "&quot;;font-size:" + std::to_string(run.PointSize) + "pt\">";
         AppendEscaped(html, run.Text);
         html += "</span>";

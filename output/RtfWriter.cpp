@@ -1,5 +1,7 @@
 #include "output/RtfWriter.h"
 
+#include "engine/Functions.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -34,10 +36,6 @@ void AppendUnicode(std::string& rtf, char16_t c) {
     rtf += "\\u" + std::to_string(signedCode) + "?";
 }
 
-std::u16string Widen(std::string_view ascii) {
-    return {ascii.begin(), ascii.end()};
-}
-
 } // namespace
 
 void AppendRtfText(std::string& rtf, std::u16string_view text) {
@@ -61,7 +59,7 @@ std::string RtfHeader(const std::vector<std::string>& faces) {
     std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
     for (std::size_t i = 0; i < faces.size(); ++i) {
         rtf += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";
-        AppendRtfText(rtf, Widen(faces[i]));
+        AppendRtfText(rtf, AsciiToU16(faces[i]));
         rtf += ";}";
     }
     rtf += "}\n";

@@ -1,0 +1,112 @@
+#include "output/SamplePage.h"
+
+#include "engine/Functions.h"
+#include "output/Maker.h"
+#include "output/SampleTitle.h"
+
+#include <array>
+
+namespace zindra {
+namespace {
+
+constexpr char TextFace[] = "Arial";
+constexpr int GridPointSize = 12; // the canvas font the units are taken from
+constexpr int HeaderColumn = 5;
+constexpr int BarCodeColumn = 15;
+constexpr int DescriptionRow = 12;
+constexpr int FontStringRow = 13;
+constexpr int CaptionSize = 10;
+
+// One ladder of point sizes and the rows each step takes.
+struct Ladder {
+    int firstSize;
+    int sizeStep;
+    int steps;
+    std::array<int, 6> rowAdvance;
+};
+
+constexpr Ladder PostNetLadder = {18, 0, 1, {0}};
+constexpr Ladder UpcLadder = {40, 4, 6, {4, 4, 4, 5, 5, 5}};
+constexpr Ladder CommonLadder = {16, 4, 6, {2, 2, 3, 3, 4, 4}};
+
+// Where the SCC-14 / SSCC-18 human-readable line sits on each step of the
+// common ladder: its size and its column offset from the end of the string.
+constexpr std::array<int, 6> HumanTextSize = {4, 5, 7, 8, 9, 10}; // (28k + 112) / 24
+constexpr std::array<int, 6> HumanTextShift = {-3, -1, 1, 3, 5, 8};
+
+// The platform's MulDiv for positive operands: a * b / c rounded to nearest.
+int MulDiv(int a, int b, int c) {
+    return static_cast<int>((static_cast<long long>(a) * b + c / 2) / c);
+}
+
+const Ladder& LadderFor(Symbology symbology) {
+    if (symbology == Symbology::PostNet) return PostNetLadder;
+    if (symbology == Symbology::Upc) return UpcLadder;
+    return CommonLadder;
+}
+
+bool ShowsHumanText(const BarOptions& choices) {
+    return choices.symbology == Symbology::Code128 && choices.fontType == FontType::HumanReadable &&
+           (choices.VariantChoice == 4 || choices.VariantChoice == 5);
+}
+
+class PageWriter {
+  public:
+    explicit PageWriter(const PageGrid& grid) : grid_(grid) {}
+
+    void Text(int column, int row, std::string face, int size, std::u16string text) {
+        texts_.push_back({column * grid_.ColumnUnit, row * grid_.RowUnit, std::move(face), size,
+                          std::move(text)});
+    }
+    void Arial(int row, int size, std::u16string text) {
+        Text(HeaderColumn, row, TextFace, size, std::move(text));
+    }
+    std::vector<PageText> Take() { return std::move(texts_); }
+
+  private:
+    PageGrid grid_;
+    std::vector<PageText> texts_;
+};
+
+void WriteHeader(PageWriter& page) {
+    page.Arial(2, 24, Maker.CompanyName);
+    page.Arial(4, 14, Maker.PostalAddress);
+    page.Arial(5, 12, std::u16string(u"Phone: ") + Maker.Phone + u"    Fax: " + Maker.Fax);
+    page.Arial(6, 12, Maker.WebAddress);
+}
+
+} // namespace
+
+PageGrid SamplePageGrid(int dotsPerInchX, int dotsPerInchY) {
+    const int lineHeight = MulDiv(GridPointSize, dotsPerInchY, 72);
+    return {lineHeight * 6 / 5, dotsPerInchX / 10};
+}
+
+std::vector<PageText> LayoutSamplePage(const SamplePageInput& input, const PageGrid& grid) {
+    const BarOptions& choices = input.Choices;
+    PageWriter page(grid);
+    WriteHeader(page);
+    page.Arial(DescriptionRow, 12,
+               SampleTitle(choices) + u",  Data: " + choices.DataText + u"    Typeface: " +
+                   AsciiToU16(input.FaceName));
+
+    int row = FontStringRow;
+    if (choices.OptionalChecksum) page.Arial(row++, 12, u"Includes checksum");
+    page.Arial(row, 12, u"String to use with bar code fonts: " + input.BarTextOut);
+    row += 2;
+
+    const Ladder& ladder = LadderFor(choices.symbology);
+    const int length = static_cast<int>(input.BarTextOut.size());
+    for (int k = 0; k < ladder.steps; ++k) {
+        const int size = ladder.firstSize + ladder.sizeStep * k;
+        page.Arial(row, CaptionSize, ToU16(size) + u" points:");
+        page.Text(BarCodeColumn, row, input.FaceName, size, input.BarTextOut);
+        if (ShowsHumanText(choices))
+            page.Text(length + BarCodeColumn + HumanTextShift[k], row + 1, TextFace,
+                      HumanTextSize[k], input.HumanText);
+        row += ladder.rowAdvance[k];
+    }
+    return page.Take();
+}
+
+} // namespace zindra

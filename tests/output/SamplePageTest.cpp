@@ -1,0 +1,194 @@
+#include "output/SamplePage.h"
+
+#include "tests/TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zindra {
+namespace {
+
+using test::Show;
+using test::U;
+
+struct GridCase {
+    int dpiX;
+    int dpiY;
+    int rowUnit;
+    int columnUnit;
+};
+
+// Row: a 12-point line is 12 * dpi / 72 rounded, times 1.2 rounded down.
+const GridCase GridCases[] = {
+    {600, 600, 120, 60},    {300, 300, 60, 30},
+    {1200, 1200, 240, 120}, {96, 96, 19, 9}, // 16 * 1.2 = 19.2
+    {72, 72, 14, 7},                         // 12 * 1.2 = 14.4
+    {200, 200, 39, 20},                      // 2400 / 72 = 33.3 -> 33; 39.6 -> 39
+    {600, 300, 60, 60}, // rows follow the vertical, columns the horizontal resolution
+};
+
+TEST(SamplePageGrid, UnitsFollowTheResolution) {
+    for (const auto& c : GridCases) {
+        const PageGrid grid = SamplePageGrid(c.dpiX, c.dpiY);
+        EXPECT_EQ(grid.RowUnit, c.rowUnit) << c.dpiX << "x" << c.dpiY;
+        EXPECT_EQ(grid.ColumnUnit, c.columnUnit) << c.dpiX << "x" << c.dpiY;
+    }
+}
+
+const PageGrid Grid600 = {120, 60};
+
+SamplePageInput Code39Input(bool checksum) {
+    SamplePageInput input;
+    input.Choices.symbology = Symbology::Code39;
+    input.Choices.DataText = u"CODE39";
+    input.Choices.OptionalChecksum = checksum;
+    input.BarTextOut = u"*CODE39W*";
+    input.FaceName = "Tessary 39 d";
+    return input;
+}
+
+const PageText* Find(const std::vector<PageText>& page, std::u16string_view text) {
+    const auto it =
+        std::find_if(page.begin(), page.end(), [&](const PageText& t) { return t.Text == text; });
+    return it == page.end() ? nullptr : &*it;
+}
+
+TEST(SamplePage, HeaderAndDescription) {
+    const auto page = LayoutSamplePage(Code39Input(false), Grid600);
+    const auto* company = Find(page, u"Orvalle Type, Inc.");
+    ASSERT_NE(company, nullptr);
+    EXPECT_EQ(*company, (PageText{300, 240, "Arial", 24, u"Orvalle Type, Inc."}));
+
+    const std::u16string description = u"Bar Code 3/9,  Data: CODE39    Typeface: Tessary 39 d";
+    const auto* line = Find(page, description);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(*line, (PageText{300, 1440, "Arial", 12, description}));
+
+    // Rows 4, 5 and 6: address in 14 points, phone and fax, web address.
+    std::vector<std::pair<int, int>> header;
+    for (const auto& t : page)
+        if (t.Y > 240 && t.Y < 1440) header.push_back({t.Y, t.PointSize});
+    EXPECT_EQ(header, (std::vector<std::pair<int, int>>{{480, 14}, {600, 12}, {720, 12}}));
+    const auto phone =
+        std::find_if(page.begin(), page.end(), [](const PageText& t) { return t.Y == 600; });
+    EXPECT_EQ(Show(phone->Text.substr(0, 7)), "Phone: ");
+    EXPECT_NE(phone->Text.find(u"    Fax: "), std::u16string::npos);
+}
+
+TEST(SamplePage, ChecksumLineShiftsEveryRowBelowIt) {
+    const auto plain = LayoutSamplePage(Code39Input(false), Grid600);
+    const auto shifted = LayoutSamplePage(Code39Input(true), Grid600);
+    const std::u16string fontString = u"String to use with bar code fonts: *CODE39W*";
+
+    ASSERT_NE(Find(plain, fontString), nullptr);
+    EXPECT_EQ(Find(plain, fontString)->Y, 1560);
+    EXPECT_EQ(Find(plain, u"Includes checksum"), nullptr);
+
+    ASSERT_NE(Find(shifted, u"Includes checksum"), nullptr);
+    EXPECT_EQ(*Find(shifted, u"Includes checksum"),
+              (PageText{300, 1560, "Arial", 12, u"Includes checksum"}));
+    EXPECT_EQ(Find(shifted, fontString)->Y, 1680);
+    ASSERT_EQ(plain.size() + 1, shifted.size());
+    for (std::size_t i = 5; i < plain.size(); ++i)
+        EXPECT_EQ(shifted[i + 1].Y, plain[i].Y + 120) << Show(plain[i].Text);
+}
+
+struct LadderCase {
+    const char* what;
+    Symbology symbology;
+    std::vector<int> rows;
+    std::vector<int> sizes;
+};
+
+const LadderCase LadderCases[] = {
+    {"Code 39", Symbology::Code39, {15, 17, 19, 22, 25, 29}, {16, 20, 24, 28, 32, 36}},
+    {"Codabar", Symbology::Codabar, {15, 17, 19, 22, 25, 29}, {16, 20, 24, 28, 32, 36}},
+    {"UPC", Symbology::Upc, {15, 19, 23, 27, 32, 37}, {40, 44, 48, 52, 56, 60}},
+    {"PostNet", Symbology::PostNet, {15}, {18}},
+};
+
+TEST(SamplePage, LaddersOfPointSizes) {
+    for (const auto& c : LadderCases) {
+        SamplePageInput input = Code39Input(false);
+        input.Choices.symbology = c.symbology;
+        input.FaceName = "Face";
+        const auto page = LayoutSamplePage(input, Grid600);
+
+        std::vector<int> rows, sizes;
+        for (const auto& t : page) {
+            if (t.Face != "Face") continue;
+            EXPECT_EQ(t.X, 900) << c.what;
+            EXPECT_EQ(t.Text, u"*CODE39W*") << c.what;
+            rows.push_back(t.Y / 120);
+            sizes.push_back(t.PointSize);
+            const std::u16string caption = test::U(std::to_string(t.PointSize) + " points:");
+            const auto* label = Find(page, caption);
+            ASSERT_NE(label, nullptr) << c.what << " " << t.PointSize;
+            EXPECT_EQ(*label, (PageText{300, t.Y, "Arial", 10, caption})) << c.what;
+        }
+        EXPECT_EQ(rows, c.rows) << c.what;
+        EXPECT_EQ(sizes, c.sizes) << c.what;
+        // Nothing is printed below the last step.
+        const int lowest = std::max_element(page.begin(), page.end(), [](auto& a, auto& b) {
+                               return a.Y < b.Y;
+                           })->Y;
+        EXPECT_EQ(lowest, c.rows.back() * 120) << c.what;
+    }
+}
+
+SamplePageInput SccInput(FontType fontType) {
+    SamplePageInput input;
+    input.Choices.symbology = Symbology::Code128;
+    input.Choices.VariantChoice = 4;
+    input.Choices.fontType = fontType;
+    input.Choices.Option2 = true;
+    input.Choices.DataText = u"1061414100001";
+    input.BarTextOut = U("}\u00CE\"+^JJ!!4l~"); // 12 characters
+    input.FaceName = "Tessary Code 128C d";
+    input.HumanText = u" (01) 1 06 14141 00001 9";
+    return input;
+}
+
+TEST(SamplePage, HumanReadableLineFollowsEachScc14Step) {
+    const auto page = LayoutSamplePage(SccInput(FontType::HumanReadable), Grid600);
+    std::vector<PageText> lines;
+    for (const auto& t : page)
+        if (t.Text == u" (01) 1 06 14141 00001 9") lines.push_back(t);
+
+    // Column 12 + 15 + d, row under each bar code, Arial at (28k + 112) / 24.
+    const std::vector<PageText> expected = {
+        {1440, 1920, "Arial", 4, u" (01) 1 06 14141 00001 9"},
+        {1560, 2160, "Arial", 5, u" (01) 1 06 14141 00001 9"},
+        {1680, 2400, "Arial", 7, u" (01) 1 06 14141 00001 9"},
+        {1800, 2760, "Arial", 8, u" (01) 1 06 14141 00001 9"},
+        {1920, 3120, "Arial", 9, u" (01) 1 06 14141 00001 9"},
+        {2100, 3600, "Arial", 10, u" (01) 1 06 14141 00001 9"},
+    };
+    EXPECT_EQ(lines, expected);
+    EXPECT_NE(
+        Find(page, u"Bar Code 128, SCC-14,  Data: 1061414100001    Typeface: Tessary Code 128C d"),
+        nullptr);
+}
+
+TEST(SamplePage, HumanReadableLineColumnCountsTheSums) {
+    SamplePageInput input = SccInput(FontType::HumanReadable);
+    input.BarTextOut += u"   Mod10: 9  Sum: 1105  Checksum: 75  ASCII: 108"; // 48 more
+    const auto page = LayoutSamplePage(input, Grid600);
+    const auto first =
+        std::find_if(page.begin(), page.end(), [](const PageText& t) { return t.PointSize == 4; });
+    ASSERT_NE(first, page.end());
+    EXPECT_EQ(first->X, (60 + 15 - 3) * 60);
+}
+
+TEST(SamplePage, NoHumanReadableLineWithoutItsFontTypeOrOutsideScc) {
+    SamplePageInput subsetC = SccInput(FontType::HumanReadable);
+    subsetC.Choices.VariantChoice = 3;
+    for (const auto& input : {SccInput(FontType::Standard), subsetC}) {
+        const auto page = LayoutSamplePage(input, Grid600);
+        EXPECT_EQ(Find(page, u" (01) 1 06 14141 00001 9"), nullptr);
+    }
+}
+
+} // namespace
+} // namespace zindra
