@@ -1,0 +1,96 @@
+#include "cli/Batch.h"
+
+#include "cli/Csv.h"
+#include "cli/Utf8.h"
+#include "engine/EncodeRequest.h"
+
+#include <string>
+
+namespace zindra::cli {
+namespace {
+
+constexpr std::string_view Header = "data,extra,font_string,error\r\n";
+constexpr std::size_t MaxColumns = 2;
+
+// One row's work; the buffers live across rows so their storage is reused.
+class BatchRow {
+  public:
+    BatchRow(const BarOptions& defaults, std::string& out)
+        : options_(defaults), out_(out), defaultExtra_(ToUtf8(defaults.Extra)) {}
+
+    // Encodes one record and writes its row; false when the row failed.
+    bool Write(const CsvRecord& record) {
+        const std::string_view data = record.Fields.empty() ? "" : record.Fields[0];
+        const std::string_view extra =
+            record.Fields.size() > 1 ? std::string_view(record.Fields[1]) : defaultExtra_;
+        const bool dataOk = DecodeUtf8(data, options_.DataText);
+        const bool extraOk = DecodeUtf8(extra, options_.Extra);
+        fontString_.clear();
+        error_.clear();
+        if (!record.Error.empty())
+            error_.append("bad CSV: ").append(record.Error);
+        else if (record.Fields.size() > MaxColumns)
+            error_ = "bad CSV: more than two columns";
+        else if (!dataOk)
+            error_ = "invalid UTF-8 in data";
+        else if (!extraOk)
+            error_ = "invalid UTF-8 in extra";
+        else
+            Encode();
+        WriteRow();
+        return error_.empty();
+    }
+
+  private:
+    void Encode() {
+        RequestOutcome outcome = EncodeRequest(options_);
+        options_.DataText = std::move(outcome.DataText);
+        if (const auto* error = std::get_if<EncodeError>(&outcome.Outcome))
+            AppendUtf8(error->Message, error_);
+        else
+            AppendUtf8(std::get<BarResult>(outcome.Outcome).FontString, fontString_);
+    }
+
+    // The data and extra texts are written from what was decoded, so a row
+    // read with ill-formed UTF-8 comes out valid, with U+FFFD in its place.
+    void WriteText(std::u16string_view text) {
+        utf8_.clear();
+        AppendUtf8(text, utf8_);
+        AppendCsvField(utf8_, out_);
+    }
+
+    void WriteRow() {
+        WriteText(options_.DataText);
+        out_.push_back(',');
+        WriteText(options_.Extra);
+        out_.push_back(',');
+        AppendCsvField(fontString_, out_);
+        out_.push_back(',');
+        AppendCsvField(error_, out_);
+        out_.append("\r\n");
+    }
+
+    BarOptions options_;
+    std::string& out_;
+    const std::string defaultExtra_;
+    std::string fontString_, error_, utf8_;
+};
+
+} // namespace
+
+int RunBatch(InputReader& input, OutputBuffer& out, const BarOptions& defaults) {
+    out.Text().append(Header);
+    BatchRow row(defaults, out.Text());
+    bool allEncoded = true;
+    CsvReader reader([&](const CsvRecord& record) {
+        allEncoded = row.Write(record) && allEncoded;
+        out.FlushIfFull();
+    });
+    std::string_view block;
+    while (input.Next(block))
+        reader.Feed(block);
+    reader.Finish();
+    return allEncoded ? 0 : 1;
+}
+
+} // namespace zindra::cli

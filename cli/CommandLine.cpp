@@ -1,0 +1,206 @@
+#include "cli/CommandLine.h"
+
+#include "cli/OptionValues.h"
+#include "cli/Utf8.h"
+
+#include <charconv>
+#include <getopt.h>
+
+namespace zindra::cli {
+namespace {
+
+constexpr int MinDpi = 72;
+constexpr int MaxDpi = 4800;
+
+// Long-only options take codes past the single characters.
+enum LongOnly { JsonOpt = 256, RequestsOpt, BatchOpt, PngOpt, DpiOpt, VersionOpt };
+
+constexpr option LongOptions[] = {
+    {"symbology", required_argument, nullptr, 's'},
+    {"variant", required_argument, nullptr, 'v'},
+    {"font-type", required_argument, nullptr, 't'},
+    {"size", required_argument, nullptr, 'z'},
+    {"checksum", no_argument, nullptr, 'c'},
+    {"option2", no_argument, nullptr, 'o'},
+    {"sums", no_argument, nullptr, 'S'},
+    {"point-size", required_argument, nullptr, 'p'},
+    {"extra", required_argument, nullptr, 'e'},
+    {"json", no_argument, nullptr, JsonOpt},
+    {"requests", required_argument, nullptr, RequestsOpt},
+    {"batch", required_argument, nullptr, BatchOpt},
+    {"png", required_argument, nullptr, PngOpt},
+    {"dpi", required_argument, nullptr, DpiOpt},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, VersionOpt},
+    {nullptr, 0, nullptr, 0},
+};
+
+// The leading ":" makes getopt report a missing value apart from an unknown
+// option, and keeps it from printing anything itself.
+constexpr char ShortOptions[] = ":s:v:t:z:coSp:e:h";
+
+std::optional<std::string> ReadText(const char* value, std::string_view what,
+                                    std::u16string& into) {
+    if (DecodeUtf8(value, into)) return std::nullopt;
+    return "invalid UTF-8 in " + std::string(what);
+}
+
+std::optional<int> ReadDpi(std::string_view word) {
+    int dpi = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), dpi);
+    if (error != std::errc{} || end != word.data() + word.size() || dpi < MinDpi || dpi > MaxDpi)
+        return std::nullopt;
+    return dpi;
+}
+
+// Applies one option; returns the complaint about its value, if any.
+std::optional<std::string> Apply(int code, const char* value, CommandLine& line) {
+    BarOptions& o = line.Options;
+    switch (code) {
+    case 's':
+        if (auto s = ReadSymbology(value)) return o.symbology = *s, std::nullopt;
+        return SymbologyError(value);
+    case 'v':
+        if (auto v = ReadVariant(value)) return o.VariantChoice = *v, std::nullopt;
+        return VariantError();
+    case 't':
+        if (auto t = ReadFontType(value)) return o.fontType = *t, std::nullopt;
+        return FontTypeError(value);
+    case 'z':
+        if (auto z = ReadSizeLetter(value)) return o.FontSize = *z, std::nullopt;
+        return SizeLetterError(value);
+    case 'c':
+        return o.OptionalChecksum = true, std::nullopt;
+    case 'o':
+        return o.Option2 = true, std::nullopt;
+    case 'S':
+        return o.DispSums = true, std::nullopt;
+    case 'p':
+        return ReadText(value, "--point-size", o.PointSize);
+    case 'e':
+        return ReadText(value, "--extra", o.Extra);
+    case JsonOpt:
+        return line.Json = true, std::nullopt;
+    case RequestsOpt:
+        return line.Mode = RunMode::Requests, line.InputPath = value, std::nullopt;
+    case BatchOpt:
+        return line.Mode = RunMode::Batch, line.InputPath = value, std::nullopt;
+    case PngOpt:
+        return line.PngPath = value, std::nullopt;
+    case DpiOpt:
+        if (auto d = ReadDpi(value)) return line.Dpi = *d, std::nullopt;
+        return "the dpi must be a whole number from 72 to 4800";
+    }
+    return std::nullopt;
+}
+
+// Combinations that cannot mean anything, once every option is read.
+std::optional<std::string> CheckCombination(const CommandLine& line, bool dpiGiven,
+                                            int requestsAndBatch, std::size_t operands) {
+    const bool bulk = line.Mode == RunMode::Requests || line.Mode == RunMode::Batch;
+    if (requestsAndBatch > 1) return "use only one of --requests and --batch";
+    if (bulk && operands > 0) return "DATA cannot be given with --requests or --batch";
+    if (bulk && !line.PngPath.empty()) return "--png needs a single DATA";
+    if (line.Mode == RunMode::Batch && line.Json) return "--json cannot be used with --batch";
+    if (dpiGiven && line.PngPath.empty()) return "--dpi needs --png";
+    if (line.Mode == RunMode::Single && operands == 0) return "missing DATA";
+    if (line.Mode == RunMode::Single && operands > 1)
+        return "more than one DATA (quote DATA that holds spaces)";
+    return std::nullopt;
+}
+
+// The option as the user wrote it: a long option up to any "=value", a
+// short one by its letter (it may sit inside a cluster such as "-cS").
+std::string Spelling(const char* element, int shortCode) {
+    const std::string_view word = element;
+    if (word.starts_with("--")) return std::string(word.substr(0, word.find('=')));
+    return std::string("-") + static_cast<char>(shortCode);
+}
+
+// getopt answers '?' for an unknown option and for a long option given a
+// value it does not take; only in the second case is optopt one of ours.
+std::string Refusal(const char* element, int shortCode) {
+    const bool ours =
+        shortCode >= JsonOpt ||
+        (shortCode > 0 && std::string_view(ShortOptions).find(static_cast<char>(shortCode)) !=
+                              std::string_view::npos);
+    if (ours) return "option '" + Spelling(element, shortCode) + "' takes no value";
+    // An unknown letter may sit inside a cluster that getopt has not left yet,
+    // so `element` is only trusted for long options.
+    if (shortCode > 0) return std::string("unknown option '-") + static_cast<char>(shortCode) + "'";
+    return "unknown option '" + Spelling(element, shortCode) + "'";
+}
+
+} // namespace
+
+std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::string>& args) {
+    // getopt wants writable strings and may reorder them.
+    std::vector<std::string> storage;
+    storage.reserve(args.size() + 1);
+    storage.emplace_back("zindra-encode");
+    storage.insert(storage.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : storage)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(storage.size());
+
+    CommandLine line;
+    bool dpiGiven = false;
+    int requestsAndBatch = 0;
+    optind = 0; // 0, not 1: makes glibc start afresh for every call
+    opterr = 0;
+    for (;;) {
+        const int code = getopt_long(argc, argv.data(), ShortOptions, LongOptions, nullptr);
+        if (code == -1) break;
+        if (code == '?') return UsageError{Refusal(argv[optind - 1], optopt)};
+        if (code == ':')
+            return UsageError{"option '" + Spelling(argv[optind - 1], optopt) + "' needs a value"};
+        if (code == 'h') return line.Mode = RunMode::Help, line;
+        if (code == VersionOpt) return line.Mode = RunMode::Version, line;
+        if (code == RequestsOpt || code == BatchOpt) ++requestsAndBatch;
+        if (code == DpiOpt) dpiGiven = true;
+        if (auto complaint = Apply(code, optarg, line)) return UsageError{*complaint};
+    }
+
+    const std::size_t operands = static_cast<std::size_t>(argc - optind);
+    if (auto complaint = CheckCombination(line, dpiGiven, requestsAndBatch, operands))
+        return UsageError{*complaint};
+    if (line.Mode == RunMode::Single &&
+        !DecodeUtf8(argv[static_cast<std::size_t>(optind)], line.Options.DataText))
+        return UsageError{"invalid UTF-8 in DATA"};
+    return line;
+}
+
+std::string UsageText() {
+    return R"(Usage: zindra-encode [OPTIONS] [--] DATA
+       zindra-encode [OPTIONS] --requests FILE|-   (JSON Lines in, JSON Lines out)
+       zindra-encode [OPTIONS] --batch FILE|-      (CSV in, CSV out)
+
+Prints the font string that sets DATA as a bar code in the matching bar-code font.
+
+  -s, --symbology NAME   i25 | code39 | code93 | code128 | codabar | ean | postnet | upc
+                         (default code39)
+  -v, --variant N        variant 1..5 (default 1): Code 128 subset A, B, C, SCC-14, SSCC-18;
+                         EAN-8, EAN-13, Bookland; UPC without, with 2-digit, 5-digit supplement
+  -t, --font-type NAME   standard | human | itf14 (default standard; under upc standard is
+                         UPC-A and human UPC-E)
+  -z, --size LETTER      font size letter A..F (default D)
+  -c, --checksum         add the optional check character ("No quotes?" under Code 128)
+  -o, --option2          full ASCII, UCC/EAN, closed box or bearer bars, by symbology
+  -S, --sums             append the sums line (Code 93, Code 128)
+  -p, --point-size TEXT  point size of the sample (default 24)
+  -e, --extra TEXT       supplement digits or Bookland price
+      --json             print one JSON object instead of the plain line
+      --requests FILE|-  answer one JSON request per line
+      --batch FILE|-     encode CSV rows: data[,extra]
+      --png FILE         also write the sample as a PNG image
+      --dpi N            resolution of the PNG (default 600)
+  -h, --help             show this text
+      --version          show the version
+
+Exit status: 0 success, 1 an encoding failed, 2 bad usage or input.
+)";
+}
+
+} // namespace zindra::cli

@@ -1,0 +1,177 @@
+#include "cli/PngSample.h"
+
+#include "fonts/appfonts/AppFonts.h"
+#include "ui/SampleFaceName.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace zindra::cli {
+namespace {
+
+constexpr int QuietModules = 10;
+constexpr int HumanLineNumerator = 7; // the human-readable line is 7/24 of the point size
+constexpr int HumanLineDenominator = 24;
+constexpr char HumanLineFace[] = "Arial";
+// Beyond this QPainter's raster engine and memory use stop being sensible.
+constexpr int MaxSide = 32767;
+constexpr long long MaxPixels = 256LL * 1024 * 1024;
+constexpr int InkLevel = 128; // a grey below this counts as ink
+
+int PointsToPixels(int points, int dpi) {
+    return static_cast<int>((static_cast<long long>(points) * dpi + 36) / 72);
+}
+
+QFont BarFont(const QString& face, int pixels) {
+    QFont font(face);
+    font.setPixelSize(pixels);
+    // Whole-pixel advances and no grey edges keep every bar a solid block;
+    // no merging keeps a glyph the face lacks from coming from another font.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
+    return font;
+}
+
+bool IsInk(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) < InkLevel;
+}
+
+// The smallest box holding every ink pixel of rows [top, bottom).
+QRect InkBounds(const QImage& image, int top, int bottom) {
+    int left = image.width(), right = -1, first = -1, last = -1;
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (IsInk(image, x, y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                if (first < 0) first = y;
+                last = y;
+            }
+    if (right < 0) return {};
+    return QRect(QPoint(left, first), QPoint(right, last));
+}
+
+// The narrowest bar or space along one row through the bars, from the first
+// bar to the last: the narrow module as this face and size draw it.
+int NarrowestRun(const QImage& image, const QRect& bars) {
+    const int y = bars.top() + bars.height() / 4; // above any human-readable digits
+    int first = -1, last = -1;
+    for (int x = bars.left(); x <= bars.right(); ++x)
+        if (IsInk(image, x, y)) {
+            if (first < 0) first = x;
+            last = x;
+        }
+    if (first < 0) return 1;
+    int narrowest = last - first + 1;
+    int runStart = first;
+    for (int x = first + 1; x <= last + 1; ++x)
+        if (x == last + 1 || IsInk(image, x, y) != IsInk(image, x - 1, y)) {
+            narrowest = std::min(narrowest, x - runStart);
+            runStart = x;
+        }
+    return narrowest;
+}
+
+struct Lines {
+    QString bars;
+    QString human; // empty without a human-readable line
+};
+
+Lines SplitSample(const std::u16string& sample) {
+    const auto feed = sample.find(u'\n');
+    const auto first = sample.substr(0, feed);
+    Lines lines{QString::fromUtf16(first.data(), static_cast<qsizetype>(first.size())), {}};
+    if (feed != std::u16string::npos) {
+        const auto rest = sample.substr(feed + 1);
+        lines.human = QString::fromUtf16(rest.data(), static_cast<qsizetype>(rest.size()));
+    }
+    return lines;
+}
+
+std::optional<std::string> Render(const BarOptions& options, const BarResult& result,
+                                  const std::string& path, int dpi) {
+    const std::string faceName = SampleFaceName(options);
+    const QString face = QString::fromStdString(faceName);
+    if (!QFontDatabase::families().contains(face, Qt::CaseSensitive))
+        return "the sample face \"" + faceName + "\" is not installed";
+
+    const Lines lines = SplitSample(result.SampleText);
+    const QFont barFont = BarFont(face, PointsToPixels(result.SampleSize, dpi));
+    const QFontMetrics barMetrics(barFont);
+    QFont humanFont(QString::fromLatin1(HumanLineFace));
+    const int humanPoints =
+        std::max(1, result.SampleSize * HumanLineNumerator / HumanLineDenominator);
+    humanFont.setPixelSize(PointsToPixels(humanPoints, dpi));
+    const QFontMetrics humanMetrics(humanFont);
+
+    // Draw with room to spare around the text, then cut to the ink.
+    const long long pad = barFont.pixelSize();
+    const long long width = std::max(barMetrics.horizontalAdvance(lines.bars),
+                                     humanMetrics.horizontalAdvance(lines.human)) +
+                            2 * pad;
+    const long long barsHeight = barMetrics.ascent() + barMetrics.descent();
+    const long long height =
+        barsHeight + (lines.human.isEmpty() ? 0 : humanMetrics.height()) + 2 * pad;
+    if (width > MaxSide || height > MaxSide || width * height > MaxPixels)
+        return "the image would be " + std::to_string(width) + " x " + std::to_string(height) +
+               " pixels; lower the point size or --dpi";
+
+    QImage canvas(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (canvas.isNull()) return std::string("not enough memory for the image");
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        painter.setPen(Qt::black);
+        painter.setFont(barFont);
+        const int baseline = static_cast<int>(pad) + barMetrics.ascent();
+        painter.drawText(static_cast<int>(pad), baseline, lines.bars);
+        if (!lines.human.isEmpty()) {
+            painter.setFont(humanFont);
+            painter.drawText(static_cast<int>(pad),
+                             baseline + barMetrics.descent() + humanMetrics.ascent(), lines.human);
+        }
+    }
+
+    const QRect bars = InkBounds(canvas, 0, static_cast<int>(pad + barsHeight));
+    const QRect ink = InkBounds(canvas, 0, canvas.height());
+    if (bars.isNull()) return "the face \"" + faceName + "\" drew nothing for the sample";
+    // One more pixel per module covers the rounding of a hinted module width.
+    const int margin = QuietModules * (NarrowestRun(canvas, bars) + 1);
+
+    QImage image(ink.width() + 2 * margin, ink.height() + 2 * margin, QImage::Format_RGB32);
+    if (image.isNull()) return std::string("not enough memory for the image");
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.drawImage(QPoint(margin, margin), canvas, ink);
+    }
+    QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    gray.setDotsPerMeterX(dotsPerMeter);
+    gray.setDotsPerMeterY(dotsPerMeter);
+    if (!gray.save(QString::fromStdString(path), "PNG")) return "cannot write '" + path + "'";
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> WriteSamplePng(const BarOptions& options, const BarResult& result,
+                                          const std::string& path, int dpi) {
+    // Nothing is ever shown, so the offscreen platform serves with or without
+    // a display, and a DISPLAY that cannot be reached cannot abort the run.
+    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+    int argc = 1;
+    char name[] = "zindra-encode";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    RegisterBarCodeFonts();
+    return Render(options, result, path, dpi);
+}
+
+} // namespace zindra::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "cli/BufferedIo.h"
+#include "engine/BarOptions.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace zindra::cli {
+
+// Reads one request line: a JSON object with "data" and any of "symbology",
+// "variant", "font_type", "size", "checksum", "option2", "sums",
+// "point_size", "extra". Absent keys keep the value of `defaults`. Returns the
+// request's choices, or why the line is not a request (without the
+// "bad request: " prefix).
+std::variant<BarOptions, std::string> ParseRequest(std::string_view line,
+                                                   const BarOptions& defaults);
+
+// Answers one request line: appends one JSON object (no line feed) to `out`.
+// Returns false when the line was not a valid request. Never throws; any
+// bytes at all may be given.
+bool AnswerRequest(std::string_view line, const BarOptions& defaults, std::string& out);
+
+// Answers every line of `input`, one output line per input line, in order.
+// Returns the exit status: 0 when every line was a valid request, 2 otherwise.
+int RunRequests(InputReader& input, OutputBuffer& out, const BarOptions& defaults);
+
+} // namespace zindra::cli

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/EncodeRequest.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+namespace zindra::cli {
+
+// The JSON object of one encoding. Success: font_string, sums_text,
+// bar_text_out, sample_text, sample_size, output_text_size (number or null),
+// human_text, face, data_text. Failure: error, data_text. `options` are the
+// choices the request was made with; they name the face.
+nlohmann::ordered_json OutcomeJson(const RequestOutcome& outcome, const BarOptions& options);
+
+// Appends the object in one line, without the line feed.
+void AppendJson(const nlohmann::ordered_json& object, std::string& out);
+
+} // namespace zindra::cli

@@ -1,0 +1,34 @@
+#include "cli/SingleRequest.h"
+
+#include "cli/PngSample.h"
+#include "cli/ResultJson.h"
+#include "cli/Utf8.h"
+#include "engine/EncodeRequest.h"
+
+namespace zindra::cli {
+
+int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& err) {
+    const RequestOutcome outcome = EncodeRequest(line.Options);
+    const auto* result = std::get_if<BarResult>(&outcome.Outcome);
+
+    if (result && !line.PngPath.empty()) {
+        if (auto failure = WriteSamplePng(line.Options, *result, line.PngPath, line.Dpi)) {
+            err.Text() += "zindra-encode: " + *failure + "\n";
+            return 2;
+        }
+    }
+
+    if (line.Json) {
+        AppendJson(OutcomeJson(outcome, line.Options), out.Text());
+        out.Text().push_back('\n');
+    } else if (result) {
+        AppendUtf8(result->BarTextOut(), out.Text());
+        out.Text().push_back('\n');
+    } else {
+        AppendUtf8(std::get<EncodeError>(outcome.Outcome).Message, err.Text());
+        err.Text().push_back('\n');
+    }
+    return result ? 0 : 1;
+}
+
+} // namespace zindra::cli

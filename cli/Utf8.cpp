@@ -1,0 +1,134 @@
+#include "cli/Utf8.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zindra::cli {
+namespace {
+
+constexpr char16_t Replacement = 0xFFFD;
+
+// The well-formed UTF-8 sequences by lead byte: how many bytes follow and the
+// range the first of them must lie in (the later ones are always 80..BF).
+// The narrowed second-byte ranges are what exclude overlong forms (E0, F0),
+// encoded surrogates (ED) and code points above U+10FFFF (F4).
+struct LeadRow {
+    std::uint8_t firstLead, lastLead;
+    int trailing;
+    std::uint8_t secondLow, secondHigh;
+    std::uint8_t payloadMask;
+};
+
+constexpr std::array LeadTable{
+    LeadRow{0xC2, 0xDF, 1, 0x80, 0xBF, 0x1F}, LeadRow{0xE0, 0xE0, 2, 0xA0, 0xBF, 0x0F},
+    LeadRow{0xE1, 0xEC, 2, 0x80, 0xBF, 0x0F}, LeadRow{0xED, 0xED, 2, 0x80, 0x9F, 0x0F},
+    LeadRow{0xEE, 0xEF, 2, 0x80, 0xBF, 0x0F}, LeadRow{0xF0, 0xF0, 3, 0x90, 0xBF, 0x07},
+    LeadRow{0xF1, 0xF3, 3, 0x80, 0xBF, 0x07}, LeadRow{0xF4, 0xF4, 3, 0x80, 0x8F, 0x07},
+};
+
+const LeadRow* FindLead(std::uint8_t lead) {
+    for (const LeadRow& row : LeadTable)
+        if (lead >= row.firstLead && lead <= row.lastLead) return &row;
+    return nullptr;
+}
+
+bool IsContinuation(std::uint8_t b) {
+    return (b & 0xC0) == 0x80;
+}
+
+void AppendCodePoint(char32_t cp, std::u16string& out) {
+    if (cp < 0x10000) {
+        out.push_back(static_cast<char16_t>(cp));
+        return;
+    }
+    cp -= 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+}
+
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+void AppendUtf8CodePoint(char32_t cp, std::string& out) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+} // namespace
+
+bool DecodeUtf8(std::string_view in, std::u16string& out) {
+    out.clear();
+    bool valid = true;
+    std::size_t i = 0;
+    while (i < in.size()) {
+        const auto lead = static_cast<std::uint8_t>(in[i]);
+        if (lead < 0x80) {
+            out.push_back(lead);
+            ++i;
+            continue;
+        }
+        const LeadRow* row = FindLead(lead);
+        std::size_t taken = 1;
+        char32_t cp = row ? lead & row->payloadMask : 0;
+        for (int k = 1; row && k <= row->trailing; ++k) {
+            if (i + k >= in.size()) break;
+            const auto b = static_cast<std::uint8_t>(in[i + k]);
+            const bool fits =
+                k == 1 ? b >= row->secondLow && b <= row->secondHigh : IsContinuation(b);
+            if (!fits) break;
+            cp = (cp << 6) | (b & 0x3F);
+            ++taken;
+        }
+        if (row && taken == static_cast<std::size_t>(row->trailing) + 1) {
+            AppendCodePoint(cp, out);
+        } else {
+            // One replacement per maximal ill-formed prefix, as Unicode recommends.
+            out.push_back(Replacement);
+            valid = false;
+        }
+        i += taken;
+    }
+    return valid;
+}
+
+void AppendUtf8(std::u16string_view in, std::string& out) {
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        const char16_t c = in[i];
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (IsHighSurrogate(c) && i + 1 < in.size() && IsLowSurrogate(in[i + 1])) {
+            AppendUtf8CodePoint(0x10000 + ((c - 0xD800) << 10) + (in[i + 1] - 0xDC00), out);
+            ++i;
+        } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
+            AppendUtf8CodePoint(Replacement, out);
+        } else {
+            AppendUtf8CodePoint(c, out);
+        }
+    }
+}
+
+std::string ToUtf8(std::u16string_view in) {
+    std::string out;
+    out.reserve(in.size());
+    AppendUtf8(in, out);
+    return out;
+}
+
+} // namespace zindra::cli

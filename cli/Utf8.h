@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zindra::cli {
+
+// UTF-8 to UTF-16, one data character per code point (a surrogate pair above
+// U+FFFF). Every ill-formed sequence (overlong forms, encoded surrogates, code
+// points above U+10FFFF, stray or missing continuation bytes) becomes one
+// U+FFFD; the result says whether the input was well formed. `out` is
+// replaced, so a caller in a loop keeps its capacity.
+bool DecodeUtf8(std::string_view in, std::u16string& out);
+
+// UTF-16 to UTF-8, appended to `out`. Surrogate pairs are written as the one
+// code point they form; a lone surrogate is written as U+FFFD so the output
+// stays valid UTF-8.
+void AppendUtf8(std::u16string_view in, std::string& out);
+
+std::string ToUtf8(std::u16string_view in);
+
+} // namespace zindra::cli
