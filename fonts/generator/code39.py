@@ -1,0 +1,37 @@
+"""Code 39: one glyph per symbol character, "*" the start/stop, "~" the space symbol."""
+import glyphs
+import runs
+
+# Symbol character -> its nine elements (bar first), n narrow, w wide.
+PATTERNS = {
+    "0": "nnnwwnwnn", "1": "wnnwnnnnw", "2": "nnwwnnnnw", "3": "wnwwnnnnn",
+    "4": "nnnwwnnnw", "5": "wnnwwnnnn", "6": "nnwwwnnnn", "7": "nnnwnnwnw",
+    "8": "wnnwnnwnn", "9": "nnwwnnwnn", "A": "wnnnnwnnw", "B": "nnwnnwnnw",
+    "C": "wnwnnwnnn", "D": "nnnnwwnnw", "E": "wnnnwwnnn", "F": "nnwnwwnnn",
+    "G": "nnnnnwwnw", "H": "wnnnnwwnn", "I": "nnwnnwwnn", "J": "nnnnwwwnn",
+    "K": "wnnnnnnww", "L": "nnwnnnnww", "M": "wnwnnnnwn", "N": "nnnnwnnww",
+    "O": "wnnnwnnwn", "P": "nnwnwnnwn", "Q": "nnnnnnwww", "R": "wnnnnnwwn",
+    "S": "nnwnnnwwn", "T": "nnnnwnwwn", "U": "wwnnnnnnw", "V": "nwwnnnnnw",
+    "W": "wwwnnnnnn", "X": "nwnnwnnnw", "Y": "wwnnwnnnn", "Z": "nwwnwnnnn",
+    "-": "nwnnnnwnw", ".": "wwnnnnwnn", " ": "nwwnnnwnn", "$": "nwnwnwnnn",
+    "/": "nwnwnnnwn", "+": "nwnnnwnwn", "%": "nnnwnwnwn", "*": "nwnnwnwnn",
+}
+
+# The font character of each symbol: the space symbol sits at "~" because the
+# space itself is the blank quiet-zone glyph the samples end with.
+FONT_CHAR = {" ": "~"}
+
+# Every character is followed by a narrow inter-character gap.
+GAP = 1
+QUIET_ZONE = 10
+
+
+def glyph_defs(human_readable):
+    defs = [glyphs.quiet_space(QUIET_ZONE)]
+    for symbol, pattern in PATTERNS.items():
+        char = FONT_CHAR.get(symbol, symbol)
+        text = symbol.strip() if human_readable else ""
+        label = "space" if symbol == " " else ("start/stop" if symbol == "*" else symbol)
+        defs.append(glyphs.symbol_glyph(f"c39_{ord(char):02x}", [ord(char)], label, pattern,
+                                        runs.from_wide_narrow(pattern), gap=GAP, text=text))
+    return defs

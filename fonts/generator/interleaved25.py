@@ -1,0 +1,52 @@
+"""Interleaved 2 of 5 and ITF-14: one glyph per digit pair, the first digit in the
+bars and the second in the spaces."""
+import glyphs
+import metrics
+import runs
+
+# Digit -> its five elements, n narrow, w wide.
+DIGITS = {
+    "0": "nnwwn", "1": "wnnnw", "2": "nwnnw", "3": "wwnnn", "4": "nnwnw",
+    "5": "wnwnn", "6": "nwwnn", "7": "nnnww", "8": "wnnwn", "9": "nwnwn",
+}
+START = "nnnn"   # bar, space, bar, space
+STOP = "wnn"     # bar, space, bar
+
+QUIET_ZONE = 10
+
+
+def pair_char(value):
+    """The character of the pair with value 0..99."""
+    return value + 33 if value < 90 else value + 71
+
+
+def pair_pattern(pair):
+    bars, spaces = DIGITS[pair[0]], DIGITS[pair[1]]
+    return "".join(b + s for b, s in zip(bars, spaces))
+
+
+def _with_bearers(g):
+    frame = ((0, g.advance),)
+    g.bars += [glyphs.Bars(frame, "bearer_top"), glyphs.Bars(frame, "bearer_bottom")]
+    return g
+
+
+def glyph_defs(human_readable, bearer=False, closed_box=False):
+    defs = [glyphs.symbol_glyph("itf_start", [ord("{")], "start", START, runs.from_wide_narrow(START)),
+            glyphs.symbol_glyph("itf_stop", [ord("}")], "stop", STOP, runs.from_wide_narrow(STOP))]
+    for value in range(100):
+        pair = f"{value:02d}"
+        pattern = pair_pattern(pair)
+        defs.append(glyphs.symbol_glyph(f"itf_{pair}", [pair_char(value)], f"pair {pair}", pattern,
+                                        runs.from_wide_narrow(pattern),
+                                        text=pair if human_readable else ""))
+    if closed_box:
+        # "~" is the quiet zone inside the box, "|" a vertical side of it.
+        defs.append(glyphs.blank_glyph("itf_quiet", [ord("~")], QUIET_ZONE, "quiet zone in the box"))
+        side = glyphs.GlyphDef("itf_side", (ord("|"),), metrics.BEARER, "box side", "",
+                               [glyphs.Bars(((0, metrics.BEARER),), "side")])
+    if bearer:
+        defs = [_with_bearers(g) for g in defs]
+    if closed_box:
+        defs.append(side)
+    return [glyphs.quiet_space(QUIET_ZONE)] + defs
