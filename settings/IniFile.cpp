@@ -130,7 +130,7 @@ std::u16string IniFile::ReadString(std::string_view section, std::string_view ke
     return text;
 }
 
-void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+void IniFile::WriteInteger(std::string_view section, std::string_view key, long long value) {
     Write(section, key, std::to_string(value));
 }
 

@@ -45,7 +45,7 @@ class IniFile {
 
     // After a refused write the later writes of this operation do nothing, so
     // the file never holds a mix the program did not intend beyond that point.
-    void WriteInteger(std::string_view section, std::string_view key, int value);
+    void WriteInteger(std::string_view section, std::string_view key, long long value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
     void WriteString(std::string_view section, std::string_view key, std::u16string_view value);
 
