@@ -20,7 +20,8 @@ class BatchRow {
 
     // Encodes one record and writes its row; false when the row failed.
     bool Write(const CsvRecord& record) {
-        const std::string_view data = record.Fields.empty() ? "" : record.Fields[0];
+        const std::string_view data =
+            record.Fields.empty() ? std::string_view() : std::string_view(record.Fields[0]);
         const std::string_view extra =
             record.Fields.size() > 1 ? std::string_view(record.Fields[1]) : defaultExtra_;
         const bool dataOk = DecodeUtf8(data, options_.DataText);
