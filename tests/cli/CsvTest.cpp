@@ -1,0 +1,112 @@
+#include "cli/Csv.h"
+
+#include <gtest/gtest.h>
+
+namespace zindra::cli {
+namespace {
+
+struct Record {
+    std::vector<std::string> fields;
+    std::string error;
+    bool operator==(const Record&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Record& r) {
+    for (const auto& f : r.fields)
+        os << "[" << f << "]";
+    return os << (r.error.empty() ? "" : " error: ") << r.error;
+}
+
+// Feeds `input` in pieces of `piece` bytes, so fields and line breaks are cut
+// at every possible place as well as read whole.
+std::vector<Record> Read(std::string_view input, std::size_t piece) {
+    std::vector<Record> records;
+    CsvReader reader([&](const CsvRecord& r) {
+        records.push_back({{r.Fields.begin(), r.Fields.end()}, std::string(r.Error)});
+    });
+    for (std::size_t at = 0; at < input.size(); at += piece)
+        reader.Feed(input.substr(at, piece));
+    reader.Finish();
+    return records;
+}
+
+constexpr char TextAfterQuote[] = "text after a closing quote";
+constexpr char Unclosed[] = "a quoted field is not closed at the end of the input";
+
+struct ReadRow {
+    std::string_view input;
+    std::vector<Record> records;
+};
+
+TEST(Csv, Read) {
+    const ReadRow rows[] = {
+        {"", {}},
+        {"a,b\n", {{{"a", "b"}, ""}}},
+        {"a,b", {{{"a", "b"}, ""}}}, // no line break after the last record
+        {"a\r\nb\r\n", {{{"a"}, ""}, {{"b"}, ""}}},
+        {"a\rb\n", {{{"a"}, ""}, {{"b"}, ""}}},               // a lone CR ends a line too
+        {"a\n\nb\n", {{{"a"}, ""}, {{""}, ""}, {{"b"}, ""}}}, // an empty line is a record
+        {"\r\n", {{{""}, ""}}},
+        {"a,\n", {{{"a", ""}, ""}}},
+        {"a,", {{{"a", ""}, ""}}},
+        {",\n", {{{"", ""}, ""}}},
+        {" a , b \n", {{{" a ", " b "}, ""}}}, // spaces belong to the field
+        {"1,2,3\n", {{{"1", "2", "3"}, ""}}},
+        {"\"x,y\",z\n", {{{"x,y", "z"}, ""}}},
+        {"\"\"\n", {{{""}, ""}}},
+        {"\"say \"\"hi\"\"\"\n", {{{"say \"hi\""}, ""}}},
+        {"\"\"\"\"", {{{"\""}, ""}}},
+        {"\"l1\r\nl2\",x\r\n", {{{"l1\r\nl2", "x"}, ""}}}, // line break inside quotes is data
+        {"\"a\"\r\n\"b\"", {{{"a"}, ""}, {{"b"}, ""}}},
+        {"a\"b\n", {{{"a\"b"}, ""}}}, // a quote inside an unquoted field is text
+        {"\xC3\xA4,\xF0\x9F\x98\x80\n", {{{"\xC3\xA4", "\xF0\x9F\x98\x80"}, ""}}},
+        // Faults: the record says why, and the next line is read as usual.
+        {"\"ab\"c,d\nnext\n", {{{"ab"}, TextAfterQuote}, {{"next"}, ""}}},
+        {"x,\"ab\" \r\nnext", {{{"x", "ab"}, TextAfterQuote}, {{"next"}, ""}}},
+        {"ok\n\"open\nmore", {{{"ok"}, ""}, {{"open\nmore"}, Unclosed}}},
+        {"\"", {{{""}, Unclosed}}},
+    };
+    for (const auto& row : rows) {
+        const std::string input(row.input);
+        EXPECT_EQ(Read(row.input, std::max<std::size_t>(input.size(), 1)), row.records)
+            << "whole: " << input;
+        EXPECT_EQ(Read(row.input, 1), row.records) << "byte by byte: " << input;
+        EXPECT_EQ(Read(row.input, 2), row.records) << "two bytes at a time: " << input;
+    }
+}
+
+TEST(Csv, RecordsKeepNoFieldsOfTheRecordBefore) {
+    const auto records = Read("a,b,c\nd\n\"\"\n", 64);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1].fields, std::vector<std::string>{"d"});
+    EXPECT_EQ(records[2].fields, std::vector<std::string>{""});
+}
+
+struct WriteRow {
+    std::string_view field;
+    std::string_view written;
+};
+
+TEST(Csv, WriteQuotesOnlyWhatNeedsIt) {
+    const WriteRow rows[] = {
+        {"", ""},
+        {"*CODE39W*", "*CODE39W*"},
+        {" lead and trail ", " lead and trail "},
+        {"a,b", "\"a,b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"\"", "\"\"\"\""},
+        {"l1\nl2", "\"l1\nl2\""},
+        {"l1\rl2", "\"l1\rl2\""},
+        {"}\xC3\x8E\"+^JJ", "\"}\xC3\x8E\"\"+^JJ\""}, // a Code 128 font string with a quote
+    };
+    for (const auto& row : rows) {
+        std::string out = "x,";
+        AppendCsvField(row.field, out);
+        EXPECT_EQ(out, "x," + std::string(row.written)) << row.field;
+        // What is written reads back as the same field.
+        EXPECT_EQ(Read(out + "\n", 64), (std::vector<Record>{{{"x", std::string(row.field)}, ""}}));
+    }
+}
+
+} // namespace
+} // namespace zindra::cli

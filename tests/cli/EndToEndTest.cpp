@@ -1,0 +1,174 @@
+// Runs the built program: streams, exit statuses and the bulk modes as a
+// script sees them.
+
+#include "tests/cli/RunProgram.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace zindra::test {
+namespace {
+
+using Json = nlohmann::json;
+
+struct PlainRow {
+    std::vector<std::string> args;
+    int status;
+    std::string out;
+    std::string err; // exactly, or for status 2 the start of the one line
+};
+
+TEST(EndToEnd, PlainStreamsAndStatus) {
+    const PlainRow rows[] = {
+        {{"--checksum", "CODE39"}, 0, "*CODE39W*\n", ""},
+        {{"CODE39"}, 0, "*CODE39*\n", ""},
+        {{"abc"}, 1, "", "Error: input character \"a\" not legal in bar code 3 of 9\n"},
+        {{""}, 1, "", "Error, no data to bar code\n"},
+        {{"-p", "0", "X"}, 1, "", "Error, the point size must be a whole number from 1 to 1638\n"},
+        // the offending character goes out as the UTF-8 it came in as
+        {{"\xC3\xA4"}, 1, "", "Error: input character \"\xC3\xA4\" not legal in bar code 3 of 9\n"},
+        // Code 93 prints the sums line after the font string
+        {{"-s", "code93", "-S", "ABC"},
+         0,
+         "(ABCHK)   CSum: 64  Ksum: 114  CCheck: 17  KCheck: 20\n",
+         ""},
+        {{"--", "-A"}, 0, "*-A*\n", ""},
+        {{"-A"}, 2, "", "zindra-encode: unknown option '-A'"},
+        {{}, 2, "", "zindra-encode: missing DATA"},
+        {{"--nope", "X"}, 2, "", "zindra-encode: unknown option '--nope'"},
+        {{"-s", "qr", "X"}, 2, "", "zindra-encode: unknown symbology \"qr\""},
+        {{"\xFF"}, 2, "", "zindra-encode: invalid UTF-8 in DATA"},
+    };
+    for (const auto& row : rows) {
+        const ProgramRun run = RunEncoder(row.args);
+        const std::string label = row.args.empty() ? "(none)" : row.args.back();
+        EXPECT_EQ(run.Status, row.status) << label;
+        EXPECT_EQ(run.Out, row.out) << label;
+        if (row.status == 2) {
+            EXPECT_EQ(run.Err.rfind(row.err, 0), 0u) << label << ": " << run.Err;
+            EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << "one line: " << run.Err;
+        } else {
+            EXPECT_EQ(run.Err, row.err) << label;
+        }
+    }
+}
+
+TEST(EndToEnd, JsonSuccessWithBooklandWriteBack) {
+    const ProgramRun run =
+        RunEncoder({"--json", "-s", "ean", "-v", "3", "-e", "90000", "0-306-40615-2"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "");
+    ASSERT_EQ(run.Out.back(), '\n');
+    const Json got = Json::parse(run.Out);
+    const Json want = {
+        {"font_string", "*HYQDQG|406157] /j.q.a.q.a"},
+        {"sums_text", ""},
+        {"bar_text_out", "*HYQDQG|406157] /j.q.a.q.a"},
+        {"sample_text", "*HYQDQG|406157] /j.q.a.q.a"},
+        {"sample_size", 24},
+        {"output_text_size", nullptr},
+        {"human_text", ""},
+        {"face", "Tessary EAN d"},
+        {"data_text", "0306406152"},
+    };
+    EXPECT_EQ(got, want);
+}
+
+TEST(EndToEnd, JsonFailureKeepsBooklandWriteBack) {
+    const ProgramRun run =
+        RunEncoder({"--json", "-s", "ean", "-v", "3", "-e", "9000", "0-306-40615-2"});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "");
+    const Json want = {{"error", "The price field must be 5 digits long"},
+                       {"data_text", "0306406152"}};
+    EXPECT_EQ(Json::parse(run.Out), want);
+}
+
+TEST(EndToEnd, RequestsAnswerEveryLineInOrder) {
+    const std::string input = "{\"data\":\"CODE39\"}\n"
+                              "\n"                     // blank: not a request
+                              "{\"data\":\"abc\"}\r\n" // encoding error: still valid
+                              "{\"data\":\"X\",\"variant\":9}\n"
+                              "{\"data\":\"A B\",\"checksum\":false}"; // no final line feed
+    const ProgramRun run = RunEncoder({"--checksum", "--requests", "-"}, input);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Err, "");
+    std::vector<Json> lines;
+    std::istringstream out(run.Out);
+    for (std::string line; std::getline(out, line);)
+        lines.push_back(Json::parse(line));
+    ASSERT_EQ(lines.size(), 5u) << run.Out;
+    EXPECT_EQ(lines[0]["font_string"], "*CODE39W*"); // --checksum from the command line
+    EXPECT_EQ(lines[1], (Json{{"error", "bad request: not valid JSON"}}));
+    EXPECT_EQ(lines[2]["error"], "Error: input character \"a\" not legal in bar code 3 of 9");
+    EXPECT_EQ(lines[3],
+              (Json{{"error", "bad request: the variant must be a whole number from 1 to 5"}}));
+    EXPECT_EQ(lines[4]["font_string"], "*A~B*");
+}
+
+TEST(EndToEnd, RequestsAllValidIsStatusZero) {
+    const std::string path = ScratchFile("requests.jsonl").string();
+    WriteFile(path, "{\"data\":\"abc\"}\n{\"data\":\"ABC\"}\n");
+    const ProgramRun run = RunEncoder({"--requests", path});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 2);
+}
+
+struct BatchRow {
+    std::vector<std::string> args;
+    std::string input;
+    int status;
+    std::string out;
+};
+
+TEST(EndToEnd, Batch) {
+    const std::string header = "data,extra,font_string,error\r\n";
+    const BatchRow rows[] = {
+        {{"-c"}, "CODE39\nA B\n", 0, header + "CODE39,,*CODE39W*,\r\nA B,,*A~BG*,\r\n"},
+        {{}, "", 0, header},
+        // a failing row is reported and the rows after it are still encoded
+        {{},
+         "abc\n\nOK\n",
+         1,
+         header + "abc,,,\"Error: input character \"\"a\"\" not legal in bar code 3 of 9\"\r\n"
+                  ",,,\"Error, no data to bar code\"\r\n"
+                  "OK,,*OK*,\r\n"},
+        // column 2 is the extra text; without it the command line's applies
+        {{"-s", "ean", "-v", "3", "-e", "90000"},
+         "0-306-40615-2\r\n\"0,306,40615,2\",9000\r\n",
+         1,
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,\r\n"
+                  "0306406152,9000,,The price field must be 5 digits long\r\n"},
+        {{},
+         "A,1,2\n\"A\"B\n\xFF\n",
+         1,
+         header + "A,1,,bad CSV: more than two columns\r\n"
+                  "A,,,bad CSV: text after a closing quote\r\n"
+                  "\xEF\xBF\xBD,,,invalid UTF-8 in data\r\n"},
+    };
+    for (const auto& row : rows) {
+        auto args = row.args;
+        args.insert(args.end(), {"--batch", "-"});
+        const ProgramRun run = RunEncoder(args, row.input);
+        EXPECT_EQ(run.Status, row.status) << row.input;
+        EXPECT_EQ(run.Out, row.out) << row.input;
+        EXPECT_EQ(run.Err, "") << row.input;
+    }
+}
+
+TEST(EndToEnd, MissingInputFileIsStatusTwo) {
+    const ProgramRun run = RunEncoder({"--batch", "/nonexistent/rows.csv"});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Err.rfind("zindra-encode: cannot open '/nonexistent/rows.csv'", 0), 0u)
+        << run.Err;
+}
+
+// A full disk must not pass for success.
+TEST(EndToEnd, FailedOutputIsNotSuccess) {
+    const ProgramRun run = RunEncoder({"CODE39"}, "", "/dev/full");
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Err, "zindra-encode: cannot write the output\n");
+}
+
+} // namespace
+} // namespace zindra::test

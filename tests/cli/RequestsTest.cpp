@@ -1,0 +1,199 @@
+#include "cli/Requests.h"
+
+#include "tests/TestText.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <functional>
+
+namespace zindra::cli {
+namespace {
+
+using test::Show;
+using Json = nlohmann::json;
+
+// Command-line choices away from every default, so a key that is absent
+// visibly keeps them and a key that is present visibly replaces them.
+BarOptions CommandLineChoices() {
+    BarOptions o;
+    o.symbology = Symbology::Ean;
+    o.VariantChoice = 3;
+    o.fontType = FontType::HumanReadable;
+    o.FontSize = 'B';
+    o.OptionalChecksum = true;
+    o.Option2 = true;
+    o.DispSums = true;
+    o.PointSize = u"36";
+    o.Extra = u"90000";
+    return o;
+}
+
+std::string Describe(const BarOptions& o) {
+    return Show(o.DataText) + " s" + std::to_string(static_cast<int>(o.symbology)) + " v" +
+           std::to_string(o.VariantChoice) + " t" + std::to_string(static_cast<int>(o.fontType)) +
+           " z" + o.FontSize + " c" + std::to_string(o.OptionalChecksum) + " o" +
+           std::to_string(o.Option2) + " S" + std::to_string(o.DispSums) + " p" +
+           Show(o.PointSize) + " e" + Show(o.Extra);
+}
+
+struct AcceptedRow {
+    std::string_view line;
+    std::function<void(BarOptions&)> change; // from CommandLineChoices() with data "X"
+};
+
+TEST(Requests, ParseAccepted) {
+    const AcceptedRow rows[] = {
+        {R"({"data":"X"})", [](BarOptions&) {}},
+        {R"({"data":"X","symbology":"code93"})",
+         [](BarOptions& o) { o.symbology = Symbology::Code93; }},
+        {R"({"data":"X","variant":1})", [](BarOptions& o) { o.VariantChoice = 1; }},
+        {R"({"data":"X","font_type":"standard"})",
+         [](BarOptions& o) { o.fontType = FontType::Standard; }},
+        {R"({"data":"X","size":"F"})", [](BarOptions& o) { o.FontSize = 'F'; }},
+        // false replaces a flag the command line set
+        {R"({"data":"X","checksum":false})", [](BarOptions& o) { o.OptionalChecksum = false; }},
+        {R"({"data":"X","option2":false,"sums":false})",
+         [](BarOptions& o) { o.Option2 = o.DispSums = false; }},
+        {R"({"data":"X","point_size":"12"})", [](BarOptions& o) { o.PointSize = u"12"; }},
+        // an empty extra replaces the command line's, it is not "absent"
+        {R"({"data":"X","extra":""})", [](BarOptions& o) { o.Extra.clear(); }},
+        {R"({"data":"\u00e4\ud83d\ude00"})", // \u escapes, a surrogate pair among them
+         [](BarOptions& o) { o.DataText = u"\u00E4\U0001F600"; }},
+        {"{\"data\":\"\xC3\xA4\"}", [](BarOptions& o) { o.DataText = u"\u00E4"; }},
+        {R"({"data":""})", [](BarOptions& o) { o.DataText.clear(); }},
+        {" {\"extra\":\"1\", \"data\":\"X\"} \r", // key order and a CRLF line's CR
+         [](BarOptions& o) { o.Extra = u"1"; }},
+    };
+    for (const auto& row : rows) {
+        BarOptions want = CommandLineChoices();
+        want.DataText = u"X";
+        row.change(want);
+        const auto got = ParseRequest(row.line, CommandLineChoices());
+        ASSERT_TRUE(std::holds_alternative<BarOptions>(got))
+            << row.line << ": " << std::get<std::string>(got);
+        EXPECT_EQ(Describe(std::get<BarOptions>(got)), Describe(want)) << row.line;
+    }
+}
+
+struct RefusedRow {
+    std::string_view line;
+    std::string_view complaint;
+};
+
+TEST(Requests, ParseRefused) {
+    const RefusedRow rows[] = {
+        {"", "not valid JSON"},
+        {"{", "not valid JSON"},
+        {"{'data':'X'}", "not valid JSON"},
+        {R"({"data":"X"} {"data":"Y"})", "not valid JSON"}, // two objects on one line
+        {R"({"data":"\ud800"})", "not valid JSON"},         // a lone surrogate escape
+        {"{\"data\":\"\xC0\xAF\"}", "not valid JSON"},      // overlong UTF-8
+        {"[{\"data\":\"X\"}]", "not a JSON object"},
+        {R"("X")", "not a JSON object"},
+        {"null", "not a JSON object"},
+        {"{}", "\"data\" is missing"},
+        {R"({"extra":"1"})", "\"data\" is missing"},
+        {R"({"data":5})", "\"data\" must be a string"},
+        {R"({"data":null})", "\"data\" must be a string"},
+        {R"({"data":"X","symbology":39})", "\"symbology\" must be a string"},
+        {R"({"data":"X","symbology":"qr"})",
+         "unknown symbology \"qr\" "
+         "(i25 | code39 | code93 | code128 | codabar | ean | postnet | upc)"},
+        {R"({"data":"X","font_type":"itf"})",
+         "unknown font type \"itf\" (standard | human | itf14)"},
+        {R"({"data":"X","size":"G"})", "unknown size \"G\" (one letter A to F)"},
+        {R"({"data":"X","size":["D"]})", "\"size\" must be a string"},
+        {R"({"data":"X","variant":"3"})", "\"variant\" must be a number"},
+        {R"({"data":"X","variant":true})", "\"variant\" must be a number"},
+        {R"({"data":"X","variant":3.0})", "the variant must be a whole number from 1 to 5"},
+        {R"({"data":"X","variant":0})", "the variant must be a whole number from 1 to 5"},
+        {R"({"data":"X","variant":-3})", "the variant must be a whole number from 1 to 5"},
+        // past long long: must not wrap round into the range
+        {R"({"data":"X","variant":18446744073709551617})",
+         "the variant must be a whole number from 1 to 5"},
+        {R"({"data":"X","variant":18446744073709551615})",
+         "the variant must be a whole number from 1 to 5"},
+        {R"({"data":"X","checksum":"true"})", "\"checksum\" must be true or false"},
+        {R"({"data":"X","option2":1})", "\"option2\" must be true or false"},
+        {R"({"data":"X","sums":null})", "\"sums\" must be true or false"},
+        {R"({"data":"X","point_size":24})", "\"point_size\" must be a string"},
+        {R"({"data":"X","extra":90000})", "\"extra\" must be a string"},
+        {R"({"data":"X","checkSum":true})", "unknown key \"checkSum\""}, // a typo is not ignored
+    };
+    for (const auto& row : rows) {
+        const auto got = ParseRequest(row.line, CommandLineChoices());
+        ASSERT_TRUE(std::holds_alternative<std::string>(got)) << row.line;
+        EXPECT_EQ(std::get<std::string>(got), row.complaint) << row.line;
+    }
+}
+
+Json Answer(std::string_view line, bool expectValid, const BarOptions& defaults = {}) {
+    std::string out = "before ";
+    EXPECT_EQ(AnswerRequest(line, defaults, out), expectValid) << line;
+    EXPECT_EQ(out.rfind("before ", 0), 0u) << "appends to what is there";
+    const std::string answer = out.substr(7);
+    EXPECT_EQ(answer.find('\n'), std::string::npos) << "one line";
+    return Json::parse(answer);
+}
+
+TEST(Requests, AnswerSuccess) {
+    const Json got = Answer(R"({"data":"CODE39","checksum":true})", true);
+    const Json want = {
+        {"font_string", "*CODE39W*"},
+        {"sums_text", ""},
+        {"bar_text_out", "*CODE39W*"},
+        {"sample_text", "*CODE39W*  "},
+        {"sample_size", 24},
+        {"output_text_size", nullptr},
+        {"human_text", ""},
+        {"face", "Tessary 39 d"},
+        {"data_text", "CODE39"},
+    };
+    EXPECT_EQ(got, want);
+}
+
+TEST(Requests, AnswerTakesTheCommandLineForAbsentKeys) {
+    BarOptions defaults;
+    defaults.symbology = Symbology::Ean;
+    defaults.VariantChoice = 3;
+    defaults.Extra = u"90000";
+    const Json got = Answer(R"({"data":"0-306-40615-2"})", true, defaults);
+    EXPECT_EQ(got["font_string"], "*HYQDQG|406157] /j.q.a.q.a");
+    EXPECT_EQ(got["data_text"], "0306406152"); // Bookland's cleaned digits
+    EXPECT_EQ(got["face"], "Tessary EAN d");
+}
+
+TEST(Requests, AnswerEncodingErrorIsAValidRequest) {
+    const Json got = Answer(R"({"data":"abc"})", true);
+    const Json want = {{"error", "Error: input character \"a\" not legal in bar code 3 of 9"},
+                       {"data_text", "abc"}};
+    EXPECT_EQ(got, want);
+}
+
+TEST(Requests, AnswerBadRequest) {
+    const Json got = Answer("[1,2]", false);
+    EXPECT_EQ(got, (Json{{"error", "bad request: not a JSON object"}}));
+}
+
+// Whatever the bytes, the answer is one line of JSON and nothing is thrown.
+TEST(Requests, AnswerSurvivesHostileLines) {
+    const std::string deep(100000, '[');
+    const std::string lines[] = {
+        std::string("\0\0", 2),
+        "{\"data\":\"X\"",
+        deep,
+        "[" + std::string(5000, '{'),
+        "{\"data\":\"" + std::string(100000, 'A') + "\"}",
+        "{\"data\":\"\\u0000\"}",
+        "\xEF\xBB\xBF{\"data\":\"X\"}", // a byte-order mark
+    };
+    for (const auto& line : lines) {
+        std::string out;
+        EXPECT_NO_THROW(AnswerRequest(line, {}, out)) << line.substr(0, 40);
+        EXPECT_TRUE(Json::accept(out)) << line.substr(0, 40);
+    }
+}
+
+} // namespace
+} // namespace zindra::cli
