@@ -1,0 +1,77 @@
+"""What the font tests share: where the built pieces are, and how to run the
+encoder and the two decoders."""
+import base64
+import os
+import subprocess
+import tempfile
+import xml.etree.ElementTree as ElementTree
+
+ENCODER = os.environ.get("ZINDRA_ENCODE", "")
+FONT_DIR = os.environ.get("ZINDRA_FONT_DIR", "")
+FACE_LIST = os.environ.get("ZINDRA_FACE_LIST", "")
+
+ZBAR_NS = "{http://zbar.sourceforge.net/2008/barcode}"
+
+
+def scratch_dir(test_case):
+    """A temporary folder for one test class, with the runtime folder Qt asks for."""
+    folder = tempfile.TemporaryDirectory(prefix="zindra-fonts-")
+    test_case.addClassCleanup(folder.cleanup)
+    runtime = os.path.join(folder.name, "runtime")
+    os.mkdir(runtime, 0o700)
+    os.environ["XDG_RUNTIME_DIR"] = runtime
+    return folder.name
+
+
+def read_faces():
+    """(name, family, size letter or "", human_readable) for every face."""
+    with open(FACE_LIST, encoding="utf-8") as f:
+        rows = [line.rstrip("\n").split("\t") for line in f]
+    return [(name, family, "" if size == "-" else size, readable == "1")
+            for name, family, size, readable in rows]
+
+
+def face_file(face_name):
+    return os.path.join(FONT_DIR, face_name.replace(" ", "-") + ".ttf")
+
+
+def encode_png(args, data, png, point_size=24, dpi=300):
+    """Runs zindra-encode with `args` and writes the sample to `png`; returns its output."""
+    command = [ENCODER, *args, "-p", str(point_size), "--png", png, "--dpi", str(dpi), "--", data]
+    done = subprocess.run(command, capture_output=True, text=True, check=False)
+    if done.returncode != 0:
+        raise AssertionError(f"{command} failed: {done.stdout}{done.stderr}")
+    return done.stdout
+
+
+def zbar(png):
+    """[(symbol type, data, modifiers)] as zbarimg reports them, add-ons switched on."""
+    done = subprocess.run(["zbarimg", "--nodbus", "--xml", "-Sean2.enable", "-Sean5.enable", png],
+                          capture_output=True, check=False)
+    root = ElementTree.fromstring(done.stdout)
+    return sorted((s.get("type"), _zbar_data(s.find(ZBAR_NS + "data")), s.get("modifiers") or "")
+                  for s in root.iter(ZBAR_NS + "symbol"))
+
+
+def _zbar_data(element):
+    # Data with control characters comes base64-encoded, as XML cannot hold them.
+    if element.get("format") == "base64":
+        return base64.b64decode(element.text).decode("latin-1")
+    return element.text
+
+
+def zxing(png):
+    """[(format, bytes, identifier)] as ZXingReader reports them."""
+    done = subprocess.run(["ZXingReader", "-noscale", png], capture_output=True, text=True,
+                          errors="replace", check=False)
+    results, fields = [], {}
+    for line in done.stdout.splitlines() + [""]:
+        if not line.strip():
+            if "Format" in fields:
+                results.append((fields["Format"], bytes.fromhex(fields.get("Bytes", "")),
+                                fields.get("Identifier", "")))
+            fields = {}
+        elif ":" in line:
+            key, value = line.split(":", 1)
+            fields[key.strip()] = value.strip()
+    return results
