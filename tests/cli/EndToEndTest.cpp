@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <poll.h>
+
 namespace zindra::test {
 namespace {
 
@@ -112,6 +114,48 @@ TEST(EndToEnd, RequestsAllValidIsStatusZero) {
     const ProgramRun run = RunEncoder({"--requests", path});
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 2);
+}
+
+// A client that writes one request and waits for its answer before writing
+// the next must get that answer: output is held back only while input waits.
+TEST(EndToEnd, RequestsAnswerAClientThatWaits) {
+    int toChild[2], fromChild[2];
+    ASSERT_EQ(::pipe(toChild), 0);
+    ASSERT_EQ(::pipe(fromChild), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, toChild[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, fromChild[1], 1);
+    posix_spawn_file_actions_addclose(&actions, toChild[1]);
+    posix_spawn_file_actions_addclose(&actions, fromChild[0]);
+    std::string program = ZINDRA_ENCODE, mode = "--requests", stdinName = "-";
+    char* argv[] = {program.data(), mode.data(), stdinName.data(), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, ZINDRA_ENCODE, &actions, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(toChild[0]);
+    ::close(fromChild[1]);
+
+    for (const std::string data : {"CODE39", "A"}) {
+        const std::string request = "{\"data\":\"" + data + "\"}\n";
+        ASSERT_EQ(::write(toChild[1], request.data(), request.size()),
+                  static_cast<ssize_t>(request.size()));
+        std::string answer;
+        while (answer.empty() || answer.back() != '\n') {
+            pollfd ready{fromChild[0], POLLIN, 0};
+            ASSERT_EQ(::poll(&ready, 1, 10000), 1) << "no answer to " << data;
+            char buffer[4096];
+            const ssize_t n = ::read(fromChild[0], buffer, sizeof buffer);
+            ASSERT_GT(n, 0);
+            answer.append(buffer, static_cast<std::size_t>(n));
+        }
+        EXPECT_EQ(Json::parse(answer)["font_string"], "*" + data + "*");
+    }
+    ::close(toChild[1]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ::close(fromChild[0]);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 struct BatchRow {

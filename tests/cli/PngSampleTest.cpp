@@ -1,0 +1,104 @@
+// Runs zindra-encode --png and reads the image back with a bar-code reader:
+// the sample set in its face must scan as what was encoded.
+
+#include "tests/cli/RunProgram.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace zindra::test {
+namespace {
+
+// What zbarimg reads from the image, without its symbology prefix.
+std::string Scan(const std::string& png) {
+    const auto text = ScratchFile("scan.txt");
+    const std::string command =
+        "zbarimg --nodbus -q --raw -Sean5.enable '" + png + "' > '" + text.string() + "'";
+    if (std::system(command.c_str()) != 0) return "(no bar code found)";
+    return ReadFile(text);
+}
+
+int FirstInkColumn(const QImage& image, bool fromRight) {
+    for (int i = 0; i < image.width(); ++i) {
+        const int x = fromRight ? image.width() - 1 - i : i;
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) return i;
+    }
+    return image.width();
+}
+
+struct PngRow {
+    std::vector<std::string> args;
+    std::string scanned;
+};
+
+TEST(PngSample, ScansAsEncoded) {
+    const PngRow rows[] = {
+        {{"--checksum", "CODE39"}, "CODE39W\n"}, // zbarimg keeps the check character
+        {{"-t", "human", "-z", "A", "ABC-12"}, "ABC-12\n"},
+        {{"-s", "code128", "-v", "2", "Zindra 7"}, "Zindra 7\n"},
+        // the second line, in another font, must not spoil the bars
+        {{"-s", "code128", "-v", "5", "-t", "human", "-o", "00614141123456789"},
+         "00006141411234567890\n"},
+        {{"-s", "ean", "-v", "2", "590123412345"}, "5901234123457\n"},
+        {{"-s", "upc", "03600029145"}, "0036000291452\n"}, // UPC-A reads as its EAN-13 form
+        {{"-s", "i25", "--dpi", "300", "-p", "36", "123456"}, "123456\n"},
+    };
+    for (const auto& row : rows) {
+        const std::string png = ScratchFile("sample.png").string();
+        std::filesystem::remove(png);
+        auto args = row.args;
+        args.insert(args.begin(), {"--png", png});
+        const ProgramRun run = RunEncoder(args);
+        ASSERT_EQ(run.Status, 0) << row.args.back() << ": " << run.Err;
+        EXPECT_EQ(Scan(png), row.scanned) << row.args.back();
+    }
+}
+
+TEST(PngSample, QuietZoneAndResolution) {
+    const std::string png = ScratchFile("quiet.png").string();
+    const ProgramRun run = RunEncoder({"--png", png, "--checksum", "CODE39"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "*CODE39W*\n");
+    const QImage image(QString::fromStdString(png));
+    ASSERT_FALSE(image.isNull());
+    // Our faces draw a module of 1/20 em: 10 pixels at 24 points and 600 dpi.
+    EXPECT_GE(FirstInkColumn(image, false), 10 * 10);
+    EXPECT_GE(FirstInkColumn(image, true), 10 * 10);
+    EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 600, 0.5);
+}
+
+TEST(PngSample, EncodingErrorWritesNoImage) {
+    const std::string png = ScratchFile("none.png").string();
+    std::filesystem::remove(png);
+    const ProgramRun run = RunEncoder({"--png", png, "abc"});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+struct RefusedRow {
+    std::vector<std::string> args;
+    std::string err; // the start of the message
+};
+
+TEST(PngSample, Refusals) {
+    const RefusedRow rows[] = {
+        {{"--png", "/nonexistent/dir/a.png", "X"},
+         "zindra-encode: cannot write '/nonexistent/dir/a.png'"},
+        // 1638 points at 4800 dpi would be a picture of billions of pixels
+        {{"--png", ScratchFile("big.png").string(), "--dpi", "4800", "-p", "1638", "X"},
+         "zindra-encode: the image would be "},
+    };
+    for (const auto& row : rows) {
+        const ProgramRun run = RunEncoder(row.args);
+        EXPECT_EQ(run.Status, 2) << row.args.back();
+        EXPECT_NE(run.Err.find(row.err), std::string::npos) << run.Err;
+        EXPECT_EQ(run.Out, "");
+    }
+}
+
+} // namespace
+} // namespace zindra::test
