@@ -1,0 +1,145 @@
+#include "WindowFixture.h"
+#include "tests/TestText.h"
+
+#include <vector>
+
+namespace zindra::test {
+namespace {
+
+using enum ControlId;
+
+using FontHandlers = WindowFixture;
+
+std::vector<StyledRun> Runs(std::vector<std::pair<std::u16string, CharStyle>> runs) {
+    std::vector<StyledRun> out;
+    for (auto& [text, style] : runs)
+        out.push_back({text, style});
+    return out;
+}
+
+TEST_F(FontHandlers, AFontTypeChangeRestylesOnlyTheFontString) {
+    ShowMadeCode39(window);
+    window.Select(Type2);
+    EXPECT_TRUE(window.MadeFlag);
+    EXPECT_EQ(window.BarCodeOut.Runs(),
+              Runs({{u"*CODE39W*", {"Tessary 39 d HR", 24}}, {u"  ", {"Tessary 39 d", 24}}}));
+    EXPECT_EQ(window.LastFontType, FontType::HumanReadable);
+}
+
+// The sums line shows only in BarTextOut; the sample's bar code must still
+// follow the size letter.
+TEST_F(FontHandlers, WithTheSumsShownTheSamplesBarCodeIsRestyled) {
+    window.Select(Radio93);
+    ShowMade(window, u"(CODE+z", u"(CODE+z)  ", u")   sums");
+    window.Select(FontB);
+    EXPECT_EQ(window.BarCodeOut.Runs(),
+              Runs({{u"(CODE+z)", {"Tessary 93 b", 24}}, {u"  ", {"Tessary 93 d", 24}}}));
+}
+
+TEST_F(FontHandlers, Itf14InvalidatesTheBarCodeButItsSizesDoNot) {
+    window.Select(Radio25);
+    ShowMade(window, u"(!!)", u"(!!)");
+    window.Select(ITF14);
+    EXPECT_FALSE(window.MadeFlag);
+    EXPECT_EQ(window.BarCodeOut.Text(), u"");
+    EXPECT_EQ(window.Text(Option2), u"Closed Box?");
+    EXPECT_FALSE(window.Visible(OptionalChecksum));
+
+    ShowMade(window, u"(!!)", u"(!!)");
+    window.Select(FontB);
+    EXPECT_TRUE(window.MadeFlag);
+    EXPECT_EQ(window.BarCodeOut.Runs(), Runs({{u"(!!)", {"Tessary ITF14 b", 24}}}));
+}
+
+TEST_F(FontHandlers, BearerBarsOnlyChangeTheFace) {
+    window.Select(Radio25);
+    ShowMade(window, u"(!!)", u"(!!)");
+    window.SetChecked(Option2, true);
+    window.Select(FontB);
+    EXPECT_TRUE(window.MadeFlag);
+    EXPECT_EQ(window.BarCodeOut.Runs(), Runs({{u"(!!)", {"Tessary Bearer 25i b", 24}}}));
+}
+
+TEST_F(FontHandlers, AnyFontChangeUnderCode128AsksForANewMake) {
+    window.Select(Radio128);
+    ShowMade(window, u"{ABC~", u"{ABC~  ");
+    window.Select(FontE);
+    EXPECT_FALSE(window.MadeFlag);
+    EXPECT_EQ(window.Text(BarTextOut), u"");
+    EXPECT_EQ(window.BarCodeOut.Text(), u"");
+}
+
+TEST_F(FontHandlers, PointSizeTypingActsOnceTheSizeIsPlausible) {
+    ShowMadeCode39(window);
+    window.SetFocus(PointSize);
+    window.UserEdit(PointSize, u"3");
+    EXPECT_EQ(window.Focus(), PointSize);
+    EXPECT_EQ(window.BarCodeOut.Runs()[0].Style.Size, 24);
+    window.UserEdit(PointSize, u"36");
+    EXPECT_EQ(window.BarCodeOut.Runs()[0].Style.Size, 36);
+    EXPECT_EQ(window.Focus(), BarTextInput);
+}
+
+struct PointSizeRow {
+    std::u16string_view text;
+    int sampleSize; // after the edit; 24 when refused
+    std::vector<std::string> calls;
+};
+
+const PointSizeRow PointSizeRows[] = {
+    {u"12", 24, {}}, // below 18: refused without a word
+    {u"018", 18, {}},
+    {u"1638", 1638, {}},
+    {u"abc", 24, {"message 'abc' is not a valid point size: type a whole number from 1 to 1638"}},
+    {u"2000", 24, {"message '2000' is not a valid point size: type a whole number from 1 to 1638"}},
+    {u" 24", 24, {"message ' 24' is not a valid point size: type a whole number from 1 to 1638"}},
+};
+
+TEST(PointSizeChange, AcceptsWholeNumbersFrom18AndReportsTheRest) {
+    for (const PointSizeRow& row : PointSizeRows) {
+        SCOPED_TRACE(Show(row.text));
+        StartedWindow started;
+        ShowMadeCode39(started.window);
+        started.window.SetFocus(PointSize);
+        started.window.UserEdit(PointSize, row.text);
+        EXPECT_EQ(started.window.BarCodeOut.Runs()[0].Style.Size, row.sampleSize);
+        EXPECT_EQ(started.platform.Calls, row.calls);
+        EXPECT_TRUE(started.window.MadeFlag);
+    }
+}
+
+TEST_F(FontHandlers, PointSizeEditWithSumsTickedEmptiesTheResultsEvenWhereTheyAreHidden) {
+    window.SetChecked(DispSums, true);
+    ShowMadeCode39(window);
+    window.UserEdit(PointSize, u"30");
+    EXPECT_FALSE(window.MadeFlag);
+    EXPECT_EQ(window.Text(BarTextOut), u"");
+    EXPECT_EQ(window.BarCodeOut.Text(), u"");
+}
+
+// The conversion error stops the font handler after the face was set; the
+// recorded font type stays behind.
+TEST_F(FontHandlers, AnUnreadablePointSizeStopsTheFontHandlerWhereItWasRead) {
+    ShowMadeCode39(window);
+    window.SetText(PointSize, u"2x");
+    window.Select(Type2);
+    EXPECT_EQ(platform.Calls.size(), 1u);
+    EXPECT_EQ(window.BarCodeOut.Runs()[0].Style, (CharStyle{"Tessary 39 d HR", 24}));
+    EXPECT_EQ(window.LastFontType, FontType::Standard);
+}
+
+// Nested inside a symbology handler, the error stops only the font handler:
+// the window is still relabelled for the new symbology.
+TEST_F(FontHandlers, AnUnreadablePointSizeDoesNotLeaveASymbologyHalfDone) {
+    window.Select(Type2);
+    ShowMadeCode39(window);
+    window.SetText(PointSize, u"2x");
+    window.Select(RadioUPC);
+    EXPECT_EQ(platform.Calls.size(), 1u);
+    EXPECT_EQ(window.Text(BarCodeDesc), u"UPC bar code:");
+    EXPECT_EQ(window.Text(PointSize), u"48");
+    EXPECT_FALSE(window.MadeFlag);
+}
+
+} // namespace
+} // namespace zindra::test

@@ -1,0 +1,99 @@
+#include "WindowFixture.h"
+#include "tests/TestText.h"
+
+namespace zindra::test {
+namespace {
+
+using enum ControlId;
+
+using Make = WindowFixture;
+
+TEST_F(Make, ShowsTheFontStringAndTheSampleInItsFace) {
+    window.UserEdit(BarTextInput, u"CODE39");
+    window.SetChecked(OptionalChecksum, true);
+    window.SetFocus(Extra);
+    window.Click(MakeButtonClick);
+    EXPECT_EQ(window.Text(BarTextOut), u"*CODE39W*");
+    EXPECT_EQ(window.BarCodeOut.Runs(),
+              (std::vector<StyledRun>{{u"*CODE39W*  ", {"Tessary 39 d", 24}}}));
+    EXPECT_TRUE(window.MadeFlag);
+    EXPECT_EQ(window.Focus(), BarTextInput);
+    EXPECT_TRUE(platform.Calls.empty());
+}
+
+TEST_F(Make, ReportsAnErrorInTheOutputFieldWithABeep) {
+    ShowMadeCode39(window);
+    window.Click(MakeButtonClick);
+    EXPECT_EQ(window.Text(BarTextOut), u"Error, no data to bar code");
+    EXPECT_EQ(window.BarCodeOut.Text(), u"");
+    EXPECT_FALSE(window.MadeFlag);
+    EXPECT_EQ(platform.Calls, std::vector<std::string>{"beep"});
+}
+
+TEST_F(Make, ReportsAPointSizeThatIsNoNumberAsTheEngineDoes) {
+    window.UserEdit(BarTextInput, u"CODE39");
+    window.SetText(PointSize, u"big");
+    window.Click(MakeButtonClick);
+    EXPECT_EQ(window.Text(BarTextOut),
+              u"Error, the point size must be a whole number from 1 to 1638");
+    EXPECT_EQ(window.BarCodeOut.Text(), u"");
+    EXPECT_FALSE(window.MadeFlag);
+}
+
+// SSCC-18 with human-readable text: the digits follow on a second line in
+// Arial at 24 * 7 / 24 = 7 points, and the line is kept for the sample page.
+TEST_F(Make, SetsTheSsccHumanReadableLineInItsOwnFont) {
+    window.Select(Radio128);
+    window.Select(GB3b5);
+    window.Select(Type2);
+    window.UserEdit(BarTextInput, u"00614141123456789");
+    window.Click(MakeButtonClick);
+    const std::u16string fontString = U("}\u00CE!!^JJ-CYo\u00C2?~");
+    EXPECT_EQ(window.Text(BarTextOut), fontString);
+    EXPECT_EQ(window.BarCodeOut.Runs(),
+              (std::vector<StyledRun>{{fontString + u"  ", {"Tessary Code 128C d", 24}},
+                                      {u"\n (00) 00614141123456789 0", {"Arial", 7}}}));
+    EXPECT_EQ(window.HumanText, u" (00) 00614141123456789 0");
+
+    window.Select(Radio39);
+    window.UserEdit(BarTextInput, u"CODE39");
+    window.Click(MakeButtonClick);
+    EXPECT_EQ(window.HumanText, u" (00) 00614141123456789 0"); // other symbologies keep it
+
+    window.Select(Radio128);
+    window.Select(GB3b3);
+    window.UserEdit(BarTextInput, u"1234");
+    window.Click(MakeButtonClick);
+    EXPECT_TRUE(window.MadeFlag);
+    EXPECT_EQ(window.HumanText, u""); // subset C clears it
+}
+
+TEST_F(Make, KeepsTheCode93OutputSizeForLaterBarCodes) {
+    EXPECT_FALSE(window.BarTextOutSize.has_value());
+    window.Select(Radio93);
+    window.SetChecked(DispSums, true);
+    window.UserEdit(BarTextInput, u"CODE93");
+    window.Click(MakeButtonClick);
+    EXPECT_EQ(window.BarTextOutSize, 8);
+    window.Select(Radio39);
+    window.Click(MakeButtonClick);
+    EXPECT_TRUE(window.MadeFlag);
+    EXPECT_EQ(window.BarTextOutSize, 8);
+}
+
+TEST_F(Make, BooklandWritesTheCleanedDigitsBackWhateverTheOutcome) {
+    window.Select(RadioEAN);
+    window.Select(GB3b3);
+    window.UserEdit(BarTextInput, u"0-306-40615-2");
+    window.Click(MakeButtonClick);
+    EXPECT_EQ(window.Text(BarTextInput), u"0306406152");
+    EXPECT_EQ(window.Text(BarTextOut), u"*HYQDQG|406157] /j.q.a.q.a");
+
+    window.UserEdit(BarTextInput, u"977-1-234-56789-7");
+    window.Click(MakeButtonClick);
+    EXPECT_EQ(window.Text(BarTextInput), u"9771234567897");
+    EXPECT_EQ(window.Text(BarTextOut), u"13 digit ISBN numbers must start with 978 or 979");
+}
+
+} // namespace
+} // namespace zindra::test

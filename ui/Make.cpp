@@ -1,0 +1,109 @@
+#include "engine/EncodeRequest.h"
+#include "ui/MainWindowModel.h"
+#include "ui/SampleFaceName.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace zindra {
+namespace {
+
+using enum ControlId;
+
+// The symbology buttons in dispatch order; UPC is what remains when none of
+// these is selected.
+constexpr std::array<std::pair<ControlId, Symbology>, 7> SymbologyButtons{{
+    {Radio25, Symbology::Interleaved25},
+    {Radio39, Symbology::Code39},
+    {Radio93, Symbology::Code93},
+    {Radio128, Symbology::Code128},
+    {RadioCodabar, Symbology::Codabar},
+    {RadioEAN, Symbology::Ean},
+    {RadioPostNet, Symbology::PostNet},
+}};
+
+constexpr std::array VariantButtons{GB3b1, GB3b2, GB3b3, GB3b4};
+constexpr std::array<std::pair<ControlId, char>, 5> SizeLetters{
+    {{FontA, 'A'}, {FontB, 'B'}, {FontC, 'C'}, {FontD, 'D'}, {FontE, 'E'}}};
+
+// The human-readable line of SCC-14 and SSCC-18 is set in Arial at 7/24 of
+// the bar code's size; tiny sizes would round to nothing.
+constexpr int HumanLineSize(int pointSize) {
+    return std::max(1, pointSize * 7 / 24);
+}
+
+} // namespace
+
+Symbology MainWindowModel::CurrentSymbology() const {
+    for (const auto& [button, symbology] : SymbologyButtons)
+        if (Checked(button)) return symbology;
+    return Symbology::Upc;
+}
+
+BarOptions MainWindowModel::ReadOptions() const {
+    BarOptions options;
+    options.DataText = Text(BarTextInput);
+    options.symbology = CurrentSymbology();
+    const auto variant = std::find_if(VariantButtons.begin(), VariantButtons.end(),
+                                      [this](ControlId id) { return Checked(id); });
+    options.VariantChoice = static_cast<int>(variant - VariantButtons.begin()) + 1;
+    options.fontType = Checked(Type1)   ? FontType::Standard
+                       : Checked(Type2) ? FontType::HumanReadable
+                                        : FontType::Itf14;
+    const auto letter = std::find_if(SizeLetters.begin(), SizeLetters.end(),
+                                     [this](const auto& size) { return Checked(size.first); });
+    options.FontSize = letter == SizeLetters.end() ? 'F' : letter->second;
+    options.OptionalChecksum = Checked(OptionalChecksum);
+    options.Option2 = Checked(Option2);
+    options.DispSums = Checked(DispSums);
+    options.PointSize = Text(PointSize);
+    options.Extra = Text(Extra);
+    return options;
+}
+
+void MainWindowModel::MakeButtonClickClick() {
+    SetFocus(BarTextInput);
+    RequestOutcome outcome = EncodeRequest(ReadOptions());
+    // Bookland hands back its data cleaned of everything but digits.
+    if (outcome.DataText != Text(BarTextInput)) SetText(BarTextInput, outcome.DataText);
+    if (const auto* error = std::get_if<EncodeError>(&outcome.Outcome)) {
+        ShowEncodeError(error->Message);
+        return;
+    }
+    ShowBarResult(std::get<BarResult>(outcome.Outcome));
+    SetFocus(BarTextInput);
+}
+
+void MainWindowModel::ShowBarResult(const BarResult& result) {
+    const BarOptions options = ReadOptions();
+    BarCodeOut.SetWholeFont({SampleFaceName(options), result.SampleSize});
+    if (result.OutputTextSize) BarTextOutSize = result.OutputTextSize;
+    SetText(BarTextOut, result.BarTextOut());
+    BarCodeOut.SetText(result.SampleText);
+    StyleSecondLine(result.SampleSize);
+    if (options.symbology == Symbology::Code128 && options.VariantChoice >= 3)
+        HumanText = result.HumanText;
+    MadeFlag = true;
+}
+
+// Only SCC-14 and SSCC-18 with human-readable text put a second line into
+// the sample.
+void MainWindowModel::StyleSecondLine(int pointSize) {
+    const std::size_t lineFeed = BarCodeOut.Text().find(u'\n');
+    if (lineFeed == std::u16string::npos) return;
+    BarCodeOut.Select(static_cast<int>(lineFeed),
+                      static_cast<int>(BarCodeOut.Text().size() - lineFeed));
+    BarCodeOut.SetSelectionFace("Arial");
+    BarCodeOut.SetSelectionSize(HumanLineSize(pointSize));
+}
+
+void MainWindowModel::ShowEncodeError(std::u16string_view message) {
+    SetText(BarTextOut, message);
+    BarCodeOut.SetText(u"");
+    platform.Beep();
+    MadeFlag = false;
+    SetFocus(BarTextInput);
+}
+
+} // namespace zindra

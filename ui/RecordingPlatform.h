@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zindra {
+
+// Records every platform action as one line of text, in order:
+//   "beep", "modal TForm3", "open /path/index.html",
+//   "message @100,100 text" (a placed warning), "message text" (the error report).
+class RecordingPlatform : public Platform {
+  public:
+    void Beep() override;
+    int ShowModal(std::string_view windowClass) override;
+    void OpenDocument(const std::string& location) override;
+    void MessageBox(std::u16string_view text, std::optional<WindowOffset> at) override;
+
+    std::vector<std::string> Calls;
+
+    // What a modal window does while it is open; its result is ShowModal's.
+    std::function<int(std::string_view windowClass)> WhileModal;
+};
+
+} // namespace zindra

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "engine/BarOptions.h"
+#include "ui/Controls.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace zindra {
+
+// How a symbology handler treats one property: leave it, set it, or set it
+// only when a button of the window says so.
+enum class Rule : std::uint8_t {
+    Keep,
+    Yes,
+    No,
+    UnlessItf14,        // unless ITF14 is selected
+    UnlessScc,          // unless GB3b4 or GB3b5 is selected
+    UnlessNoSupplement, // unless GB3b1 is selected
+};
+
+// A caption, and a hint unless the handler leaves the hint as it is.
+struct Label {
+    std::u16string_view Caption;
+    std::optional<std::u16string_view> Hint;
+};
+
+// The captions and widths of the size letters.
+enum class Letters : std::uint8_t {
+    Keep,
+    Abc,    // A, B, C captioned and 30 wide
+    AllSix, // A to F captioned and 30 wide
+    EanUpc, // A, B, C captioned, A 35 wide and B, C 30; D and E captioned
+};
+
+// What the data label, Extra and ExtraLabel become.
+enum class ExtraField : std::uint8_t {
+    Hidden,     // both hidden, the general data label
+    BookPrice,  // the Bookland price while GB3b3 is selected
+    Supplement, // the UPC supplement unless GB3b1 is selected
+};
+
+struct VariantLabels {
+    Label Group;
+    Label B1;
+    Label B2;
+    Label B3;
+};
+
+// Everything a symbology handler sets, in the order it sets it.
+struct SymbologyLook {
+    Symbology symbology;
+    bool hidesFontGroupsFirst; // PostNet hides them before clearing the results
+    // Size letters
+    Rule sizeGroup;
+    Rule fontA;
+    Rule fontDE;
+    Rule fontF;
+    Letters letters;
+    // Font type
+    Rule typeGroup;
+    Label type1;
+    Label type2;
+    bool selectsType1;
+    // Variant group
+    Rule variantGroup;
+    const VariantLabels* variants; // null: captions left as they are
+    Rule sccButtons;
+    bool fallsBackFromScc; // an SCC button selected: select GB3b1, then hide both
+    // Options
+    Rule optionalChecksum;
+    Rule optionalChecksumLabelled;
+    Label optionalChecksumLabel;
+    Rule option2;
+    Label option2Label; // while ITF14 is selected the caption is option2Itf14Caption
+    std::u16string_view option2Itf14Caption;
+    Rule dispSums;
+    std::optional<std::u16string_view> dispSumsCaption;
+    // Extra field, then the size fallback
+    ExtraField extra;
+    std::optional<ControlId> sizeFallbackFrom; // selected: FontD is selected instead
+    // Point size, ITF14, descriptions, special characters
+    Rule pointSizeGroup;
+    std::u16string_view pointSize;
+    Rule itf14;
+    std::u16string_view description;
+    std::u16string_view description2;
+    Rule specialCharacters;
+};
+
+const SymbologyLook& LookOf(Symbology symbology);
+
+} // namespace zindra
