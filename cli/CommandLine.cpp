@@ -53,43 +53,58 @@ std::optional<int> ReadDpi(std::string_view word) {
     return dpi;
 }
 
+// Keeps a value that was read, or gives the refusal when there is none.
+template <typename Value, typename Field>
+std::optional<std::string> Store(const std::optional<Value>& read, Field& into,
+                                 const std::string& refusal) {
+    if (!read) return refusal;
+    into = *read;
+    return std::nullopt;
+}
+
 // Applies one option; returns the complaint about its value, if any.
 std::optional<std::string> Apply(int code, const char* value, CommandLine& line) {
     BarOptions& o = line.Options;
     switch (code) {
     case 's':
-        if (auto s = ReadSymbology(value)) return o.symbology = *s, std::nullopt;
-        return SymbologyError(value);
+        return Store(ReadSymbology(value), o.symbology, SymbologyError(value));
     case 'v':
-        if (auto v = ReadVariant(value)) return o.VariantChoice = *v, std::nullopt;
-        return VariantError();
+        return Store(ReadVariant(value), o.VariantChoice, VariantError());
     case 't':
-        if (auto t = ReadFontType(value)) return o.fontType = *t, std::nullopt;
-        return FontTypeError(value);
+        return Store(ReadFontType(value), o.fontType, FontTypeError(value));
     case 'z':
-        if (auto z = ReadSizeLetter(value)) return o.FontSize = *z, std::nullopt;
-        return SizeLetterError(value);
-    case 'c':
-        return o.OptionalChecksum = true, std::nullopt;
-    case 'o':
-        return o.Option2 = true, std::nullopt;
-    case 'S':
-        return o.DispSums = true, std::nullopt;
+        return Store(ReadSizeLetter(value), o.FontSize, SizeLetterError(value));
     case 'p':
         return ReadText(value, "--point-size", o.PointSize);
     case 'e':
         return ReadText(value, "--extra", o.Extra);
-    case JsonOpt:
-        return line.Json = true, std::nullopt;
-    case RequestsOpt:
-        return line.Mode = RunMode::Requests, line.InputPath = value, std::nullopt;
-    case BatchOpt:
-        return line.Mode = RunMode::Batch, line.InputPath = value, std::nullopt;
-    case PngOpt:
-        return line.PngPath = value, std::nullopt;
     case DpiOpt:
-        if (auto d = ReadDpi(value)) return line.Dpi = *d, std::nullopt;
-        return "the dpi must be a whole number from 72 to 4800";
+        return Store(ReadDpi(value), line.Dpi, "the dpi must be a whole number from 72 to 4800");
+    case 'c':
+        o.OptionalChecksum = true;
+        break;
+    case 'o':
+        o.Option2 = true;
+        break;
+    case 'S':
+        o.DispSums = true;
+        break;
+    case JsonOpt:
+        line.Json = true;
+        break;
+    case RequestsOpt:
+        line.Mode = RunMode::Requests;
+        line.InputPath = value;
+        break;
+    case BatchOpt:
+        line.Mode = RunMode::Batch;
+        line.InputPath = value;
+        break;
+    case PngOpt:
+        // An empty name would read as "no image" and drop the request silently.
+        if (*value == '\0') return "--png needs a file name";
+        line.PngPath = value;
+        break;
     }
     return std::nullopt;
 }
@@ -156,8 +171,10 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
         if (code == '?') return UsageError{Refusal(argv[optind - 1], optopt)};
         if (code == ':')
             return UsageError{"option '" + Spelling(argv[optind - 1], optopt) + "' needs a value"};
-        if (code == 'h') return line.Mode = RunMode::Help, line;
-        if (code == VersionOpt) return line.Mode = RunMode::Version, line;
+        if (code == 'h' || code == VersionOpt) {
+            line.Mode = code == 'h' ? RunMode::Help : RunMode::Version;
+            return line;
+        }
         if (code == RequestsOpt || code == BatchOpt) ++requestsAndBatch;
         if (code == DpiOpt) dpiGiven = true;
         if (auto complaint = Apply(code, optarg, line)) return UsageError{*complaint};

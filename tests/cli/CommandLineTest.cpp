@@ -192,6 +192,7 @@ TEST(CommandLine, Refused) {
         {{"--requests", "a", "--batch", "b"}, "use only one of --requests and --batch"},
         {{"--batch", "-", "--json"}, "--json cannot be used with --batch"},
         {{"--requests", "-", "--png", "a.png"}, "--png needs a single DATA"},
+        {{"--png", "", "X"}, "--png needs a file name"},
     };
     for (const auto& row : rows) {
         const auto got = ParseCommandLine(row.args);
