@@ -1,0 +1,98 @@
+#include "settings/StartUp.h"
+
+#include "settings/SavedChoices.h"
+#include "settings/TextCodec.h"
+#include "ui/MainWindowModel.h"
+
+namespace zindra {
+namespace {
+
+using enum ControlId;
+
+constexpr char TipSection[] = "TipoftheDay";
+constexpr int StartUpHintPauseMs = 6000;
+
+} // namespace
+
+std::u16string FolderMissingMessage(const std::filesystem::path& productFolder) {
+    return u"The folder " + Utf16FromUtf8(productFolder.string()) +
+           u" is missing, please re-install this product.";
+}
+
+StartUp::StartUp(MainWindowModel& window, const DesktopPlaces& places, LabelChoices& labels,
+                 AboutWindow& about)
+    : window_(window), places_(places), labels_(labels), about_(about) {}
+
+void StartUp::Install() {
+    auto& handlers = window_.Handlers;
+    handlers.FormActivate = [this] { FormActivate(); };
+    handlers.FormClose = [this] { FormClose(); };
+    handlers.TipCheckBoxClick = [this] { TipCheckBoxClick(); };
+    handlers.SpeedButton1Click = [this] { SpeedButton1Click(); };
+    handlers.SpeedButton2Click = [this] { SpeedButton2Click(); };
+}
+
+void StartUp::FormActivate() {
+    about_.CurVersion = VersionLabel();
+    Hints.HidePauseMs = StartUpHintPauseMs;
+    window_.ApplyCode39Look();
+    window_.MadeFlag = false;
+
+    const auto folder = ProductFolder(places_);
+    FolderFound = ProductFolderExists(folder);
+    if (FolderFound)
+        RestoreOrSeed();
+    else
+        window_.platform.MessageBox(FolderMissingMessage(folder), SettingsWarningOffset);
+
+    const auto& data = window_.Text(BarTextInput);
+    window_.SetFocus(BarTextInput);
+    window_.SetSelection(BarTextInput, 0, static_cast<int>(data.size()));
+}
+
+void StartUp::RestoreOrSeed() {
+    {
+        IniFile ini(SettingsFile(places_));
+        if (!ini.SectionExists(TipSection)) {
+            window_.platform.MessageBox(TipFileMissingMessage, SettingsWarningOffset);
+            return;
+        }
+        window_.SetChecked(TipCheckBox, ini.ReadBool(TipSection, "Enabled", true));
+        if (ini.SectionExists(SettingsSection)) {
+            if (ini.ReadBool(SettingsSection, "HintsOff", false)) Hints.ShowHints = false;
+            RestoreChoices(ini, window_, labels_);
+        } else {
+            SeedChoices(ini, window_);
+        }
+        if (ini.WriteError()) ReportWriteError(window_.platform, *ini.WriteError());
+    }
+    if (window_.Checked(TipCheckBox)) window_.platform.ShowModal("TTip");
+}
+
+void StartUp::FormClose() {
+    if (!FolderFound) return;
+    IniFile ini(SettingsFile(places_));
+    ini.WriteBool(TipSection, "Enabled", window_.Checked(TipCheckBox));
+    SaveChoices(ini, window_, labels_);
+    if (ini.WriteError()) ReportWriteError(window_.platform, *ini.WriteError());
+}
+
+void StartUp::TipCheckBoxClick() {
+    if (FolderFound) {
+        if (auto refused = WriteTipEnabled(SettingsFile(places_), window_.Checked(TipCheckBox)))
+            ReportWriteError(window_.platform, *refused);
+    }
+    window_.SetFocus(BarTextInput);
+}
+
+void StartUp::SpeedButton1Click() {
+    window_.platform.ShowModal("TForm2");
+    window_.SetFocus(BarTextInput);
+}
+
+void StartUp::SpeedButton2Click() {
+    window_.platform.ShowModal("TTip");
+    window_.SetFocus(BarTextInput);
+}
+
+} // namespace zindra

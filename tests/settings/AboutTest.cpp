@@ -1,0 +1,42 @@
+#include "StartUpFixture.h"
+
+namespace zindra {
+namespace {
+
+using enum ControlId;
+using test::StartUpTest;
+
+TEST_F(StartUpTest, TheAboutNoticeNamesTheYearOfEachActivation) {
+    about.FormActivate(2026);
+    EXPECT_EQ(about.StaticText6, u"Copyright \u00a9 2026 Orvalle Type, Inc.");
+    about.FormActivate(2031);
+    EXPECT_EQ(about.StaticText6, u"Copyright \u00a9 2031 Orvalle Type, Inc.");
+}
+
+TEST_F(StartUpTest, TheWebLinksMoveTheFocusToTheDataField) {
+    window.SetFocus(Extra);
+    about.CurVersionClick();
+    EXPECT_EQ(window.Focus(), BarTextInput);
+    EXPECT_EQ(platform.Calls.back(),
+              "open https://www.orvalle-type.example.com/update?v=zndra7qk-7.0");
+
+    window.SetFocus(Extra);
+    about.StaticText8Click();
+    EXPECT_EQ(window.Focus(), BarTextInput);
+    EXPECT_EQ(platform.Calls.back(), "open https://www.orvalle-type.example.com/zindra/");
+}
+
+TEST_F(StartUpTest, TheManualOpensFromTheProductFolderWhereverTheProgramStarted) {
+    window.SetFocus(Extra);
+    about.BitBtn2Click(); // no copy in the product folder: the installed one
+    EXPECT_EQ(platform.Calls.back(), "open /usr/share/zindra/Zindras.rtf");
+    EXPECT_EQ(window.Focus(), Extra);
+
+    Install(test::TipData);
+    test::WriteText(Folder() / "Zindras.rtf", "{\\rtf1 }");
+    about.BitBtn2Click();
+    EXPECT_EQ(platform.Calls.back(), "open " + (Folder() / "Zindras.rtf").string());
+}
+
+} // namespace
+} // namespace zindra

@@ -1,0 +1,73 @@
+#pragma once
+
+// A headless main window with the settings part installed, on a temporary
+// documents folder.
+
+#include "settings/About.h"
+#include "settings/StartUp.h"
+#include "settings/TipWindow.h"
+#include "ui/MainWindowModel.h"
+#include "ui/RecordingPlatform.h"
+
+#include "FakePlaces.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zindra::test {
+
+struct FakeLabels : LabelChoices {
+    int Size = 4;
+    bool Explain = true;
+
+    int CheckedLabelSize() const override { return Size; }
+    void CheckLabelSize(int size) override { Size = size; }
+    bool ExplainPaste() const override { return Explain; }
+    void SetExplainPaste(bool explain) override { Explain = explain; }
+};
+
+// Two tips, the next one the first.
+inline constexpr const char* TipData =
+    "[TipoftheDay]\nEnabled=1\nPosition=0\nMaximum=1\n[Tips]\n0=First\n1=Second\n";
+
+class StartUpTest : public ::testing::Test {
+  protected:
+    StartUpTest() {
+        places.Documents = documents.Path();
+        startUp.Install();
+        platform.WhileModal = [this](std::string_view windowClass) {
+            if (windowClass == "TTip") tips.FormActivate();
+            return 0;
+        };
+    }
+
+    std::filesystem::path Folder() const { return documents / "Zindra"; }
+    std::filesystem::path File() const { return Folder() / "zindratips.ini"; }
+
+    // The product folder holding a settings file with `text`.
+    void Install(const std::string& text) {
+        std::filesystem::create_directories(Folder());
+        WriteText(File(), text);
+    }
+
+    std::u16string Saved(const char* key) const {
+        return IniFile(File()).ReadString("Settings", key, u"(missing)");
+    }
+
+    bool Called(const std::string& call) const {
+        return std::ranges::find(platform.Calls, call) != platform.Calls.end();
+    }
+
+    TempFolder documents;
+    FakePlaces places;
+    RecordingPlatform platform;
+    MainWindowModel window{platform};
+    FakeLabels labels;
+    AboutWindow about{window, places, "/usr/share/zindra"};
+    TipWindow tips{window, places};
+    StartUp startUp{window, places, labels, about};
+};
+
+} // namespace zindra::test

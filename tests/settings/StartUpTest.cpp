@@ -1,0 +1,235 @@
+#include "StartUpFixture.h"
+
+namespace zindra {
+namespace {
+
+using enum ControlId;
+using test::ReadText;
+using test::StartUpTest;
+using test::TipData;
+
+const std::string FolderMissing = "message @100,100 The folder ";
+const std::string TipFileMissing =
+    "message @100,100 The Tip-of-the-Day file could not be found! Please re-install this product.";
+
+TEST_F(StartUpTest, AFirstRunSeedsTheFileAndClosingWritesTheWindowOverIt) {
+    Install(TipData);
+    window.Left = 312; // where the view centred the window
+    window.Top = 188;
+    window.Activate();
+
+    const struct {
+        const char* key;
+        std::u16string value;
+    } seeded[] = {
+        {"Left", u"312"},       {"Top", u"188"},       {"Type", u"39"},
+        {"FontType", u"H"},     {"FontSize", u"C"},    {"Supplemental", u"A"},
+        {"PointSize", u"24"},   {"Data", u"ABCD4567"}, {"OptionalChecksum", u"0"},
+        {"Option2", u"0"},      {"DispSums", u"0"},    {"LabelSize", u"4"},
+        {"LabelExplain", u"1"},
+    };
+    for (const auto& key : seeded)
+        EXPECT_EQ(Saved(key.key), key.value) << key.key;
+    EXPECT_EQ(Saved("HintsOff"), u"(missing)");
+
+    // The window keeps its initial look; the seeded values are not applied.
+    for (const auto id : {Radio39, Type1, FontD, GB3b1, TipCheckBox})
+        EXPECT_TRUE(window.Checked(id));
+    EXPECT_EQ(window.Text(PointSize), u"24");
+    EXPECT_EQ(window.Text(BarTextInput), u"");
+    EXPECT_EQ(window.Text(BarCodeDesc), u"Bar code 3/9:");
+    EXPECT_TRUE(Called("modal TTip"));
+    EXPECT_EQ(tips.View.TipLabel, u"Tip 1 of 2");
+
+    window.Close();
+    EXPECT_EQ(ReadText(File()), "[TipoftheDay]\nEnabled=1\nPosition=1\nMaximum=1\n"
+                                "[Tips]\n0=First\n1=Second\n\n"
+                                "[Settings]\nLeft=312\nTop=188\nType=39\nFontType=S\nFontSize=D\n"
+                                "Supplemental=A\nPointSize=24\nData=\nOptionalChecksum=0\n"
+                                "Option2=0\nDispSums=0\nLabelSize=4\nLabelExplain=1\n");
+}
+
+TEST_F(StartUpTest, EachSavedChoiceComesBackThroughItsButton) {
+    const struct {
+        const char* settings;
+        std::initializer_list<ControlId> checked;
+    } rows[] = {
+        {"Type=Codabar\n", {RadioCodabar}},
+        {"Type=codabar\n", {RadioUPC}}, // texts compare with their letter case
+        {"Type=\n", {RadioUPC}},
+        {"Type=39\n", {Radio39}},
+        {"FontType=I\n", {ITF14}},
+        {"FontType=X\n", {ITF14}},
+        {"FontType=\n", {ITF14}},
+        {"FontType=S\n", {Type1}},
+        {"FontSize=a\n", {FontF}},
+        {"FontSize=B\n", {FontB}},
+        {"Supplemental=SCC18\n", {GB3b5}},
+        {"Supplemental=SSCC18\n", {GB3b5}},
+        {"Supplemental=D\n", {GB3b5}},
+        {"Supplemental=SCC14\nOption2=1\n", {GB3b4, Option2}},
+        // The symbology is restored before the font type, so UPC's own
+        // selection of UPC-A gives way to the saved UPC-E.
+        {"Type=UPC\nFontType=H\n", {RadioUPC, Type2}},
+        {"Type=EAN\nFontSize=F\n", {RadioEAN, FontF}}, // a size EAN hides
+        {"OptionalChecksum=1\nOption2=0x1\nDispSums=7\n", {OptionalChecksum, Option2, DispSums}},
+    };
+    for (const auto& row : rows) {
+        test::TempFolder fresh;
+        places.Documents = fresh.Path();
+        std::filesystem::create_directories(fresh / "Zindra");
+        test::WriteText(fresh / "Zindra" / "zindratips.ini",
+                        std::string(TipData) + "[Settings]\n" + row.settings);
+        RecordingPlatform rowPlatform;
+        MainWindowModel rowWindow(rowPlatform);
+        AboutWindow rowAbout(rowWindow, places, "/usr/share/zindra");
+        StartUp rowStartUp(rowWindow, places, labels, rowAbout);
+        rowStartUp.Install();
+        rowWindow.Activate();
+        for (const auto id : row.checked)
+            EXPECT_TRUE(rowWindow.Checked(id)) << row.settings << SpecOf(id).Name;
+    }
+}
+
+TEST_F(StartUpTest, ACodabarTypeGivesTheCodabarLook) {
+    Install(std::string(TipData) + "[Settings]\nType=Codabar\n");
+    window.Activate();
+    EXPECT_EQ(window.Text(BarCodeDesc), u"Codabar:s");
+    EXPECT_FALSE(window.Visible(OptionalChecksum));
+}
+
+TEST_F(StartUpTest, LabelChoicesComeBackWithTheirDefaults) {
+    const struct {
+        const char* settings;
+        int size;
+        bool explain;
+    } rows[] = {
+        {"LabelSize=0x3\n", 3, true}, {"LabelSize=0\n", 9, true},   {"LabelSize=12\n", 9, true},
+        {"LabelSize=8\n", 8, true},   {"LabelSize=abc\n", 4, true}, {"LabelExplain=0\n", 4, false},
+        {"Type=39\n", 4, true}, // neither key: the defaults
+    };
+    for (const auto& row : rows) {
+        Install(std::string(TipData) + "[Settings]\n" + row.settings);
+        labels = {};
+        labels.Size = 1;
+        labels.Explain = !row.explain;
+        test::FakePlaces same = places;
+        MainWindowModel rowWindow(platform);
+        AboutWindow rowAbout(rowWindow, same, "/usr/share/zindra");
+        StartUp rowStartUp(rowWindow, same, labels, rowAbout);
+        rowStartUp.FormActivate();
+        EXPECT_EQ(labels.Size, row.size) << row.settings;
+        EXPECT_EQ(labels.Explain, row.explain) << row.settings;
+    }
+}
+
+TEST_F(StartUpTest, TextsArePutInUnchangedAndTheDataIsSelected) {
+    const std::string longData(3000, 'Q');
+    Install(std::string(TipData) + "[Settings]\nPointSize=12\nData=" + longData +
+            "\nLeft=-3000\nTop=0x20\n");
+    window.Activate();
+    EXPECT_EQ(window.Text(PointSize), u"12"); // below 18, yet no check runs
+    EXPECT_EQ(window.Text(BarTextInput), std::u16string(2047, u'Q'));
+    EXPECT_EQ(window.Left, -3000); // no check against the screen
+    EXPECT_EQ(window.Top, 32);
+    EXPECT_EQ(window.Focus(), BarTextInput);
+    EXPECT_EQ(window.Get(BarTextInput).SelStart, 0);
+    EXPECT_EQ(window.Get(BarTextInput).SelLength, 2047);
+}
+
+TEST_F(StartUpTest, HintsStayLongerAndHintsOffSwitchesThemOff) {
+    const struct {
+        const char* settings;
+        bool shown;
+        std::u16string afterClose; // the program never writes or removes the key
+    } rows[] = {
+        {"HintsOff=1\n", false, u"1"},
+        {"HintsOff=0\n", true, u"0"},
+        {"Type=39\n", true, u"(missing)"},
+    };
+    for (const auto& row : rows) {
+        Install(std::string(TipData) + "[Settings]\n" + row.settings);
+        MainWindowModel rowWindow(platform);
+        StartUp rowStartUp(rowWindow, places, labels, about);
+        rowStartUp.FormActivate();
+        EXPECT_EQ(rowStartUp.Hints.ShowHints, row.shown) << row.settings;
+        EXPECT_EQ(rowStartUp.Hints.HidePauseMs, 6000);
+        rowStartUp.FormClose();
+        EXPECT_EQ(Saved("HintsOff"), row.afterClose);
+    }
+}
+
+TEST_F(StartUpTest, WithoutTheFolderNothingIsReadOrWritten) {
+    window.Activate();
+    ASSERT_EQ(platform.Calls.size(), 1u);
+    EXPECT_EQ(platform.Calls[0],
+              FolderMissing + Folder().string() + "/ is missing, please re-install this product.");
+    EXPECT_FALSE(startUp.FolderFound);
+    EXPECT_TRUE(window.Checked(TipCheckBox));
+
+    // A folder that appears later in the run is not noticed.
+    std::filesystem::create_directories(Folder());
+    window.Click(TipCheckBox);
+    EXPECT_FALSE(window.Checked(TipCheckBox));
+    window.Close();
+    EXPECT_TRUE(std::filesystem::is_empty(Folder()));
+}
+
+TEST_F(StartUpTest, WithoutTipDataNothingIsRestoredButClosingWritesEverything) {
+    Install("[Settings]\nType=93\n[TipoftheDay]\n");
+    window.Activate();
+    EXPECT_TRUE(Called(TipFileMissing));
+    EXPECT_FALSE(Called("modal TTip"));
+    EXPECT_TRUE(window.Checked(Radio39));
+
+    window.Click(Radio128);
+    window.Close();
+    EXPECT_TRUE(IniFile(File()).ReadBool("TipoftheDay", "Enabled", false));
+    EXPECT_EQ(Saved("Type"), u"128");
+
+    // The next start finds the section and restores.
+    RecordingPlatform again;
+    MainWindowModel next(again);
+    StartUp nextStartUp(next, places, labels, about);
+    nextStartUp.FormActivate();
+    EXPECT_TRUE(next.Checked(Radio128));
+    EXPECT_EQ(std::ranges::count(again.Calls, TipFileMissing), 0);
+}
+
+TEST_F(StartUpTest, TheTipIsShownOnlyWhenEnabled) {
+    Install("[TipoftheDay]\nEnabled=0\nPosition=0\n[Tips]\n0=First\n");
+    window.Activate();
+    EXPECT_FALSE(window.Checked(TipCheckBox));
+    EXPECT_FALSE(Called("modal TTip"));
+
+    window.Click(TipCheckBox); // written at once
+    EXPECT_TRUE(IniFile(File()).ReadBool("TipoftheDay", "Enabled", false));
+    EXPECT_EQ(window.Focus(), BarTextInput);
+}
+
+TEST_F(StartUpTest, ARefusedSaveIsReportedAndLeavesTheFile) {
+    Install(TipData);
+    window.Activate();
+    const auto before = ReadText(File());
+    std::filesystem::create_directory(TemporaryFileFor(File()));
+    window.Close();
+    EXPECT_TRUE(Called("message Could not write the settings file " + File().string() +
+                       ": Is a directory."));
+    EXPECT_EQ(ReadText(File()), before);
+}
+
+TEST_F(StartUpTest, TheTipsAndAboutButtonsShowTheirWindows) {
+    Install(TipData);
+    window.Activate();
+    window.SetFocus(PointSize);
+    window.Click(SpeedButton2);
+    EXPECT_EQ(tips.View.TipLabel, u"Tip 2 of 2"); // the start-up showed tip 1
+    EXPECT_EQ(window.Focus(), BarTextInput);
+
+    window.Click(SpeedButton1);
+    EXPECT_EQ(platform.Calls.back(), "modal TForm2");
+    EXPECT_EQ(about.CurVersion, u"V7.0");
+}
+
+} // namespace
+} // namespace zindra
