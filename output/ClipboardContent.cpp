@@ -5,8 +5,11 @@
 
 namespace zindra {
 
-ClipboardContent MakeClipboardContent(const RichText& runs) {
-    return {RichTextToRtf(runs), RichTextToHtml(runs), PlainTextOf(runs)};
+ClipboardContent MakeClipboardContent(const std::vector<StyledRun>& runs) {
+    std::u16string plain;
+    for (const StyledRun& run : runs)
+        plain += run.Text;
+    return {RichTextToRtf(runs), RichTextToHtml(runs), plain};
 }
 
 } // namespace zindra

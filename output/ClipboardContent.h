@@ -1,8 +1,9 @@
 #pragma once
 
-#include "output/RichRun.h"
+#include "ui/RichEdit.h"
 
 #include <string>
+#include <vector>
 
 namespace zindra {
 
@@ -13,6 +14,6 @@ struct ClipboardContent {
     std::u16string PlainText;
 };
 
-ClipboardContent MakeClipboardContent(const RichText& runs);
+ClipboardContent MakeClipboardContent(const std::vector<StyledRun>& runs);
 
 } // namespace zindra

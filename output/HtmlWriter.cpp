@@ -58,13 +58,13 @@ void AppendEscaped(std::string& html, std::u16string_view text) {
 
 } // namespace
 
-std::string RichTextToHtml(const RichText& runs) {
+std::string RichTextToHtml(const std::vector<StyledRun>& runs) {
     std::string html = "<html><head><meta charset=\"utf-8\"></head><body>"
                        "<!--StartFragment--><div style=\"white-space:pre\">";
-    for (const RichRun& run : runs) {
+    for (const StyledRun& run : runs) {
         html += "<span style=\"font-family:&quot;";
-        AppendEscaped(html, AsciiToU16(run.Face));
-        html += "&quot;;font-size:" + std::to_string(run.PointSize) + "pt\">";
+        AppendEscaped(html, AsciiToU16(run.Style.Face));
+        html += "&quot;;font-size:" + std::to_string(run.Style.Size) + "pt\">";
         AppendEscaped(html, run.Text);
         html += "</span>";
     }

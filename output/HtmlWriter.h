@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/RichRun.h"
+#include "ui/RichEdit.h"
 
 #include <string>
 
@@ -11,6 +11,6 @@ namespace zindra {
 // <br>. Characters above 127 are written as themselves, never as numeric
 // references: HTML reads &#128; to &#159; as the Windows-1252 characters of
 // those bytes, which would take the glyph from another font position.
-std::string RichTextToHtml(const RichText& runs);
+std::string RichTextToHtml(const std::vector<StyledRun>& runs);
 
 } // namespace zindra

@@ -66,17 +66,17 @@ std::string RtfHeader(const std::vector<std::string>& faces) {
     return rtf;
 }
 
-std::string RichTextToRtf(const RichText& runs) {
+std::string RichTextToRtf(const std::vector<StyledRun>& runs) {
     std::vector<std::string> faces;
-    for (const RichRun& run : runs)
-        if (std::find(faces.begin(), faces.end(), run.Face) == faces.end())
-            faces.push_back(run.Face);
+    for (const StyledRun& run : runs)
+        if (std::find(faces.begin(), faces.end(), run.Style.Face) == faces.end())
+            faces.push_back(run.Style.Face);
 
     std::string rtf = RtfHeader(faces) + "\\pard\\plain";
-    for (const RichRun& run : runs) {
-        const auto face = std::find(faces.begin(), faces.end(), run.Face) - faces.begin();
+    for (const StyledRun& run : runs) {
+        const auto face = std::find(faces.begin(), faces.end(), run.Style.Face) - faces.begin();
         // RTF sizes are in half points.
-        rtf += "\\f" + std::to_string(face) + "\\fs" + std::to_string(run.PointSize * 2) + " ";
+        rtf += "\\f" + std::to_string(face) + "\\fs" + std::to_string(run.Style.Size * 2) + " ";
         AppendRtfText(rtf, run.Text);
     }
     rtf += "}";

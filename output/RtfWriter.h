@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/RichRun.h"
+#include "ui/RichEdit.h"
 
 #include <string>
 #include <string_view>
@@ -11,7 +11,7 @@ namespace zindra {
 // The runs as a Rich Text Format document: one font-table entry per face,
 // each run with its face and size, a line feed as a paragraph break. The
 // result is 7-bit ASCII.
-std::string RichTextToRtf(const RichText& runs);
+std::string RichTextToRtf(const std::vector<StyledRun>& runs);
 
 // Appends text to an RTF body. Characters 128 and above go out as \'hh of
 // their Windows-1252 byte where one exists, otherwise as \uN?. The C1

@@ -4,7 +4,7 @@
 // escaped symbols, enough to read back what our writers produce and what a
 // word processor would take from it.
 
-#include "output/RichRun.h"
+#include "ui/RichEdit.h"
 
 #include <cctype>
 #include <map>
@@ -14,9 +14,14 @@
 
 namespace zindra::test {
 
+// Test rows read best as face, size, text.
+inline StyledRun Styled(std::string face, int size, std::u16string text) {
+    return {std::move(text), {std::move(face), size}};
+}
+
 struct RtfDocument {
     std::map<int, std::string> Fonts;
-    RichText Runs;
+    std::vector<StyledRun> Runs;
     std::vector<std::string> ControlWords; // every control word, in order
 };
 
@@ -77,9 +82,8 @@ class RtfReader {
         }
         const std::string face = doc_.Fonts.count(state.font) ? doc_.Fonts[state.font] : "?";
         const int size = state.halfPoints / 2;
-        if (doc_.Runs.empty() || doc_.Runs.back().Face != face ||
-            doc_.Runs.back().PointSize != size)
-            doc_.Runs.push_back({face, size, {}});
+        if (doc_.Runs.empty() || doc_.Runs.back().Style != CharStyle{face, size})
+            doc_.Runs.push_back(Styled(face, size, {}));
         doc_.Runs.back().Text.push_back(c);
     }
 

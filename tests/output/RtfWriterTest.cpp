@@ -10,30 +10,31 @@ namespace {
 
 using test::ReadRtf;
 using test::Show;
+using test::Styled;
 using test::U;
 
 struct RunsRow {
     const char* what;
-    RichText runs;
+    std::vector<StyledRun> runs;
 };
 
 const RunsRow RoundTripRows[] = {
-    {"Code 39 with its check character", {{"Tessary 39 d", 24, u"*CODE39W*  "}}},
+    {"Code 39 with its check character", {Styled("Tessary 39 d", 24, u"*CODE39W*  ")}},
     // SSCC-18 00614141123456789 with UCC/EAN and the human-readable line:
     // FNC1 206, pair characters, check "?" after 194, and Arial at 24*7/24.
     {"SSCC-18 with its human-readable line",
-     {{"Tessary Code 128C d", 24, U("}\u00CE!!^JJ-CYo\u00C2?~  ")},
-      {"Arial", 7, u"\n (00) 00614141123456789 0"}}},
+     {Styled("Tessary Code 128C d", 24, U("}\u00CE!!^JJ-CYo\u00C2?~  ")),
+      Styled("Arial", 7, u"\n (00) 00614141123456789 0")}},
     // Start B "|", data "{}" written as 194/196, check and stop "~": the
     // braces that RTF reserves must survive.
     {"Code 128 B with the RTF group characters",
-     {{"Tessary Code 128AB a", 72, U("|{\\}\u00C2\u00C4~  ")}}},
-    {"PostNet at 18 points", {{"Tessary Postal", 18, u"(12345)  "}}},
+     {Styled("Tessary Code 128AB a", 72, U("|{\\}\u00C2\u00C4~  "))}},
+    {"PostNet at 18 points", {Styled("Tessary Postal", 18, u"(12345)  ")}},
     // Code 128 A/B data 127..159 arrive as C1 code points and must come back
     // as the same code points, not as the Windows-1252 characters of 0x80..0x9F.
     {"Code 128 A/B high codes",
-     {{"Tessary Code 128AB d", 24, U("{\u007F\u0080\u0090\u009F\u00A0\u00CD~")}}},
-    {"largest point size", {{"Tessary 39 a", 1638, u"*A*"}}},
+     {Styled("Tessary Code 128AB d", 24, U("{\u007F\u0080\u0090\u009F\u00A0\u00CD~"))}},
+    {"largest point size", {Styled("Tessary 39 a", 1638, u"*A*")}},
 };
 
 TEST(RtfWriter, ReadsBackFacesSizesAndText) {
@@ -41,25 +42,23 @@ TEST(RtfWriter, ReadsBackFacesSizesAndText) {
         const auto doc = ReadRtf(RichTextToRtf(row.runs));
         ASSERT_EQ(doc.Runs.size(), row.runs.size()) << row.what;
         for (std::size_t i = 0; i < row.runs.size(); ++i) {
-            EXPECT_EQ(doc.Runs[i].Face, row.runs[i].Face) << row.what;
-            EXPECT_EQ(doc.Runs[i].PointSize, row.runs[i].PointSize) << row.what;
+            EXPECT_EQ(doc.Runs[i].Style, row.runs[i].Style) << row.what;
             EXPECT_EQ(Show(doc.Runs[i].Text), Show(row.runs[i].Text)) << row.what;
         }
     }
 }
 
 TEST(RtfWriter, ListsEachFaceOnce) {
-    const RichText runs = {
-        {"Tessary 39 d", 24, u"a"}, {"Arial", 7, u"b"}, {"Tessary 39 d", 12, u"c"}};
+    const std::vector<StyledRun> runs = {Styled("Tessary 39 d", 24, u"a"), Styled("Arial", 7, u"b"),
+                                         Styled("Tessary 39 d", 12, u"c")};
     const auto doc = ReadRtf(RichTextToRtf(runs));
     EXPECT_EQ(doc.Fonts.size(), 2u);
     ASSERT_EQ(doc.Runs.size(), 3u);
-    EXPECT_EQ(doc.Runs[2].Face, "Tessary 39 d");
-    EXPECT_EQ(doc.Runs[2].PointSize, 12);
+    EXPECT_EQ(doc.Runs[2].Style, (CharStyle{"Tessary 39 d", 12}));
 }
 
 TEST(RtfWriter, DeclaresWindows1252AndOneFallbackCharacter) {
-    const auto doc = ReadRtf(RichTextToRtf({{"Tessary 39 d", 24, u"*A*"}}));
+    const auto doc = ReadRtf(RichTextToRtf({Styled("Tessary 39 d", 24, u"*A*")}));
     const auto has = [&](const char* word) {
         return std::find(doc.ControlWords.begin(), doc.ControlWords.end(), word) !=
                doc.ControlWords.end();
@@ -118,13 +117,14 @@ TEST(RtfWriter, EscapedCharactersReadBackAsThemselves) {
     std::u16string all;
     for (const auto& row : EscapeRows)
         all.push_back(row.c);
-    const auto doc = ReadRtf(RichTextToRtf({{"Tessary 39 d", 24, all}}));
+    const auto doc = ReadRtf(RichTextToRtf({Styled("Tessary 39 d", 24, all)}));
     ASSERT_EQ(doc.Runs.size(), 1u);
     EXPECT_EQ(Show(doc.Runs[0].Text), Show(all));
 }
 
 TEST(RtfWriter, OutputIsSevenBit) {
-    const std::string rtf = RichTextToRtf({{"Tessary 39 d", 24, U("\u00E4\u0080\u20AC\uE000")}});
+    const std::string rtf =
+        RichTextToRtf({Styled("Tessary 39 d", 24, U("\u00E4\u0080\u20AC\uE000"))});
     for (char c : rtf)
         EXPECT_LT(static_cast<unsigned char>(c), 0x80u);
 }

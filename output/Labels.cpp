@@ -1,0 +1,92 @@
+#include "output/Labels.h"
+
+#include "output/Copy.h"
+#include "settings/ProductFolder.h"
+#include "ui/MainWindowModel.h"
+
+namespace zindra {
+namespace {
+
+constexpr WindowOffset WarningPlacement = {100, 100};
+constexpr int CustomSize = 9;
+
+constexpr char16_t NotMadeMessage[] = u"Make a bar code before printing labels";
+constexpr char16_t CustomMissingMessage[] =
+    u"You have not yet defined a custom template. Make your\nown label template, name the file "
+    u"custom.rtf, and place\nthis file in the:\n%s folder.";
+constexpr char16_t TemplateMissingMessage[] =
+    u"The label template %s is missing from the folder\n%s\nPlease re-install this product.";
+constexpr char16_t ExplainPasteMessage[] =
+    u"To add your bar code to a label, place\nthe cursor in any label on the form,\nthen on the "
+    u"menu bar click on Edit, Paste\nor just enter a Ctrl-V.";
+
+// Replaces each "%s" of `format` by the next of `values`.
+std::u16string Format(std::u16string_view format, std::initializer_list<std::u16string> values) {
+    std::u16string text(format);
+    std::size_t from = 0;
+    for (const std::u16string& value : values) {
+        from = text.find(u"%s", from);
+        text.replace(from, 2, value);
+        from += value.size();
+    }
+    return text;
+}
+
+std::u16string AsText(const std::filesystem::path& path) {
+    return path.u16string();
+}
+
+} // namespace
+
+LabelsWindowModel::LabelsWindowModel(MainWindowModel& main, OutputPlatform& output,
+                                     const DesktopPlaces& places)
+    : main_(main), output_(output), places_(places) {}
+
+void LabelsWindowModel::CheckSize(int size) {
+    if (size >= 1 && size <= static_cast<int>(LabelStocks.size())) checkedSize_ = size;
+}
+
+std::filesystem::path LabelsWindowModel::TemplateFolder() const {
+    return ProductFolder(places_).parent_path();
+}
+
+void LabelsWindowModel::PrintLabelsClick() {
+    CopyStep(main_, output_);
+    main_.SetFocus(ControlId::BarTextInput);
+    const std::filesystem::path folder = TemplateFolder();
+    const std::string file = CheckedStock().TemplateFile;
+    const std::filesystem::path path = folder / file;
+
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored)) {
+        const std::u16string message =
+            checkedSize_ == CustomSize
+                ? Format(CustomMissingMessage, {AsText(folder)})
+                : Format(TemplateMissingMessage, {AsText(file), AsText(folder)});
+        main_.platform.MessageBox(message, WarningPlacement);
+        closed_ = true;
+        return;
+    }
+    if (ExplainPaste) main_.platform.MessageBox(ExplainPasteMessage, WarningPlacement);
+    main_.platform.OpenDocument(path.string());
+    closed_ = true;
+}
+
+void LabelsWindowModel::ExitLabelsClick() {
+    main_.SetFocus(ControlId::BarTextInput);
+    closed_ = true;
+}
+
+void PrintLabelClick(MainWindowModel& main) {
+    if (main.MadeFlag) {
+        main.platform.ShowModal("TForm3");
+        return;
+    }
+    main.BarCodeOut.SetWholeFont({"Arial", 12});
+    main.BarCodeOut.SetText(NotMadeMessage);
+    main.SetText(ControlId::BarTextOut, u"");
+    main.platform.Beep();
+    main.SetFocus(ControlId::BarTextInput);
+}
+
+} // namespace zindra

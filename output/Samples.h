@@ -1,0 +1,16 @@
+#pragma once
+
+#include "output/OutputPlatform.h"
+
+namespace zindra {
+
+class MainWindowModel;
+
+// What the sample page reads from the main window at print time.
+SamplePageInput SamplePageInputOf(const MainWindowModel& main);
+
+// The Samples button: refuses before Make, otherwise the print dialog and
+// the page.
+void PrintButtonClickClick(MainWindowModel& main, OutputPlatform& output);
+
+} // namespace zindra

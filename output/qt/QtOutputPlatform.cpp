@@ -1,0 +1,50 @@
+#include "output/qt/QtOutputPlatform.h"
+
+#include "output/qt/SamplePainter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace zindra {
+namespace {
+
+// X11 word processors ask for one of the first three; Qt on Windows offers
+// the last under the system's own "Rich Text Format" clipboard format.
+const char* const RtfMimeTypes[] = {
+    "text/rtf",
+    "text/richtext",
+    "application/rtf",
+    "application/x-qt-windows-mime;value=\"Rich Text Format\"",
+};
+
+} // namespace
+
+QMimeData* ClipboardMimeData(const ClipboardContent& content) {
+    auto* data = new QMimeData;
+    const QByteArray rtf = QByteArray::fromStdString(content.Rtf);
+    for (const char* type : RtfMimeTypes)
+        data->setData(type, rtf);
+    data->setHtml(QString::fromStdString(content.Html));
+    data->setText(QString::fromStdU16String(content.PlainText));
+    return data;
+}
+
+void QtOutputPlatform::SetClipboard(const ClipboardContent& content) {
+    QApplication::clipboard()->setMimeData(ClipboardMimeData(content), QClipboard::Clipboard);
+}
+
+void QtOutputPlatform::PrintSamplePage(const SamplePageInput& page) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString());
+    QPrintDialog dialog(&printer, dialogParent_);
+    // One page per job: ranges and the current-page choice mean nothing here.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted) return;
+    PaintSamplePage(printer, page);
+}
+
+} // namespace zindra

@@ -1,0 +1,103 @@
+#include "output/qt/TForm3.h"
+
+#include "ui/MainWindowModel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace zindra {
+namespace {
+
+QString FromU16(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
+// A titled frame holding one widget per label size, one under the other.
+QGroupBox* Column(const char* title, QWidget* parent) {
+    auto* frame = new QGroupBox(title, parent);
+    new QVBoxLayout(frame);
+    return frame;
+}
+
+QPushButton* Button(const char* caption, const char* name, const char* hint, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    return button;
+}
+
+} // namespace
+
+TForm3::TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* mainWindow)
+    : QDialog(mainWindow), model_(model), main_(main) {
+    setObjectName("Form3");
+    setWindowTitle("Label Printing");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("What size label do you want to print?", this));
+
+    auto* frames = new QHBoxLayout;
+    QGroupBox* sizeFrame = Column("Label Size ", this);
+    QGroupBox* countFrame = Column("Labels / Sheet ", this);
+    QGroupBox* numberFrame = Column("Label Number ", this);
+    auto* group = new QButtonGroup(this);
+    for (std::size_t i = 0; i < LabelStocks.size(); ++i) {
+        const LabelStock& stock = LabelStocks[i];
+        sizes_[i] = new QRadioButton(FromU16(stock.Caption), sizeFrame);
+        sizes_[i]->setObjectName(stock.Button);
+        group->addButton(sizes_[i], static_cast<int>(i) + 1);
+        sizeFrame->layout()->addWidget(sizes_[i]);
+        countFrame->layout()->addWidget(new QLabel(FromU16(stock.PerSheet), countFrame));
+        numberFrame->layout()->addWidget(new QLabel(FromU16(stock.StockNumber), numberFrame));
+    }
+    connect(group, &QButtonGroup::idClicked, this, [this](int size) { model_.CheckSize(size); });
+    frames->addWidget(sizeFrame);
+    frames->addWidget(countFrame);
+    frames->addWidget(numberFrame);
+    layout->addLayout(frames);
+
+    explainPaste_ = new QCheckBox("Explain how to paste a bar code on to a label", this);
+    explainPaste_->setObjectName("ExplainPaste");
+    explainPaste_->setToolTip(
+        "Pop up a window explaining how to paste your bar code into your word processor");
+    connect(explainPaste_, &QCheckBox::toggled, this,
+            [this](bool on) { model_.ExplainPaste = on; });
+    layout->addWidget(explainPaste_);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* print = Button("&Print Labels", "PrintLabels",
+                                "Open the selected label template in your word processor", this);
+    QPushButton* exit = Button("&Return", "ExitLabels",
+                               "Don't open the label template- return back to the utility", this);
+    connect(print, &QPushButton::clicked, this, [this] {
+        model_.PrintLabelsClick();
+        CloseIfDone();
+    });
+    connect(exit, &QPushButton::clicked, this, [this] {
+        model_.ExitLabelsClick();
+        CloseIfDone();
+    });
+    buttons->addWidget(print);
+    buttons->addWidget(exit);
+    layout->addLayout(buttons);
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    model_.FormShow();
+    sizes_[model_.CheckedSize() - 1]->setChecked(true);
+    explainPaste_->setChecked(model_.ExplainPaste);
+    move(main_.Left + LabelsWindowPlacement.Right, main_.Top + LabelsWindowPlacement.Down);
+    QDialog::showEvent(event);
+}
+
+void TForm3::CloseIfDone() {
+    if (model_.Closed()) accept();
+}
+
+} // namespace zindra

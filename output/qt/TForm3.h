@@ -1,0 +1,32 @@
+#pragma once
+
+#include "output/Labels.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QRadioButton;
+
+namespace zindra {
+
+// The Labels window: mirrors the Labels window model and forwards the user's
+// clicks to it; it is created once and hidden between uses.
+class TForm3 : public QDialog {
+  public:
+    TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* mainWindow);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void CloseIfDone();
+
+    LabelsWindowModel& model_;
+    const MainWindowModel& main_;
+    std::array<QRadioButton*, LabelStocks.size()> sizes_{};
+    QCheckBox* explainPaste_;
+};
+
+} // namespace zindra

@@ -1,0 +1,155 @@
+#include "tests/TestText.h"
+#include "tests/output/OutputFixture.h"
+
+namespace zindra {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class Labels : public test::OutputFixture {
+  protected:
+    std::string Folder() const { return (places.DocumentsFolder() / "Zindra").string(); }
+    LabelsWindowModel& labels = windows.Labels;
+};
+
+TEST_F(Labels, RefusedBeforeMakeInTheSampleField) {
+    main.SetText(ControlId::BarTextInput, u"CODE39");
+    main.SetText(ControlId::BarTextOut, u"left over");
+    main.Click(ControlId::PrintLabel);
+    EXPECT_EQ(main.BarCodeOut.Text(), u"Make a bar code before printing labels");
+    EXPECT_EQ(main.BarCodeOut.WholeFont(), (CharStyle{"Arial", 12}));
+    EXPECT_EQ(main.Text(ControlId::BarTextOut), u"");
+    EXPECT_EQ(main.Text(ControlId::BarTextInput), u"CODE39");
+    EXPECT_EQ(main.Focus(), ControlId::BarTextInput);
+    EXPECT_EQ(platform.Calls, (Calls{"beep"}));
+}
+
+TEST_F(Labels, OpensTheWindowOnceMade) {
+    Make(u"CODE39");
+    main.Click(ControlId::PrintLabel);
+    EXPECT_EQ(platform.Calls, (Calls{"modal TForm3"}));
+}
+
+struct PrintCase {
+    const char* what;
+    int size;
+    bool explain;
+    const char* present;            // the file placed in the product folder, or ""
+    std::vector<std::string> calls; // with {folder} for the template folder
+};
+
+const PrintCase PrintCases[] = {
+    {"product template, explained",
+     4,
+     true,
+     "ot161.rtf",
+     {"clipboard",
+      "message @100,100 To add your bar code to a label, place\nthe cursor in any label on the "
+      "form,\nthen on the menu bar click on Edit, Paste\nor just enter a Ctrl-V.",
+      "open {folder}/ot161.rtf"}},
+    {"product template, no explanation",
+     1,
+     false,
+     "ot167.rtf",
+     {"clipboard", "open {folder}/ot167.rtf"}},
+    {"the 2.625 x 1.00 size has its own file name",
+     3,
+     false,
+     "ot060.rtf",
+     {"clipboard", "open {folder}/ot060.rtf"}},
+    {"user's custom template", 9, false, "custom.rtf", {"clipboard", "open {folder}/custom.rtf"}},
+    {"product template missing: the clipboard still holds the bar code",
+     4,
+     true,
+     "",
+     {"clipboard", "message @100,100 The label template ot161.rtf is missing from the folder\n"
+                   "{folder}\nPlease re-install this product."}},
+    // Another stock's template does not stand in.
+    {"another template is no help",
+     8,
+     false,
+     "ot161.rtf",
+     {"clipboard", "message @100,100 The label template ot164.rtf is missing from the folder\n"
+                   "{folder}\nPlease re-install this product."}},
+    {"custom template missing: the folder without its last separator",
+     9,
+     true,
+     "",
+     {"clipboard", "message @100,100 You have not yet defined a custom template. Make your\nown "
+                   "label template, name the file custom.rtf, and place\nthis file in the:\n"
+                   "{folder} folder."}},
+};
+
+std::string WithFolder(std::string line, const std::string& folder) {
+    const auto at = line.find("{folder}");
+    if (at != std::string::npos) line.replace(at, 8, folder);
+    return line;
+}
+
+TEST_F(Labels, PrintLabelsInItsOrder) {
+    Make(u"CODE39");
+    for (const auto& c : PrintCases) {
+        std::filesystem::remove_all(places.DocumentsFolder() / "Zindra");
+        if (*c.present) places.AddToProductFolder(c.present);
+        platform.Calls.clear();
+        labels.CheckSize(c.size);
+        labels.ExplainPaste = c.explain;
+        labels.FormShow();
+        main.SetFocus(ControlId::MakeButtonClick);
+
+        labels.PrintLabelsClick();
+
+        Calls expected;
+        for (const auto& line : c.calls)
+            expected.push_back(WithFolder(line, Folder()));
+        EXPECT_EQ(platform.Calls, expected) << c.what;
+        EXPECT_EQ(output.Clipboard.back().PlainText, u"*CODE39*  ") << c.what;
+        EXPECT_EQ(main.Focus(), ControlId::BarTextInput) << c.what;
+        EXPECT_TRUE(labels.Closed()) << c.what;
+        EXPECT_TRUE(main.MadeFlag) << c.what;
+    }
+}
+
+TEST_F(Labels, ReturnClosesWithoutCopying) {
+    Make(u"CODE39");
+    labels.FormShow();
+    main.SetFocus(ControlId::MakeButtonClick);
+    labels.ExitLabelsClick();
+    EXPECT_TRUE(labels.Closed());
+    EXPECT_EQ(main.Focus(), ControlId::BarTextInput);
+    EXPECT_EQ(platform.Calls, Calls{});
+}
+
+TEST_F(Labels, ChoicesKeptBetweenOpenings) {
+    Make(u"CODE39");
+    EXPECT_EQ(labels.CheckedSize(), 4);
+    EXPECT_TRUE(labels.ExplainPaste);
+    int opening = 0;
+    platform.WhileModal = [&](std::string_view) {
+        labels.FormShow();
+        if (++opening == 1) {
+            labels.CheckSize(6);
+            labels.ExplainPaste = false;
+        } else {
+            EXPECT_EQ(labels.CheckedSize(), 6);
+            EXPECT_FALSE(labels.ExplainPaste);
+        }
+        labels.ExitLabelsClick();
+        return 0;
+    };
+    main.Click(ControlId::PrintLabel);
+    main.Click(ControlId::PrintLabel);
+    EXPECT_EQ(opening, 2);
+}
+
+TEST_F(Labels, SizesOutsideL1ToL9AreIgnored) {
+    for (int size : {0, 10, -1}) {
+        labels.CheckSize(size);
+        EXPECT_EQ(labels.CheckedSize(), 4) << size;
+    }
+    labels.CheckSize(9);
+    EXPECT_STREQ(labels.CheckedStock().TemplateFile, "custom.rtf");
+}
+
+} // namespace
+} // namespace zindra

@@ -1,0 +1,45 @@
+#include "tests/TestText.h"
+#include "tests/output/OutputFixture.h"
+
+namespace zindra {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class Samples : public test::OutputFixture {};
+
+TEST_F(Samples, RefusedBeforeMake) {
+    main.Click(ControlId::PrintButtonClick);
+    EXPECT_EQ(test::Show(main.Text(ControlId::BarTextOut)),
+              "You must click \"Make a bar code\" before printing");
+    EXPECT_EQ(platform.Calls, (Calls{"beep"}));
+}
+
+TEST_F(Samples, PrintsWhatMakeLeft) {
+    main.SetChecked(ControlId::OptionalChecksum, true);
+    Make(u"CODE39");
+    main.Click(ControlId::PrintButtonClick);
+    ASSERT_EQ(platform.Calls, (Calls{"print"}));
+    const SamplePageInput& page = output.Printed.back();
+    EXPECT_EQ(page.Choices.symbology, Symbology::Code39);
+    EXPECT_TRUE(page.Choices.OptionalChecksum);
+    EXPECT_EQ(page.Choices.DataText, u"CODE39");
+    EXPECT_EQ(page.BarTextOut, u"*CODE39W*");
+    EXPECT_EQ(page.FaceName, "Tessary 39 d");
+    EXPECT_TRUE(main.MadeFlag);
+}
+
+TEST_F(Samples, Scc14PageGetsTheKeptHumanReadableLine) {
+    main.Select(ControlId::Radio128);
+    main.Select(ControlId::GB3b4);
+    main.Select(ControlId::Type2);
+    Make(u"1061414100001");
+    main.Click(ControlId::PrintButtonClick);
+    ASSERT_EQ(output.Printed.size(), 1u);
+    EXPECT_EQ(output.Printed[0].HumanText, u" (01) 1 06 14141 00001 9");
+    EXPECT_EQ(output.Printed[0].FaceName, "Tessary Code 128C d");
+    EXPECT_EQ(output.Printed[0].Choices.VariantChoice, 4);
+}
+
+} // namespace
+} // namespace zindra
