@@ -42,7 +42,7 @@ LabelsWindowModel::LabelsWindowModel(MainWindowModel& main, OutputPlatform& outp
                                      const DesktopPlaces& places)
     : main_(main), output_(output), places_(places) {}
 
-void LabelsWindowModel::CheckSize(int size) {
+void LabelsWindowModel::CheckLabelSize(int size) {
     if (size >= 1 && size <= static_cast<int>(LabelStocks.size())) checkedSize_ = size;
 }
 
@@ -67,7 +67,7 @@ void LabelsWindowModel::PrintLabelsClick() {
         closed_ = true;
         return;
     }
-    if (ExplainPaste) main_.platform.MessageBox(ExplainPasteMessage, WarningPlacement);
+    if (explainPaste_) main_.platform.MessageBox(ExplainPasteMessage, WarningPlacement);
     main_.platform.OpenDocument(path.string());
     closed_ = true;
 }

@@ -2,6 +2,7 @@
 
 #include "output/LabelStocks.h"
 #include "output/OutputPlatform.h"
+#include "settings/LabelChoices.h"
 #include "ui/Platform.h"
 
 #include <filesystem>
@@ -17,17 +18,19 @@ inline constexpr WindowOffset LabelsWindowPlacement = {84, 25};
 // The Labels window (TForm3) without a window system: the checked size,
 // ExplainPaste, and its buttons. It lives for the whole run, so its choices
 // survive between openings; a view mirrors it and closes when Closed() says so.
-class LabelsWindowModel {
+// Start-up restores its two choices and closing saves them.
+class LabelsWindowModel : public LabelChoices {
   public:
     LabelsWindowModel(MainWindowModel& main, OutputPlatform& output, const DesktopPlaces& places);
 
-    // The checked size, 1 to 9 for L1 to L9 (stored as LabelSize).
-    int CheckedSize() const { return checkedSize_; }
+    // The checked size, 1 to 9 for L1 to L9.
+    int CheckedLabelSize() const override { return checkedSize_; }
     // Checks L1 to L9; anything else leaves the checked size as it is.
-    void CheckSize(int size);
+    void CheckLabelSize(int size) override;
     const LabelStock& CheckedStock() const { return LabelStocks[checkedSize_ - 1]; }
 
-    bool ExplainPaste = true; // stored as LabelExplain
+    bool ExplainPaste() const override { return explainPaste_; }
+    void SetExplainPaste(bool explain) override { explainPaste_ = explain; }
 
     // The window is being shown: it is open until a button closes it.
     void FormShow() { closed_ = false; }
@@ -46,6 +49,7 @@ class LabelsWindowModel {
     OutputPlatform& output_;
     const DesktopPlaces& places_;
     int checkedSize_ = DefaultLabelSize;
+    bool explainPaste_ = true;
     bool closed_ = true;
 };
 

@@ -56,7 +56,8 @@ TForm3::TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* m
         countFrame->layout()->addWidget(new QLabel(FromU16(stock.PerSheet), countFrame));
         numberFrame->layout()->addWidget(new QLabel(FromU16(stock.StockNumber), numberFrame));
     }
-    connect(group, &QButtonGroup::idClicked, this, [this](int size) { model_.CheckSize(size); });
+    connect(group, &QButtonGroup::idClicked, this,
+            [this](int size) { model_.CheckLabelSize(size); });
     frames->addWidget(sizeFrame);
     frames->addWidget(countFrame);
     frames->addWidget(numberFrame);
@@ -67,7 +68,7 @@ TForm3::TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* m
     explainPaste_->setToolTip(
         "Pop up a window explaining how to paste your bar code into your word processor");
     connect(explainPaste_, &QCheckBox::toggled, this,
-            [this](bool on) { model_.ExplainPaste = on; });
+            [this](bool on) { model_.SetExplainPaste(on); });
     layout->addWidget(explainPaste_);
 
     auto* buttons = new QHBoxLayout;
@@ -90,8 +91,8 @@ TForm3::TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* m
 
 void TForm3::showEvent(QShowEvent* event) {
     model_.FormShow();
-    sizes_[model_.CheckedSize() - 1]->setChecked(true);
-    explainPaste_->setChecked(model_.ExplainPaste);
+    sizes_[model_.CheckedLabelSize() - 1]->setChecked(true);
+    explainPaste_->setChecked(model_.ExplainPaste());
     move(main_.Left + LabelsWindowPlacement.Right, main_.Top + LabelsWindowPlacement.Down);
     QDialog::showEvent(event);
 }

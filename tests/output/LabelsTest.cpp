@@ -92,8 +92,8 @@ TEST_F(Labels, PrintLabelsInItsOrder) {
         std::filesystem::remove_all(places.DocumentsFolder() / "Zindra");
         if (*c.present) places.AddToProductFolder(c.present);
         platform.Calls.clear();
-        labels.CheckSize(c.size);
-        labels.ExplainPaste = c.explain;
+        labels.CheckLabelSize(c.size);
+        labels.SetExplainPaste(c.explain);
         labels.FormShow();
         main.SetFocus(ControlId::MakeButtonClick);
 
@@ -122,17 +122,17 @@ TEST_F(Labels, ReturnClosesWithoutCopying) {
 
 TEST_F(Labels, ChoicesKeptBetweenOpenings) {
     Make(u"CODE39");
-    EXPECT_EQ(labels.CheckedSize(), 4);
-    EXPECT_TRUE(labels.ExplainPaste);
+    EXPECT_EQ(labels.CheckedLabelSize(), 4);
+    EXPECT_TRUE(labels.ExplainPaste());
     int opening = 0;
     platform.WhileModal = [&](std::string_view) {
         labels.FormShow();
         if (++opening == 1) {
-            labels.CheckSize(6);
-            labels.ExplainPaste = false;
+            labels.CheckLabelSize(6);
+            labels.SetExplainPaste(false);
         } else {
-            EXPECT_EQ(labels.CheckedSize(), 6);
-            EXPECT_FALSE(labels.ExplainPaste);
+            EXPECT_EQ(labels.CheckedLabelSize(), 6);
+            EXPECT_FALSE(labels.ExplainPaste());
         }
         labels.ExitLabelsClick();
         return 0;
@@ -144,10 +144,10 @@ TEST_F(Labels, ChoicesKeptBetweenOpenings) {
 
 TEST_F(Labels, SizesOutsideL1ToL9AreIgnored) {
     for (int size : {0, 10, -1}) {
-        labels.CheckSize(size);
-        EXPECT_EQ(labels.CheckedSize(), 4) << size;
+        labels.CheckLabelSize(size);
+        EXPECT_EQ(labels.CheckedLabelSize(), 4) << size;
     }
-    labels.CheckSize(9);
+    labels.CheckLabelSize(9);
     EXPECT_STREQ(labels.CheckedStock().TemplateFile, "custom.rtf");
 }
 

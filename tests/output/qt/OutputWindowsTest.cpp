@@ -66,8 +66,8 @@ TEST_F(LabelsWindow, KeepsItsChoicesBetweenOpeningsAndOpensBesideTheMainWindow) 
     Explain()->click();
     Button("ExitLabels")->click();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(windows.Labels.CheckedSize(), 6);
-    EXPECT_FALSE(windows.Labels.ExplainPaste);
+    EXPECT_EQ(windows.Labels.CheckedLabelSize(), 6);
+    EXPECT_FALSE(windows.Labels.ExplainPaste());
 
     form.show();
     EXPECT_TRUE(Size("L6")->isChecked());
