@@ -1,0 +1,35 @@
+"""The characters the encoders put into the sample line of each family's faces, worked
+out from the font-string rules of each symbology."""
+
+
+def _chars(*parts):
+    out = set()
+    for part in parts:
+        out |= set(map(ord, part)) if isinstance(part, str) else set(part)
+    return frozenset(out)
+
+
+DIGITS = "0123456789"
+UPPER = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+PAIRS = (range(33, 123), range(161, 171))           # Interleaved 2 of 5 pairs 00..89, 90..99
+EAN_SETS = ("ABCDEFGHIJ", "QRSTUVWXYZ", DIGITS)      # sets A, B, C
+ADDON = ("/.", "abcdefghij", "qrstuvwxyz")           # start, delineator, add-on sets A and B
+CODE128_AB = (" {|~", range(33, 123), range(127, 206), (226, 228))
+CODE128_C = (" }~", range(33, 123), range(194, 207), (226,))
+
+EMITTED = {
+    "25i": _chars("{}", *PAIRS),
+    "Bearer 25i": _chars("{}", *PAIRS),
+    "ITF14": _chars("{}~|", *PAIRS),
+    "39": _chars(" *", DIGITS, UPPER, "-.~$/+%"),
+    "93": _chars(" ()", DIGITS, UPPER, "-.~$/+%<=>?"),
+    "Code 128AB": _chars(*CODE128_AB),
+    "Code 128ABhr": _chars(*CODE128_AB),
+    "Code 128C": _chars(*CODE128_C),
+    "Code 128Chr": _chars(*CODE128_C),
+    "Codabar": _chars(" ", DIGITS, "-$:/.+", "ABCDabcd"),
+    "EAN": _chars(" !\"#$%&'()*[|]", *EAN_SETS, *ADDON),
+    "UPCA": _chars(" !\"#$%&'()*|", *EAN_SETS, *ADDON),
+    "UPCE": _chars(" []", *EAN_SETS, *ADDON),
+    "Postal": _chars("()", DIGITS),
+}

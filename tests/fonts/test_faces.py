@@ -1,0 +1,122 @@
+#!/usr/bin/python3
+"""Each face: its own file under its own name, a glyph for every character the encoders
+can put into its samples, bars on the module grid, and the same bytes on every build."""
+import collections
+import filecmp
+import json
+import os
+import subprocess
+import tempfile
+import unittest
+
+from fontTools.ttLib import TTFont
+
+import corpus
+import harness
+from glyph_sets import EMITTED
+
+GENERATOR = os.environ.get("ZINDRA_FONT_GENERATOR", "")
+TEXT_FONT = os.environ.get("ZINDRA_TEXT_FONT", "")
+VERSION = os.environ.get("ZINDRA_VERSION", "")
+
+SPACE = ord(" ")
+# Font units per module: 1/20 em, and PostNet's own 20-unit grid.
+MODULE = {"Postal": 20}
+DEFAULT_MODULE = 50
+# Faces without any text: every point of theirs is a bar corner.
+TEXT_FAMILIES = {"EAN", "UPCA", "UPCE", "Code 128ABhr", "Code 128Chr"}
+
+
+class FaceTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.faces = harness.read_faces()
+        cls.fonts = {name: TTFont(harness.face_file(name)) for name, *_ in cls.faces}
+
+    def test_each_face_file_bears_its_name(self):
+        for name, *_ in self.faces:
+            with self.subTest(name):
+                scanned = subprocess.run(
+                    ["fc-scan", "--format", "%{family}\t%{style}\t%{fullname}", harness.face_file(name)],
+                    capture_output=True, text=True, check=True).stdout.split("\t")
+                self.assertEqual({name}, set(scanned[0].split(",")))
+                self.assertEqual("Regular", scanned[1].split(",")[0])
+                self.assertEqual({name}, set(scanned[2].split(",")))
+                self.assertEqual(0, self.fonts[name]["OS/2"].fsType, "embedding allowed")
+
+    def test_fontconfig_finds_each_face_by_name(self):
+        with tempfile.TemporaryDirectory() as folder:
+            config = os.path.join(folder, "fonts.conf")
+            with open(config, "w", encoding="utf-8") as f:
+                f.write(f"<?xml version='1.0'?><fontconfig><dir>{harness.FONT_DIR}</dir>"
+                        f"<cachedir>{folder}</cachedir></fontconfig>")
+            environment = dict(os.environ, FONTCONFIG_FILE=config)
+            for name, *_ in self.faces:
+                with self.subTest(name):
+                    found = subprocess.run(["fc-match", "--format", "%{file}", name],
+                                           capture_output=True, text=True, check=True,
+                                           env=environment).stdout
+                    self.assertEqual(os.path.realpath(harness.face_file(name)), os.path.realpath(found))
+
+    def test_every_emitted_character_and_the_space_have_glyphs(self):
+        for name, family, _, _ in self.faces:
+            with self.subTest(name):
+                missing = (EMITTED[family] | {SPACE}) - set(self.fonts[name].getBestCmap())
+                self.assertFalse(missing, f"no glyph for {sorted(map(chr, missing))}")
+
+    def test_encoders_emit_exactly_the_listed_characters_and_name_every_face(self):
+        lines = "".join(json.dumps(r) + "\n" for r in corpus.requests())
+        answers = subprocess.run([harness.ENCODER, "--requests", "-"], input=lines,
+                                 capture_output=True, text=True, check=False).stdout.split("\n")
+        family_of = {name: family for name, family, _, _ in self.faces}
+        emitted, named = collections.defaultdict(set), set()
+        for answer in map(json.loads, filter(None, answers)):
+            if "error" in answer:
+                continue
+            named.add(answer["face"])
+            emitted[family_of[answer["face"]]] |= set(map(ord, answer["sample_text"].split("\n")[0]))
+        self.assertEqual(set(family_of), named, "faces the requests never name")
+        for family, chars in EMITTED.items():
+            with self.subTest(family):
+                self.assertEqual(sorted(map(chr, chars)), sorted(map(chr, emitted[family])))
+
+    def test_bars_lie_on_the_module_grid(self):
+        for name, family, _, readable in self.faces:
+            if readable or family in TEXT_FAMILIES:
+                continue
+            with self.subTest(name):
+                module = MODULE.get(family, DEFAULT_MODULE)
+                glyf, hmtx = self.fonts[name]["glyf"], self.fonts[name]["hmtx"]
+                for glyph_name in self.fonts[name].getGlyphOrder()[1:]:
+                    xs = {x for x, _ in glyf[glyph_name].getCoordinates(glyf)[0]}
+                    xs.add(hmtx[glyph_name][0])
+                    self.assertFalse({x % module for x in xs} - {0}, glyph_name)
+
+    def test_size_letters_raise_the_bars_at_one_module_width(self):
+        sizes = collections.defaultdict(dict)
+        for name, family, size, readable in self.faces:
+            if size:
+                sizes[(family, readable)][size] = self.fonts[name]
+        for (family, readable), by_size in sizes.items():
+            with self.subTest(family=family, readable=readable):
+                letters = sorted(by_size)
+                tops = [by_size[s]["hhea"].ascent for s in letters]
+                self.assertEqual(sorted(set(tops)), tops, f"bar tops for {letters}")
+                widths = {s: dict(by_size[s]["hmtx"].metrics) for s in letters}
+                self.assertTrue(all(w == widths[letters[0]] for w in widths.values()))
+
+    @unittest.skipUnless(GENERATOR, "ZINDRA_FONT_GENERATOR not set")
+    def test_a_second_build_gives_the_same_bytes(self):
+        with tempfile.TemporaryDirectory() as folder:
+            subprocess.run(["/usr/bin/python3", GENERATOR, "--faces", harness.FACE_LIST,
+                            "--text-font", TEXT_FONT, "--out", folder, "--version", VERSION,
+                            "--stamp", os.path.join(folder, "stamp")],
+                           capture_output=True, check=True)
+            files = sorted(f for f in os.listdir(harness.FONT_DIR) if f.endswith(".ttf"))
+            self.assertEqual(len(self.faces), len(files))
+            _, mismatch, errors = filecmp.cmpfiles(harness.FONT_DIR, folder, files, shallow=False)
+            self.assertEqual(([], []), (mismatch, errors))
+
+
+if __name__ == "__main__":
+    unittest.main()
