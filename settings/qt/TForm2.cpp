@@ -1,0 +1,114 @@
+#include "settings/qt/TForm2.h"
+
+#include "output/Maker.h"
+
+#include <QDate>
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+
+namespace zindra {
+namespace {
+
+QString FromUtf16(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void SetFontStyle(QLabel* label, bool bold, bool underline) {
+    QFont font = label->font();
+    font.setBold(bold);
+    font.setUnderline(underline);
+    label->setFont(font);
+}
+
+constexpr int ClientWidth = 200;
+constexpr int ClientHeight = 210;
+
+} // namespace
+
+TForm2::TForm2(AboutWindow& model, QWidget* mainWindow)
+    : QDialog(mainWindow), model_(model), mainWindow_(mainWindow) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("About"));
+    setFixedSize(ClientWidth, ClientHeight);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    SetFontStyle(AddText("StaticText7", FromUtf16(ProductName), 10), true, false);
+    AddText("StaticText1", FromUtf16(Maker.CompanyName), 32);
+    AddText("StaticText2", FromUtf16(MakerStreet), 50);
+    AddText("StaticText3", FromUtf16(MakerCityLine), 68);
+    AddText("StaticText4", QStringLiteral("Phone: ") + FromUtf16(Maker.Phone), 86);
+
+    curVersion_ = AddText("CurVersion", {}, 108);
+    SetFontStyle(curVersion_, false, true);
+    curVersion_->setToolTip(QStringLiteral("Check the web for an update"));
+    staticText8_ = AddText("StaticText8", FromUtf16(Maker.WebAddress), 126);
+    SetFontStyle(staticText8_, true, true);
+    staticText8_->setToolTip(QStringLiteral("Click to visit the web site product page"));
+    for (QLabel* link : {curVersion_, staticText8_}) {
+        link->setCursor(Qt::PointingHandCursor);
+        link->installEventFilter(this);
+    }
+    staticText6_ = AddText("StaticText6", {}, 146);
+
+    auto* manual = new QPushButton(QStringLiteral("Manual"), this);
+    manual->setObjectName(QStringLiteral("BitBtn2"));
+    manual->setToolTip(QStringLiteral("Display the product manual"));
+    manual->setGeometry(16, 172, 80, 28);
+    connect(manual, &QPushButton::clicked, this, [this] { model_.BitBtn2Click(); });
+
+    auto* back = new QPushButton(this);
+    back->setObjectName(QStringLiteral("BitBtn1"));
+    back->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    back->setToolTip(QStringLiteral("Return to the program"));
+    back->setGeometry(ClientWidth - 16 - 40, 172, 40, 28);
+    connect(back, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QLabel* TForm2::AddText(const char* name, const QString& text, int top) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(10, top, ClientWidth - 20, 18);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    label->setStyleSheet(QStringLiteral("background: white; color: black;"));
+    return label;
+}
+
+void TForm2::Sync() {
+    curVersion_->setText(FromUtf16(model_.CurVersion));
+    staticText6_->setText(FromUtf16(model_.StaticText6));
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    if (mainWindow_)
+        move(mainWindow_->pos() + QPoint(AboutWindowOffset.Right, AboutWindowOffset.Down));
+    model_.FormActivate(QDate::currentDate().year());
+    Sync();
+    QDialog::showEvent(event);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == curVersion_) model_.CurVersionClick();
+        if (watched == staticText8_) model_.StaticText8Click();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// The picture behind the texts: a white card on a band of bars, the product's
+// own subject.
+void TForm2::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    constexpr int widths[] = {2, 1, 3, 1, 1, 2, 3, 1, 2, 1};
+    int x = 0;
+    for (int i = 0; x < width(); ++i) {
+        const int w = widths[i % std::size(widths)];
+        if (i % 2 == 0) painter.fillRect(x, 0, w, 6, QColor(40, 40, 40));
+        x += w + 1;
+    }
+}
+
+} // namespace zindra
