@@ -11,7 +11,7 @@ import runs as runlib
 @dataclass(frozen=True)
 class Bars:
     spans: tuple  # (left, right) module edges
-    role: str     # the vertical extent, one of metrics.ROLES
+    role: str     # the vertical extent: a key of FaceMetrics.roles
 
 
 @dataclass(frozen=True)

@@ -31,9 +31,6 @@ POSTNET_MODULE = 20
 POSTNET_TALL = 25
 POSTNET_SHORT = 10
 
-# Vertical roles a bar can have.
-ROLES = ("bar", "guard", "addon", "bearer_top", "bearer_bottom", "side", "tall", "short")
-
 
 @dataclass(frozen=True)
 class FaceMetrics:
