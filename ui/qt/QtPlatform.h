@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <string>
+
+class QDialog;
+class QWidget;
+
+namespace zindra {
+
+// The desktop as Qt offers it. The program's other windows register here so
+// the model can show them by class name.
+class QtPlatform : public Platform {
+  public:
+    void Beep() override;
+    int ShowModal(std::string_view windowClass) override;
+    void OpenDocument(const std::string& location) override;
+    void MessageBox(std::u16string_view text, std::optional<WindowOffset> at) override;
+
+    // The window message boxes are placed against and owned by.
+    void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+    void AddWindow(const std::string& windowClass, QDialog* window);
+
+    // Runs before anything modal opens, so the main window shows the model's
+    // state while it waits.
+    std::function<void()> BeforeModal;
+
+  private:
+    void PrepareModal();
+
+    QPointer<QWidget> mainWindow_;
+    std::map<std::string, QPointer<QDialog>, std::less<>> windows_;
+};
+
+} // namespace zindra

@@ -1,0 +1,109 @@
+#include "ui/qt/SampleView.h"
+#include "ui/qt/TForm1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTextEdit>
+
+namespace zindra {
+namespace {
+
+using enum ControlId;
+
+QString ToQString(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
+
+void SyncEdit(QLineEdit* edit, const Control& control) {
+    const QString text = ToQString(control.Text);
+    if (edit->text() != text) edit->setText(text);
+    const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    const int length = static_cast<int>(edit->selectedText().size());
+    if (start == control.SelStart && length == control.SelLength) return;
+    if (control.SelLength > 0)
+        edit->setSelection(control.SelStart, control.SelLength);
+    else
+        edit->setCursorPosition(control.SelStart);
+}
+
+void SyncText(QWidget* widget, const Control& control) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(ToQString(control.Text));
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(ToQString(control.Text));
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(ToQString(control.Text));
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        SyncEdit(edit, control);
+    } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
+        const QString text = ToQString(control.Text);
+        if (box->currentText() != text) box->setEditText(text);
+    }
+}
+
+// A radio button of an exclusive group cannot be cleared directly; the model
+// always has one selected per group, so clearing only happens in passing.
+void SyncChecked(QAbstractButton* button, bool checked) {
+    if (button->isChecked() == checked) return;
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(checked);
+    button->setAutoExclusive(exclusive);
+}
+
+} // namespace
+
+void TForm1::Sync() {
+    const bool wasBusy = busy_;
+    busy_ = true;
+    for (const ControlSpec& spec : AllControlSpecs())
+        SyncControl(spec.Id);
+    SyncSample();
+    SyncPosition();
+    SyncFocus();
+    busy_ = wasBusy;
+}
+
+void TForm1::SyncControl(ControlId id) {
+    QWidget* widget = WidgetOf(id);
+    if (!widget) return;
+    const Control& control = model_.Get(id);
+    const QSignalBlocker blocker(widget);
+    if (widget->isHidden() == control.Visible) widget->setHidden(!control.Visible);
+    widget->setToolTip(ToQString(control.Hint));
+    if (control.Width > 0) widget->setFixedWidth(control.Width);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) SyncChecked(button, control.Checked);
+    SyncText(widget, control);
+    if (id == BarTextOut) {
+        QFont font = QApplication::font(widget);
+        if (model_.BarTextOutSize) font.setPointSize(*model_.BarTextOutSize);
+        if (widget->font() != font) widget->setFont(font);
+    }
+}
+
+void TForm1::SyncSample() {
+    std::vector<StyledRun> runs = model_.BarCodeOut.Runs();
+    if (runs == shownRuns_) return;
+    auto* view = static_cast<QTextEdit*>(WidgetOf(BarCodeOut));
+    const QSignalBlocker blocker(view);
+    ShowRuns(view, runs);
+    shownRuns_ = std::move(runs);
+}
+
+void TForm1::SyncPosition() {
+    const QPoint wanted(model_.Left, model_.Top);
+    if (pos() != wanted) move(wanted);
+}
+
+void TForm1::SyncFocus() {
+    QWidget* wanted = WidgetOf(model_.Focus());
+    if (!wanted || ControlOf(QApplication::focusWidget()) == model_.Focus()) return;
+    wanted->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace zindra
