@@ -33,7 +33,9 @@ std::string RowDefinition(const LabelStock& stock) {
             row += Number("cellx", right);
         }
         right += stock.LabelWidth;
-        row += "\\clvertalc" + Number("clpadl", CellPadding) + "\\clpadfl3" +
+        // Word, and LibreOffice after it, read \clpadt as the left padding and
+        // \clpadl as the top one, the other way round from the RTF names.
+        row += "\\clvertalc" + Number("clpadt", CellPadding) + "\\clpadft3" +
                Number("clpadr", CellPadding) + "\\clpadfr3" + Number("cellx", right);
     }
     return row + "\n";
