@@ -1,19 +1,25 @@
-// Copies a made bar code onto a real X11 clipboard and reads it back with
-// xclip from another process while our event loop serves the selection.
+// The program's own windows on a real X server: type the data, press Make
+// and Copy in the main window, close the clipboard warning, and read the
+// clipboard with xclip from another process while our event loop serves it.
 // Runs under xvfb-run with the xcb platform.
 
-#include "output/OutputWindows.h"
-#include "output/qt/QtOutputPlatform.h"
+#include "output/qt/OutputPart.h"
 #include "settings/ProductFolder.h"
 #include "tests/output/RtfReader.h"
 #include "ui/MainWindowModel.h"
-#include "ui/RecordingPlatform.h"
+#include "ui/qt/QtPlatform.h"
+#include "ui/qt/TForm1.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QWidget>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -40,42 +46,65 @@ class XClipboard : public ::testing::Test {
   protected:
     void SetUp() override {
         if (QStandardPaths::findExecutable("xclip").isEmpty()) GTEST_SKIP() << "no xclip";
-        window.show();
-        output.WarningBox.NoWarningBox = true;
+        platform.AddWindow("TWarningBox", output.WarningDialog());
+        platform.AddWindow("TForm3", output.LabelsDialog());
+        form.show();
     }
 
-    void MakeAndCopy(std::u16string_view data) {
-        main.SetText(ControlId::BarTextInput, data);
-        main.Click(ControlId::MakeButtonClick);
-        ASSERT_TRUE(main.MadeFlag);
-        main.Click(ControlId::CopyButtonClick);
+    void Press(ControlId button) { static_cast<QAbstractButton*>(form.WidgetOf(button))->click(); }
+
+    void Type(const QString& data) {
+        auto* edit = static_cast<QLineEdit*>(form.WidgetOf(ControlId::BarTextInput));
+        edit->clear();
+        QTest::keyClicks(edit, data);
     }
 
-    QWidget window;
-    RecordingPlatform platform;
-    QtOutputPlatform qtOutput{&window};
-    NoPlaces places;
+    // Presses Copy; the warning, once it shows, is closed with its close box.
+    bool CopyClosingTheWarning(bool tickNoWarning) {
+        bool warned = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = output.WarningDialog();
+            warned = dialog->isVisible();
+            if (tickNoWarning) dialog->findChild<QCheckBox*>("NoWarningBox")->click();
+            dialog->reject();
+        });
+        Press(ControlId::CopyButtonClick);
+        QApplication::processEvents();
+        return warned;
+    }
+
+    QtPlatform platform;
     MainWindowModel main{platform};
-    OutputWindows output{main, qtOutput, places};
+    TForm1 form{main, platform};
+    NoPlaces places;
+    OutputPart output{main, &form, places};
 };
 
-TEST_F(XClipboard, OffersRichAndPlainTextOfTheSample) {
-    MakeAndCopy(u"CODE39");
+TEST_F(XClipboard, MakeAndCopyOfferRichAndPlainText) {
+    Type("CODE39");
+    Press(ControlId::MakeButtonClick);
+    ASSERT_TRUE(main.MadeFlag);
+    EXPECT_TRUE(CopyClosingTheWarning(false));
+
     const QList<QByteArray> targets = ReadClipboard("TARGETS").split('\n');
     for (const char* target : {"text/rtf", "text/html", "text/plain", "UTF8_STRING"})
         EXPECT_TRUE(targets.contains(target)) << target;
-
     EXPECT_EQ(ReadClipboard("UTF8_STRING").toStdString(), "*CODE39*  ");
+    EXPECT_EQ(main.BarCodeOut.Text(), u"*CODE39*  ");
 
     const auto rtf = test::ReadRtf(ReadClipboard("text/rtf").toStdString());
     ASSERT_EQ(rtf.Runs.size(), 1u);
     EXPECT_EQ(rtf.Runs[0], test::Styled("Tessary 39 d", 24, u"*CODE39*  "));
 }
 
-TEST_F(XClipboard, HighCodesSurviveAsUtf8PlainText) {
-    main.Select(ControlId::Radio128);
-    main.Select(ControlId::GB3b5);
-    MakeAndCopy(u"00614141123456789");
+TEST_F(XClipboard, TickedWarningStaysAwayAndHighCodesArriveAsUtf8) {
+    Press(ControlId::Radio128);
+    Press(ControlId::GB3b5);
+    Type("00614141123456789");
+    Press(ControlId::MakeButtonClick);
+    ASSERT_TRUE(main.MadeFlag);
+    EXPECT_TRUE(CopyClosingTheWarning(true));
+    EXPECT_FALSE(CopyClosingTheWarning(false));
     // "}", FNC1 206, the pairs, 194, "?~" and the two spaces, in UTF-8.
     EXPECT_EQ(ReadClipboard("UTF8_STRING").toStdString(), "}\xC3\x8E!!^JJ-CYo\xC3\x82?~  ");
 }
