@@ -1,8 +1,11 @@
 #include "ui/qt/TForm1.h"
+#include "ui/qt/HelpLocation.h"
 #include "ui/qt/QtPlatform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +32,7 @@ class TForm1Test : public QObject {
     void theSsccHumanReadableLineIsSetInArial();
     void anErrorShowsInTheOutputFieldAndEmptiesTheSample();
     void insertAppendsTheSpecialCharacter();
+    void theManualIsFoundBesideTheProgramNotTheCurrentFolder();
 
   private:
     template <class Widget> Widget* Find(const char* name) const {
@@ -166,6 +170,15 @@ void TForm1Test::insertAppendsTheSpecialCharacter() {
     auto* data = Find<QLineEdit>("BarTextInput");
     QCOMPARE(data->text(), QStringLiteral("ABx"));
     QCOMPARE(data->cursorPosition(), 3);
+}
+
+void TForm1Test::theManualIsFoundBesideTheProgramNotTheCurrentFolder() {
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QDir::rootPath());
+    const QString manual = HelpIndexPath();
+    QDir::setCurrent(previous);
+    QVERIFY2(QFileInfo::exists(manual), qPrintable(manual));
+    QVERIFY(manual.endsWith(QStringLiteral("/zindra/help/index.html")));
 }
 
 } // namespace zindra
