@@ -23,9 +23,10 @@ std::filesystem::path InstalledManualFolder() {
     return QFile::encodeName(folder).toStdString();
 }
 
-SettingsPart::SettingsPart(MainWindowModel& window, QWidget* mainWindow, LabelChoices& labels)
-    : about_(window, places_, InstalledManualFolder()), tips_(window, places_),
-      startUp_(window, places_, labels, about_), aboutDialog_(new TForm2(about_, mainWindow)),
+SettingsPart::SettingsPart(MainWindowModel& window, QWidget* mainWindow,
+                           const DesktopPlaces& places, LabelChoices& labels)
+    : about_(window, places, InstalledManualFolder()), tips_(window, places),
+      startUp_(window, places, labels, about_), aboutDialog_(new TForm2(about_, mainWindow)),
       tipDialog_(new TTip(tips_, mainWindow)),
       hints_(new HintPolicy(startUp_.Hints, QCoreApplication::instance())) {
     startUp_.Install();

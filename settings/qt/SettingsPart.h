@@ -3,7 +3,6 @@
 #include "settings/About.h"
 #include "settings/StartUp.h"
 #include "settings/TipWindow.h"
-#include "settings/qt/QtDesktopPlaces.h"
 
 class QDialog;
 class QWidget;
@@ -15,13 +14,15 @@ class TForm2;
 class TTip;
 
 // Everything the settings part adds to the running program: the About and
-// Tip windows and the main window's start-up, closing, Tips, About and
-// Tip-of-the-Day handlers, and the application's hint policy. Make it after
-// the main window and the Labels window (whose model keeps the label choices), register TipDialog()
-// as "TTip" and AboutDialog() as "TForm2" with the platform, and keep it for the run.
+// Tip windows; the main window's start-up, closing, Tips, About and
+// Tip-of-the-Day handlers; the application's hint policy. Make it after the
+// main window and the Labels window model (which keeps the label choices),
+// register TipDialog() as "TTip" and AboutDialog() as "TForm2" with the
+// platform, and keep it for the run.
 class SettingsPart {
   public:
-    SettingsPart(MainWindowModel& window, QWidget* mainWindow, LabelChoices& labels);
+    SettingsPart(MainWindowModel& window, QWidget* mainWindow, const DesktopPlaces& places,
+                 LabelChoices& labels);
     SettingsPart(const SettingsPart&) = delete;
     SettingsPart& operator=(const SettingsPart&) = delete;
 
@@ -30,7 +31,6 @@ class SettingsPart {
     const StartUp& Start() const { return startUp_; }
 
   private:
-    QtDesktopPlaces places_;
     AboutWindow about_;
     TipWindow tips_;
     StartUp startUp_;
