@@ -165,11 +165,12 @@ def main(source, build):
     # Second run: choices edited by hand are restored into the window and
     # saved again from it.
     edit_settings(file, {"Type": "Codabar", "FontType": "H", "FontSize": "B",
-                         "Data": "A40156B", "LabelSize": "0x3", "LabelExplain": "0"})
+                         "Data": "A40156B", "LabelSize": "0x3", "LabelExplain": "0",
+                         "Left": "40", "Top": "0x3C"})
     run_once(build, env, disp)
     second = settings(file)
     expected.update({"Type": "Codabar", "FontType": "H", "FontSize": "B", "Data": "A40156B",
-                     "LabelSize": "3", "LabelExplain": "0"})
+                     "LabelSize": "3", "LabelExplain": "0", "Left": "40", "Top": "60"})
     for key, value in expected.items():
         if second.get(key) != value:
             fail("second run saved %s=%r, expected %r" % (key, second.get(key), value))
