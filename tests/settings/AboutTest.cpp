@@ -6,14 +6,8 @@ namespace {
 using enum ControlId;
 using test::StartUpTest;
 
-TEST_F(StartUpTest, TheAboutNoticeNamesTheYearOfEachActivation) {
-    about.FormActivate(2026);
-    EXPECT_EQ(about.StaticText6, u"Copyright \u00a9 2026 Orvalle Type, Inc.");
-    about.FormActivate(2031);
-    EXPECT_EQ(about.StaticText6, u"Copyright \u00a9 2031 Orvalle Type, Inc.");
-}
-
 TEST_F(StartUpTest, TheWebLinksMoveTheFocusToTheDataField) {
+    auto& [places, platform, window, labels, about, tips, startUp] = *run;
     window.SetFocus(Extra);
     about.CurVersionClick();
     EXPECT_EQ(window.Focus(), BarTextInput);
@@ -27,6 +21,7 @@ TEST_F(StartUpTest, TheWebLinksMoveTheFocusToTheDataField) {
 }
 
 TEST_F(StartUpTest, TheManualOpensFromTheProductFolderWhereverTheProgramStarted) {
+    auto& [places, platform, window, labels, about, tips, startUp] = *run;
     window.SetFocus(Extra);
     about.BitBtn2Click(); // no copy in the product folder: the installed one
     EXPECT_EQ(platform.Calls.back(), "open /usr/share/zindra/Zindras.rtf");

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace zindra::test {
 
@@ -28,20 +29,36 @@ struct FakeLabels : LabelChoices {
     void SetExplainPaste(bool explain) override { Explain = explain; }
 };
 
-// Two tips, the next one the first.
-inline constexpr const char* TipData =
-    "[TipoftheDay]\nEnabled=1\nPosition=0\nMaximum=1\n[Tips]\n0=First\n1=Second\n";
-
-class StartUpTest : public ::testing::Test {
-  protected:
-    StartUpTest() {
-        places.Documents = documents.Path();
+// One run of the program: its windows as the program creates them.
+struct Program {
+    explicit Program(const DesktopPlaces& places) : places(places) {
         startUp.Install();
         platform.WhileModal = [this](std::string_view windowClass) {
             if (windowClass == "TTip") tips.FormActivate();
             return 0;
         };
     }
+
+    bool Called(const std::string& call) const {
+        return std::ranges::find(platform.Calls, call) != platform.Calls.end();
+    }
+
+    const DesktopPlaces& places;
+    RecordingPlatform platform;
+    MainWindowModel window{platform};
+    FakeLabels labels;
+    AboutWindow about{window, places, "/usr/share/zindra"};
+    TipWindow tips{window, places};
+    StartUp startUp{window, places, labels, about};
+};
+
+// Two tips, the next one the first.
+inline constexpr const char* TipData =
+    "[TipoftheDay]\nEnabled=1\nPosition=0\nMaximum=1\n[Tips]\n0=First\n1=Second\n";
+
+class StartUpTest : public ::testing::Test {
+  protected:
+    StartUpTest() { places.Documents = documents.Path(); }
 
     std::filesystem::path Folder() const { return documents / "Zindra"; }
     std::filesystem::path File() const { return Folder() / "zindratips.ini"; }
@@ -52,22 +69,22 @@ class StartUpTest : public ::testing::Test {
         WriteText(File(), text);
     }
 
+    // A new run of the program, first activated on the tip data and these
+    // lines of section Settings.
+    Program& StartWith(const std::string& settingsLines) {
+        Install(std::string(TipData) + "[Settings]\n" + settingsLines);
+        run = std::make_unique<Program>(places);
+        run->window.Activate();
+        return *run;
+    }
+
     std::u16string Saved(const char* key) const {
         return IniFile(File()).ReadString("Settings", key, u"(missing)");
     }
 
-    bool Called(const std::string& call) const {
-        return std::ranges::find(platform.Calls, call) != platform.Calls.end();
-    }
-
     TempFolder documents;
     FakePlaces places;
-    RecordingPlatform platform;
-    MainWindowModel window{platform};
-    FakeLabels labels;
-    AboutWindow about{window, places, "/usr/share/zindra"};
-    TipWindow tips{window, places};
-    StartUp startUp{window, places, labels, about};
+    std::unique_ptr<Program> run = std::make_unique<Program>(places);
 };
 
 } // namespace zindra::test

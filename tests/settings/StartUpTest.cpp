@@ -8,12 +8,12 @@ using test::ReadText;
 using test::StartUpTest;
 using test::TipData;
 
-const std::string FolderMissing = "message @100,100 The folder ";
 const std::string TipFileMissing =
     "message @100,100 The Tip-of-the-Day file could not be found! Please re-install this product.";
 
 TEST_F(StartUpTest, AFirstRunSeedsTheFileAndClosingWritesTheWindowOverIt) {
     Install(TipData);
+    auto& [places, platform, window, labels, about, tips, startUp] = *run;
     window.Left = 312; // where the view centred the window
     window.Top = 188;
     window.Activate();
@@ -22,15 +22,23 @@ TEST_F(StartUpTest, AFirstRunSeedsTheFileAndClosingWritesTheWindowOverIt) {
         const char* key;
         std::u16string value;
     } seeded[] = {
-        {"Left", u"312"},       {"Top", u"188"},       {"Type", u"39"},
-        {"FontType", u"H"},     {"FontSize", u"C"},    {"Supplemental", u"A"},
-        {"PointSize", u"24"},   {"Data", u"ABCD4567"}, {"OptionalChecksum", u"0"},
-        {"Option2", u"0"},      {"DispSums", u"0"},    {"LabelSize", u"4"},
+        {"Left", u"312"},
+        {"Top", u"188"},
+        {"Type", u"39"},
+        {"FontType", u"H"},
+        {"FontSize", u"C"},
+        {"Supplemental", u"A"},
+        {"PointSize", u"24"},
+        {"Data", u"ABCD4567"},
+        {"OptionalChecksum", u"0"},
+        {"Option2", u"0"},
+        {"DispSums", u"0"},
+        {"LabelSize", u"4"},
         {"LabelExplain", u"1"},
+        {"HintsOff", u"(missing)"},
     };
     for (const auto& key : seeded)
         EXPECT_EQ(Saved(key.key), key.value) << key.key;
-    EXPECT_EQ(Saved("HintsOff"), u"(missing)");
 
     // The window keeps its initial look; the seeded values are not applied.
     for (const auto id : {Radio39, Type1, FontD, GB3b1, TipCheckBox})
@@ -38,7 +46,7 @@ TEST_F(StartUpTest, AFirstRunSeedsTheFileAndClosingWritesTheWindowOverIt) {
     EXPECT_EQ(window.Text(PointSize), u"24");
     EXPECT_EQ(window.Text(BarTextInput), u"");
     EXPECT_EQ(window.Text(BarCodeDesc), u"Bar code 3/9:");
-    EXPECT_TRUE(Called("modal TTip"));
+    EXPECT_TRUE(run->Called("modal TTip"));
     EXPECT_EQ(tips.View.TipLabel, u"Tip 1 of 2");
 
     window.Close();
@@ -75,25 +83,14 @@ TEST_F(StartUpTest, EachSavedChoiceComesBackThroughItsButton) {
         {"OptionalChecksum=1\nOption2=0x1\nDispSums=7\n", {OptionalChecksum, Option2, DispSums}},
     };
     for (const auto& row : rows) {
-        test::TempFolder fresh;
-        places.Documents = fresh.Path();
-        std::filesystem::create_directories(fresh / "Zindra");
-        test::WriteText(fresh / "Zindra" / "zindratips.ini",
-                        std::string(TipData) + "[Settings]\n" + row.settings);
-        RecordingPlatform rowPlatform;
-        MainWindowModel rowWindow(rowPlatform);
-        AboutWindow rowAbout(rowWindow, places, "/usr/share/zindra");
-        StartUp rowStartUp(rowWindow, places, labels, rowAbout);
-        rowStartUp.Install();
-        rowWindow.Activate();
+        const auto& window = StartWith(row.settings).window;
         for (const auto id : row.checked)
-            EXPECT_TRUE(rowWindow.Checked(id)) << row.settings << SpecOf(id).Name;
+            EXPECT_TRUE(window.Checked(id)) << row.settings << SpecOf(id).Name;
     }
 }
 
 TEST_F(StartUpTest, ACodabarTypeGivesTheCodabarLook) {
-    Install(std::string(TipData) + "[Settings]\nType=Codabar\n");
-    window.Activate();
+    const auto& window = StartWith("Type=Codabar\n").window;
     EXPECT_EQ(window.Text(BarCodeDesc), u"Codabar:s");
     EXPECT_FALSE(window.Visible(OptionalChecksum));
 }
@@ -109,25 +106,16 @@ TEST_F(StartUpTest, LabelChoicesComeBackWithTheirDefaults) {
         {"Type=39\n", 4, true}, // neither key: the defaults
     };
     for (const auto& row : rows) {
-        Install(std::string(TipData) + "[Settings]\n" + row.settings);
-        labels = {};
-        labels.Size = 1;
-        labels.Explain = !row.explain;
-        test::FakePlaces same = places;
-        MainWindowModel rowWindow(platform);
-        AboutWindow rowAbout(rowWindow, same, "/usr/share/zindra");
-        StartUp rowStartUp(rowWindow, same, labels, rowAbout);
-        rowStartUp.FormActivate();
+        const auto& labels = StartWith(row.settings).labels;
         EXPECT_EQ(labels.Size, row.size) << row.settings;
         EXPECT_EQ(labels.Explain, row.explain) << row.settings;
     }
 }
 
 TEST_F(StartUpTest, TextsArePutInUnchangedAndTheDataIsSelected) {
-    const std::string longData(3000, 'Q');
-    Install(std::string(TipData) + "[Settings]\nPointSize=12\nData=" + longData +
-            "\nLeft=-3000\nTop=0x20\n");
-    window.Activate();
+    const auto& window =
+        StartWith("PointSize=12\nData=" + std::string(3000, 'Q') + "\nLeft=-3000\nTop=0x20\n")
+            .window;
     EXPECT_EQ(window.Text(PointSize), u"12"); // below 18, yet no check runs
     EXPECT_EQ(window.Text(BarTextInput), std::u16string(2047, u'Q'));
     EXPECT_EQ(window.Left, -3000); // no check against the screen
@@ -148,23 +136,21 @@ TEST_F(StartUpTest, HintsStayLongerAndHintsOffSwitchesThemOff) {
         {"Type=39\n", true, u"(missing)"},
     };
     for (const auto& row : rows) {
-        Install(std::string(TipData) + "[Settings]\n" + row.settings);
-        MainWindowModel rowWindow(platform);
-        StartUp rowStartUp(rowWindow, places, labels, about);
-        rowStartUp.FormActivate();
-        EXPECT_EQ(rowStartUp.Hints.ShowHints, row.shown) << row.settings;
-        EXPECT_EQ(rowStartUp.Hints.HidePauseMs, 6000);
-        rowStartUp.FormClose();
+        auto& program = StartWith(row.settings);
+        EXPECT_EQ(program.startUp.Hints.ShowHints, row.shown) << row.settings;
+        EXPECT_EQ(program.startUp.Hints.HidePauseMs, 6000);
+        program.window.Close();
         EXPECT_EQ(Saved("HintsOff"), row.afterClose);
     }
 }
 
 TEST_F(StartUpTest, WithoutTheFolderNothingIsReadOrWritten) {
+    auto& window = run->window;
     window.Activate();
-    ASSERT_EQ(platform.Calls.size(), 1u);
-    EXPECT_EQ(platform.Calls[0],
-              FolderMissing + Folder().string() + "/ is missing, please re-install this product.");
-    EXPECT_FALSE(startUp.FolderFound);
+    EXPECT_EQ(run->platform.Calls,
+              std::vector<std::string>{"message @100,100 The folder " + Folder().string() +
+                                       "/ is missing, please re-install this product."});
+    EXPECT_FALSE(run->startUp.FolderFound);
     EXPECT_TRUE(window.Checked(TipCheckBox));
 
     // A folder that appears later in the run is not noticed.
@@ -177,9 +163,10 @@ TEST_F(StartUpTest, WithoutTheFolderNothingIsReadOrWritten) {
 
 TEST_F(StartUpTest, WithoutTipDataNothingIsRestoredButClosingWritesEverything) {
     Install("[Settings]\nType=93\n[TipoftheDay]\n");
+    auto& window = run->window;
     window.Activate();
-    EXPECT_TRUE(Called(TipFileMissing));
-    EXPECT_FALSE(Called("modal TTip"));
+    EXPECT_TRUE(run->Called(TipFileMissing));
+    EXPECT_FALSE(run->Called("modal TTip"));
     EXPECT_TRUE(window.Checked(Radio39));
 
     window.Click(Radio128);
@@ -188,19 +175,18 @@ TEST_F(StartUpTest, WithoutTipDataNothingIsRestoredButClosingWritesEverything) {
     EXPECT_EQ(Saved("Type"), u"128");
 
     // The next start finds the section and restores.
-    RecordingPlatform again;
-    MainWindowModel next(again);
-    StartUp nextStartUp(next, places, labels, about);
-    nextStartUp.FormActivate();
-    EXPECT_TRUE(next.Checked(Radio128));
-    EXPECT_EQ(std::ranges::count(again.Calls, TipFileMissing), 0);
+    test::Program next(places);
+    next.window.Activate();
+    EXPECT_TRUE(next.window.Checked(Radio128));
+    EXPECT_FALSE(next.Called(TipFileMissing));
 }
 
 TEST_F(StartUpTest, TheTipIsShownOnlyWhenEnabled) {
     Install("[TipoftheDay]\nEnabled=0\nPosition=0\n[Tips]\n0=First\n");
+    auto& window = run->window;
     window.Activate();
     EXPECT_FALSE(window.Checked(TipCheckBox));
-    EXPECT_FALSE(Called("modal TTip"));
+    EXPECT_FALSE(run->Called("modal TTip"));
 
     window.Click(TipCheckBox); // written at once
     EXPECT_TRUE(IniFile(File()).ReadBool("TipoftheDay", "Enabled", false));
@@ -208,27 +194,25 @@ TEST_F(StartUpTest, TheTipIsShownOnlyWhenEnabled) {
 }
 
 TEST_F(StartUpTest, ARefusedSaveIsReportedAndLeavesTheFile) {
-    Install(TipData);
-    window.Activate();
+    auto& window = StartWith("Type=93\n").window;
     const auto before = ReadText(File());
     std::filesystem::create_directory(TemporaryFileFor(File()));
     window.Close();
-    EXPECT_TRUE(Called("message Could not write the settings file " + File().string() +
-                       ": Is a directory."));
+    EXPECT_TRUE(run->Called("message Could not write the settings file " + File().string() +
+                            ": Is a directory."));
     EXPECT_EQ(ReadText(File()), before);
 }
 
 TEST_F(StartUpTest, TheTipsAndAboutButtonsShowTheirWindows) {
-    Install(TipData);
-    window.Activate();
-    window.SetFocus(PointSize);
-    window.Click(SpeedButton2);
-    EXPECT_EQ(tips.View.TipLabel, u"Tip 2 of 2"); // the start-up showed tip 1
-    EXPECT_EQ(window.Focus(), BarTextInput);
+    auto& program = StartWith("Type=39\n");
+    program.window.SetFocus(PointSize);
+    program.window.Click(SpeedButton2);
+    EXPECT_EQ(program.tips.View.TipLabel, u"Tip 2 of 2"); // the start-up showed tip 1
+    EXPECT_EQ(program.window.Focus(), BarTextInput);
 
-    window.Click(SpeedButton1);
-    EXPECT_EQ(platform.Calls.back(), "modal TForm2");
-    EXPECT_EQ(about.CurVersion, u"V7.0");
+    program.window.Click(SpeedButton1);
+    EXPECT_EQ(program.platform.Calls.back(), "modal TForm2");
+    EXPECT_EQ(program.about.CurVersion, u"V7.0");
 }
 
 } // namespace
