@@ -70,7 +70,11 @@ class PageWriter {
 
 void WriteHeader(PageWriter& page) {
     page.Arial(2, 24, Maker.CompanyName);
-    page.Arial(4, 14, Maker.PostalAddress);
+    std::u16string address;
+    for (const char16_t* part :
+         {Maker.Street, Maker.Unit, Maker.City, Maker.State, Maker.PostalCode})
+        address += (address.empty() ? u"" : u", ") + std::u16string(part);
+    page.Arial(4, 14, address);
     page.Arial(5, 12, std::u16string(u"Phone: ") + Maker.Phone + u"    Fax: " + Maker.Fax);
     page.Arial(6, 12, Maker.WebAddress);
 }

@@ -70,6 +70,8 @@ TEST(SamplePage, HeaderAndDescription) {
     for (const auto& t : page)
         if (t.Y > 240 && t.Y < 1440) header.push_back({t.Y, t.PointSize});
     EXPECT_EQ(header, (std::vector<std::pair<int, int>>{{480, 14}, {600, 12}, {720, 12}}));
+    // The postal address on one line, its parts separated by commas.
+    EXPECT_NE(Find(page, u"100 Sample Street, Suite 200, Exampleton, EX, 00000"), nullptr);
     const auto phone =
         std::find_if(page.begin(), page.end(), [](const PageText& t) { return t.Y == 600; });
     EXPECT_EQ(Show(phone->Text.substr(0, 7)), "Phone: ");
