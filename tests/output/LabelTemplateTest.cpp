@@ -87,21 +87,5 @@ TEST(LabelTemplate, TableMatchesTheSheet) {
     }
 }
 
-TEST(LabelTemplate, EveryShippedStockHasASheetAndCustomHasNone) {
-    int shipped = 0;
-    for (const auto& stock : LabelStocks) {
-        if (!ShipsTemplate(stock)) {
-            EXPECT_STREQ(stock.TemplateFile, "custom.rtf");
-            continue;
-        }
-        ++shipped;
-        bool listed = false;
-        for (const auto& sheet : Sheets)
-            listed |= std::string(sheet.file) == stock.TemplateFile;
-        EXPECT_TRUE(listed) << stock.TemplateFile;
-    }
-    EXPECT_EQ(shipped, 8);
-}
-
 } // namespace
 } // namespace zindra

@@ -57,18 +57,6 @@ TEST(RtfWriter, ListsEachFaceOnce) {
     EXPECT_EQ(doc.Runs[2].Style, (CharStyle{"Tessary 39 d", 12}));
 }
 
-TEST(RtfWriter, DeclaresWindows1252AndOneFallbackCharacter) {
-    const auto doc = ReadRtf(RichTextToRtf({Styled("Tessary 39 d", 24, u"*A*")}));
-    const auto has = [&](const char* word) {
-        return std::find(doc.ControlWords.begin(), doc.ControlWords.end(), word) !=
-               doc.ControlWords.end();
-    };
-    EXPECT_TRUE(has("rtf1"));
-    EXPECT_TRUE(has("ansi"));
-    EXPECT_TRUE(has("ansicpg1252"));
-    EXPECT_TRUE(has("uc1"));
-}
-
 struct EscapeRow {
     char16_t c;
     const char* rtf;
@@ -120,13 +108,6 @@ TEST(RtfWriter, EscapedCharactersReadBackAsThemselves) {
     const auto doc = ReadRtf(RichTextToRtf({Styled("Tessary 39 d", 24, all)}));
     ASSERT_EQ(doc.Runs.size(), 1u);
     EXPECT_EQ(Show(doc.Runs[0].Text), Show(all));
-}
-
-TEST(RtfWriter, OutputIsSevenBit) {
-    const std::string rtf =
-        RichTextToRtf({Styled("Tessary 39 d", 24, U("\u00E4\u0080\u20AC\uE000"))});
-    for (char c : rtf)
-        EXPECT_LT(static_cast<unsigned char>(c), 0x80u);
 }
 
 } // namespace

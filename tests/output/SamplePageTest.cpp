@@ -38,11 +38,10 @@ TEST(SamplePageGrid, UnitsFollowTheResolution) {
 
 const PageGrid Grid600 = {120, 60};
 
-SamplePageInput Code39Input(bool checksum) {
+SamplePageInput Code39Input() {
     SamplePageInput input;
     input.Choices.symbology = Symbology::Code39;
     input.Choices.DataText = u"CODE39";
-    input.Choices.OptionalChecksum = checksum;
     input.BarTextOut = u"*CODE39W*";
     input.FaceName = "Tessary 39 d";
     return input;
@@ -55,7 +54,7 @@ const PageText* Find(const std::vector<PageText>& page, std::u16string_view text
 }
 
 TEST(SamplePage, HeaderAndDescription) {
-    const auto page = LayoutSamplePage(Code39Input(false), Grid600);
+    const auto page = LayoutSamplePage(Code39Input(), Grid600);
     const auto* company = Find(page, u"Orvalle Type, Inc.");
     ASSERT_NE(company, nullptr);
     EXPECT_EQ(*company, (PageText{300, 240, "Arial", 24, u"Orvalle Type, Inc."}));
@@ -76,67 +75,6 @@ TEST(SamplePage, HeaderAndDescription) {
         std::find_if(page.begin(), page.end(), [](const PageText& t) { return t.Y == 600; });
     EXPECT_EQ(Show(phone->Text.substr(0, 7)), "Phone: ");
     EXPECT_NE(phone->Text.find(u"    Fax: "), std::u16string::npos);
-}
-
-TEST(SamplePage, ChecksumLineShiftsEveryRowBelowIt) {
-    const auto plain = LayoutSamplePage(Code39Input(false), Grid600);
-    const auto shifted = LayoutSamplePage(Code39Input(true), Grid600);
-    const std::u16string fontString = u"String to use with bar code fonts: *CODE39W*";
-
-    ASSERT_NE(Find(plain, fontString), nullptr);
-    EXPECT_EQ(Find(plain, fontString)->Y, 1560);
-    EXPECT_EQ(Find(plain, u"Includes checksum"), nullptr);
-
-    ASSERT_NE(Find(shifted, u"Includes checksum"), nullptr);
-    EXPECT_EQ(*Find(shifted, u"Includes checksum"),
-              (PageText{300, 1560, "Arial", 12, u"Includes checksum"}));
-    EXPECT_EQ(Find(shifted, fontString)->Y, 1680);
-    ASSERT_EQ(plain.size() + 1, shifted.size());
-    for (std::size_t i = 5; i < plain.size(); ++i)
-        EXPECT_EQ(shifted[i + 1].Y, plain[i].Y + 120) << Show(plain[i].Text);
-}
-
-struct LadderCase {
-    const char* what;
-    Symbology symbology;
-    std::vector<int> rows;
-    std::vector<int> sizes;
-};
-
-const LadderCase LadderCases[] = {
-    {"Code 39", Symbology::Code39, {15, 17, 19, 22, 25, 29}, {16, 20, 24, 28, 32, 36}},
-    {"Codabar", Symbology::Codabar, {15, 17, 19, 22, 25, 29}, {16, 20, 24, 28, 32, 36}},
-    {"UPC", Symbology::Upc, {15, 19, 23, 27, 32, 37}, {40, 44, 48, 52, 56, 60}},
-    {"PostNet", Symbology::PostNet, {15}, {18}},
-};
-
-TEST(SamplePage, LaddersOfPointSizes) {
-    for (const auto& c : LadderCases) {
-        SamplePageInput input = Code39Input(false);
-        input.Choices.symbology = c.symbology;
-        input.FaceName = "Face";
-        const auto page = LayoutSamplePage(input, Grid600);
-
-        std::vector<int> rows, sizes;
-        for (const auto& t : page) {
-            if (t.Face != "Face") continue;
-            EXPECT_EQ(t.X, 900) << c.what;
-            EXPECT_EQ(t.Text, u"*CODE39W*") << c.what;
-            rows.push_back(t.Y / 120);
-            sizes.push_back(t.PointSize);
-            const std::u16string caption = test::U(std::to_string(t.PointSize) + " points:");
-            const auto* label = Find(page, caption);
-            ASSERT_NE(label, nullptr) << c.what << " " << t.PointSize;
-            EXPECT_EQ(*label, (PageText{300, t.Y, "Arial", 10, caption})) << c.what;
-        }
-        EXPECT_EQ(rows, c.rows) << c.what;
-        EXPECT_EQ(sizes, c.sizes) << c.what;
-        // Nothing is printed below the last step.
-        const int lowest = std::max_element(page.begin(), page.end(), [](auto& a, auto& b) {
-                               return a.Y < b.Y;
-                           })->Y;
-        EXPECT_EQ(lowest, c.rows.back() * 120) << c.what;
-    }
 }
 
 SamplePageInput SccInput(FontType fontType) {
