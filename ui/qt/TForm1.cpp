@@ -43,6 +43,16 @@ TForm1::TForm1(MainWindowModel& model, QtPlatform& platform, QWidget* parent)
     platform_.BeforeModal = [this] { Sync(); };
 }
 
+// Destroying the widgets moves the focus and may signal; none of that may
+// reach a window that is going away.
+TForm1::~TForm1() {
+    busy_ = true;
+    qApp->disconnect(this);
+    for (QWidget* widget : widgets_)
+        if (widget) widget->disconnect(this);
+    platform_.BeforeModal = nullptr;
+}
+
 void TForm1::CentreOnScreen() {
     adjustSize();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

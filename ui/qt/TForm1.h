@@ -18,6 +18,7 @@ class TForm1 : public QWidget {
 
   public:
     TForm1(MainWindowModel& model, QtPlatform& platform, QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // Makes every widget show what the model holds.
     void Sync();

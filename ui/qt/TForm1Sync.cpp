@@ -41,7 +41,10 @@ void SyncText(QWidget* widget, const Control& control) {
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         SyncEdit(edit, control);
     } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
+        // A text from the list selects that item, so the list opens on it.
         const QString text = ToQString(control.Text);
+        const int item = box->findText(text);
+        if (item >= 0 && box->currentIndex() != item) box->setCurrentIndex(item);
         if (box->currentText() != text) box->setEditText(text);
     }
 }

@@ -91,6 +91,7 @@ void TForm1Test::widgetsStartWithTheirCaptionsHintsAndStates() {
     QVERIFY(pointSize->isEditable());
     QCOMPARE(pointSize->count(), 18);
     QCOMPARE(pointSize->currentText(), QStringLiteral("24"));
+    QCOMPARE(pointSize->currentIndex(), 3);
     auto* specials = Find<QComboBox>("ComboBox1");
     QCOMPARE(specials->count(), 34);
     QCOMPARE(specials->itemText(13), QStringLiteral("Escape"));
