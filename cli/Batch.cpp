@@ -16,16 +16,23 @@ constexpr std::size_t MaxColumns = 2;
 class BatchRow {
   public:
     BatchRow(const BarOptions& defaults, std::string& out)
-        : options_(defaults), out_(out), defaultExtra_(ToUtf8(defaults.Extra)) {}
+        : options_(defaults), out_(out), defaultExtra_(ToUtf8(defaults.Extra)),
+          defaultExtra16_(defaults.Extra) {}
 
     // Encodes one record and writes its row; false when the row failed.
     bool Write(const CsvRecord& record) {
         const std::string_view data =
             record.Fields.empty() ? std::string_view() : std::string_view(record.Fields[0]);
+        const bool hasExtra = record.Fields.size() > 1;
         const std::string_view extra =
-            record.Fields.size() > 1 ? std::string_view(record.Fields[1]) : defaultExtra_;
+            hasExtra ? std::string_view(record.Fields[1]) : defaultExtra_;
         const bool dataOk = DecodeUtf8(data, options_.DataText);
-        const bool extraOk = DecodeUtf8(extra, options_.Extra);
+        bool extraOk = true;
+        if (hasExtra)
+            extraOk = DecodeUtf8(extra, options_.Extra);
+        else if (options_.Extra != defaultExtra16_)
+            options_.Extra = defaultExtra16_;
+        dataRewritten_ = false;
         fontString_.clear();
         error_.clear();
         if (!record.Error.empty())
@@ -38,43 +45,51 @@ class BatchRow {
             error_ = "invalid UTF-8 in extra";
         else
             Encode();
-        WriteRow();
+
+        // Texts are written as read when that is what they are; a text read
+        // ill-formed is written from what was decoded, so it comes out as
+        // valid UTF-8 with U+FFFD in place of the faulty bytes.
+        if (dataOk && !dataRewritten_)
+            AppendCsvField(data, out_);
+        else
+            WriteText(options_.DataText);
+        out_.push_back(',');
+        if (extraOk)
+            AppendCsvField(extra, out_);
+        else
+            WriteText(options_.Extra);
+        out_.push_back(',');
+        AppendCsvField(fontString_, out_);
+        out_.push_back(',');
+        AppendCsvField(error_, out_);
+        out_.append("\r\n");
         return error_.empty();
     }
 
   private:
     void Encode() {
         RequestOutcome outcome = EncodeRequest(options_);
-        options_.DataText = std::move(outcome.DataText);
+        // Bookland writes back its cleaned digits.
+        dataRewritten_ = outcome.DataText != options_.DataText;
+        if (dataRewritten_) options_.DataText = std::move(outcome.DataText);
         if (const auto* error = std::get_if<EncodeError>(&outcome.Outcome))
             AppendUtf8(error->Message, error_);
         else
             AppendUtf8(std::get<BarResult>(outcome.Outcome).FontString, fontString_);
     }
 
-    // The data and extra texts are written from what was decoded, so a row
-    // read with ill-formed UTF-8 comes out valid, with U+FFFD in its place.
     void WriteText(std::u16string_view text) {
         utf8_.clear();
         AppendUtf8(text, utf8_);
         AppendCsvField(utf8_, out_);
     }
 
-    void WriteRow() {
-        WriteText(options_.DataText);
-        out_.push_back(',');
-        WriteText(options_.Extra);
-        out_.push_back(',');
-        AppendCsvField(fontString_, out_);
-        out_.push_back(',');
-        AppendCsvField(error_, out_);
-        out_.append("\r\n");
-    }
-
     BarOptions options_;
     std::string& out_;
     const std::string defaultExtra_;
+    const std::u16string defaultExtra16_;
     std::string fontString_, error_, utf8_;
+    bool dataRewritten_ = false;
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "cli/Csv.h"
 
+#include <array>
+
 namespace zindra::cli {
 namespace {
 
@@ -8,6 +10,29 @@ constexpr std::string_view UnclosedQuote = "a quoted field is not closed at the 
 
 bool IsLineBreak(char c) {
     return c == '\n' || c == '\r';
+}
+
+// Characters that matter inside a field, by byte: a comma or a line break
+// ends an unquoted field, and those and a quote make a written field need
+// quotes. Bulk runs test every byte of every field against this.
+enum CharClass : unsigned char { Plain, Quote, Ends };
+
+constexpr std::array<CharClass, 256> CharClasses = [] {
+    std::array<CharClass, 256> classes{};
+    classes[static_cast<unsigned char>('"')] = Quote;
+    for (char c : {',', '\r', '\n'})
+        classes[static_cast<unsigned char>(c)] = Ends;
+    return classes;
+}();
+
+CharClass ClassOf(char c) {
+    return CharClasses[static_cast<unsigned char>(c)];
+}
+
+bool NeedsQuotes(std::string_view field) {
+    for (char c : field)
+        if (ClassOf(c) != Plain) return true;
+    return false;
 }
 
 } // namespace
@@ -80,8 +105,12 @@ void CsvReader::Feed(std::string_view piece) {
     for (std::size_t i = 0; i < piece.size(); ++i) {
         // Plain text inside a field is copied in one go; it is most of the input.
         if (state_ == State::Unquoted || state_ == State::Quoted) {
-            const std::string_view stops = state_ == State::Unquoted ? ",\r\n" : "\"";
-            const std::size_t end = std::min(piece.find_first_of(stops, i), piece.size());
+            std::size_t end = i;
+            if (state_ == State::Unquoted)
+                while (end < piece.size() && ClassOf(piece[end]) != Ends)
+                    ++end;
+            else
+                end = std::min(piece.find('"', i), piece.size());
             fields_[count_ - 1].append(piece.substr(i, end - i));
             i = end;
             if (i == piece.size()) return;
@@ -112,7 +141,7 @@ void CsvReader::Finish() {
 }
 
 void AppendCsvField(std::string_view field, std::string& out) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (!NeedsQuotes(field)) {
         out.append(field);
         return;
     }

@@ -1,18 +1,17 @@
 #include "cli/SingleRequest.h"
 
-#include "cli/PngSample.h"
 #include "cli/ResultJson.h"
 #include "cli/Utf8.h"
 #include "engine/EncodeRequest.h"
 
 namespace zindra::cli {
 
-int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& err) {
+int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& err, PngWriter png) {
     const RequestOutcome outcome = EncodeRequest(line.Options);
     const auto* result = std::get_if<BarResult>(&outcome.Outcome);
 
-    if (result && !line.PngPath.empty()) {
-        if (auto failure = WriteSamplePng(line.Options, *result, line.PngPath, line.Dpi)) {
+    if (result && png && !line.PngPath.empty()) {
+        if (auto failure = png(line.Options, *result, line.PngPath, line.Dpi)) {
             err.Text() += "zindra-encode: " + *failure + "\n";
             return 2;
         }

@@ -36,14 +36,17 @@ bool IsContinuation(std::uint8_t b) {
     return (b & 0xC0) == 0x80;
 }
 
-void AppendCodePoint(char32_t cp, std::u16string& out) {
+// Writes one code point at `at` as one unit or a surrogate pair and returns
+// the position after it.
+char16_t* PutUtf16(char32_t cp, char16_t* at) {
     if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-        return;
+        *at++ = static_cast<char16_t>(cp);
+        return at;
     }
     cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    *at++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+    *at++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    return at;
 }
 
 bool IsHighSurrogate(char16_t c) {
@@ -53,34 +56,39 @@ bool IsLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-void AppendUtf8CodePoint(char32_t cp, std::string& out) {
+// Writes one code point at `at` and returns the position after it.
+char* PutUtf8(char32_t cp, char* at) {
     if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
+        *at++ = static_cast<char>(cp);
     } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        *at++ = static_cast<char>(0xC0 | (cp >> 6));
+        *at++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        *at++ = static_cast<char>(0xE0 | (cp >> 12));
+        *at++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *at++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        *at++ = static_cast<char>(0xF0 | (cp >> 18));
+        *at++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        *at++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *at++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
+    return at;
 }
 
 } // namespace
 
 bool DecodeUtf8(std::string_view in, std::u16string& out) {
-    out.clear();
+    // No sequence gives more UTF-16 units than it has bytes, so the text is
+    // written in place and trimmed after: bulk runs read every field here.
+    out.resize(in.size());
+    char16_t* at = out.data();
     bool valid = true;
     std::size_t i = 0;
     while (i < in.size()) {
         const auto lead = static_cast<std::uint8_t>(in[i]);
         if (lead < 0x80) {
-            out.push_back(lead);
+            *at++ = lead;
             ++i;
             continue;
         }
@@ -97,31 +105,38 @@ bool DecodeUtf8(std::string_view in, std::u16string& out) {
             ++taken;
         }
         if (row && taken == static_cast<std::size_t>(row->trailing) + 1) {
-            AppendCodePoint(cp, out);
+            at = PutUtf16(cp, at);
         } else {
             // One replacement per maximal ill-formed prefix, as Unicode recommends.
-            out.push_back(Replacement);
+            *at++ = Replacement;
             valid = false;
         }
         i += taken;
     }
+    out.resize(static_cast<std::size_t>(at - out.data()));
     return valid;
 }
 
 void AppendUtf8(std::u16string_view in, std::string& out) {
+    // Room for the worst case (three bytes per unit) first, trimmed after:
+    // bulk runs write every field through here.
+    const std::size_t start = out.size();
+    out.resize(start + 3 * in.size());
+    char* at = out.data() + start;
     for (std::size_t i = 0; i < in.size(); ++i) {
         const char16_t c = in[i];
         if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
+            *at++ = static_cast<char>(c);
         } else if (IsHighSurrogate(c) && i + 1 < in.size() && IsLowSurrogate(in[i + 1])) {
-            AppendUtf8CodePoint(0x10000 + ((c - 0xD800) << 10) + (in[i + 1] - 0xDC00), out);
+            at = PutUtf8(0x10000 + ((c - 0xD800) << 10) + (in[i + 1] - 0xDC00), at);
             ++i;
         } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
-            AppendUtf8CodePoint(Replacement, out);
+            at = PutUtf8(Replacement, at);
         } else {
-            AppendUtf8CodePoint(c, out);
+            at = PutUtf8(c, at);
         }
     }
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 std::string ToUtf8(std::u16string_view in) {

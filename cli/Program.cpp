@@ -1,0 +1,85 @@
+#include "cli/Program.h"
+
+#include "cli/Batch.h"
+#include "cli/CommandLine.h"
+#include "cli/Requests.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace zindra::cli {
+namespace {
+
+constexpr int UsageStatus = 2;
+constexpr char PngProgram[] = "zindra-encode-png";
+
+int Complain(OutputBuffer& err, const std::string& message) {
+    err.Text() += "zindra-encode: " + message + "\n";
+    return UsageStatus;
+}
+
+int RunBulk(const CommandLine& line, OutputBuffer& out, OutputBuffer& err) {
+    InputReader input(line.InputPath, [&out] { out.Flush(); });
+    if (!input.OpenError().empty()) return Complain(err, input.OpenError());
+    const int status = line.Mode == RunMode::Requests ? RunRequests(input, out, line.Options)
+                                                      : RunBatch(input, out, line.Options);
+    if (!input.ReadError().empty()) return Complain(err, input.ReadError());
+    return status;
+}
+
+// Replaces this process by the PNG program with the same arguments; returns
+// only when that could not be done. Nothing has been written yet, so the
+// other program's output is all the caller sees.
+int HandToPngProgram(const std::vector<std::string>& args, OutputBuffer& err) {
+    std::error_code ignored;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ignored);
+    const std::string program = (self.parent_path() / PngProgram).string();
+    std::vector<std::string> storage{program};
+    storage.insert(storage.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : storage)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    return Complain(err, "cannot run '" + program + "': " + std::strerror(errno));
+}
+
+} // namespace
+
+int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBuffer& err,
+               PngWriter png) {
+    const auto parsed = ParseCommandLine(args);
+    if (const auto* usage = std::get_if<UsageError>(&parsed))
+        return Complain(err, usage->Message + " (see --help)");
+    const auto& line = std::get<CommandLine>(parsed);
+    switch (line.Mode) {
+    case RunMode::Help:
+        out.Text() += UsageText();
+        return 0;
+    case RunMode::Version:
+        out.Text() += "zindra-encode " ZINDRA_VERSION "\n";
+        return 0;
+    case RunMode::Single:
+        if (!line.PngPath.empty() && !png) return HandToPngProgram(args, err);
+        return RunSingleRequest(line, out, err, png);
+    case RunMode::Requests:
+    case RunMode::Batch:
+        return RunBulk(line, out, err);
+    }
+    return UsageStatus;
+}
+
+int ProgramMain(int argc, char** argv, PngWriter png) {
+    OutputBuffer out(STDOUT_FILENO);
+    OutputBuffer err(STDERR_FILENO);
+    int status = RunProgram(std::vector<std::string>(argv + 1, argv + argc), out, err, png);
+    // An answer that never arrived is not a success.
+    if (!out.Flush()) status = Complain(err, "cannot write the output");
+    err.Flush();
+    return status;
+}
+
+} // namespace zindra::cli
