@@ -6,6 +6,14 @@
 
 namespace zindra {
 
+std::u16string MakerStreetLine() {
+    return std::u16string(Maker.Street) + u", " + Maker.Unit;
+}
+
+std::u16string MakerCityLine() {
+    return std::u16string(Maker.City) + u", " + Maker.State + u" " + Maker.PostalCode;
+}
+
 std::u16string VersionLabel() {
     return u"V" + std::u16string(ProductVersion);
 }

@@ -14,16 +14,17 @@ inline constexpr char16_t ProductName[] = u"Zindra";
 inline constexpr char16_t ProductVersion[] = u"7.0";
 inline constexpr char ManualFileName[] = "Zindras.rtf";
 
-// The maker's particulars on the About window. They match the sample page's
-// header (output/Maker.h), split into the window's street and city lines.
-inline constexpr char16_t MakerStreet[] = u"100 Sample Street, Suite 200";
-inline constexpr char16_t MakerCityLine[] = u"Exampleton, EX 00000";
 inline constexpr char UpdateCheckAddress[] =
     "https://www.orvalle-type.example.com/update?v=zndra7qk-7.0";
 inline constexpr char ProductPageAddress[] = "https://www.orvalle-type.example.com/zindra/";
 
 // Where the view places the About window each time it is shown.
 inline constexpr WindowOffset AboutWindowOffset{131, 109};
+
+// The About window's address lines from the maker's record:
+// "100 Sample Street, Suite 200" and "Exampleton, EX 00000".
+std::u16string MakerStreetLine();
+std::u16string MakerCityLine();
 
 // "V" followed by the version: "V7.0".
 std::u16string VersionLabel();

@@ -37,8 +37,8 @@ TForm2::TForm2(AboutWindow& model, QWidget* mainWindow)
 
     SetFontStyle(AddText("StaticText7", FromUtf16(ProductName), 10), true, false);
     AddText("StaticText1", FromUtf16(Maker.CompanyName), 32);
-    AddText("StaticText2", FromUtf16(MakerStreet), 50);
-    AddText("StaticText3", FromUtf16(MakerCityLine), 68);
+    AddText("StaticText2", FromUtf16(MakerStreetLine()), 50);
+    AddText("StaticText3", FromUtf16(MakerCityLine()), 68);
     AddText("StaticText4", QStringLiteral("Phone: ") + FromUtf16(Maker.Phone), 86);
 
     curVersion_ = AddText("CurVersion", {}, 108);

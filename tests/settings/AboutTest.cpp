@@ -6,6 +6,11 @@ namespace {
 using enum ControlId;
 using test::StartUpTest;
 
+TEST(AboutTest, TheAddressFitsTheWindowsTwoLines) {
+    EXPECT_EQ(MakerStreetLine(), u"100 Sample Street, Suite 200");
+    EXPECT_EQ(MakerCityLine(), u"Exampleton, EX 00000");
+}
+
 TEST_F(StartUpTest, TheWebLinksMoveTheFocusToTheDataField) {
     auto& [places, platform, window, labels, about, tips, startUp] = *run;
     window.SetFocus(Extra);
