@@ -1,4 +1,10 @@
 #include "fonts/appfonts/AppFonts.h"
+#include "output/OutputWindows.h"
+#include "output/qt/QtOutputPlatform.h"
+#include "output/qt/TForm3.h"
+#include "output/qt/TWarningBox.h"
+#include "settings/qt/QtDesktopPlaces.h"
+#include "settings/qt/SettingsPart.h"
 #include "ui/MainWindowModel.h"
 #include "ui/qt/HelpLocation.h"
 #include "ui/qt/QtPlatform.h"
@@ -13,13 +19,23 @@ int main(int argc, char* argv[]) {
     zindra::RegisterBarCodeFonts();
 
     zindra::QtPlatform platform;
+    zindra::QtDesktopPlaces places;
     zindra::MainWindowModel model(platform);
     model.HelpFile = zindra::HelpIndexPath().toStdString();
 
     // The windows are created hidden, the main window first; the clipboard
-    // warning, About, Tip and Labels windows follow here in that order, each
+    // warning, About, Tip and Labels windows follow in that order, each
     // registered with platform.AddWindow under its class name.
     zindra::TForm1 form1(model, platform);
+    zindra::QtOutputPlatform output(&form1);
+    zindra::OutputWindows outputWindows(model, output, places);
+    zindra::TWarningBox warningBox(outputWindows.WarningBox, &form1);
+    platform.AddWindow("TWarningBox", &warningBox);
+    zindra::SettingsPart settings(model, &form1, places, outputWindows.Labels);
+    platform.AddWindow("TForm2", settings.AboutDialog());
+    platform.AddWindow("TTip", settings.TipDialog());
+    zindra::TForm3 labels(outputWindows.Labels, model, &form1);
+    platform.AddWindow("TForm3", &labels);
 
     form1.show();
     return app.exec();
