@@ -10,6 +10,7 @@ Usage (on an X display, e.g. under xvfb-run -a):
 """
 
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -142,10 +143,20 @@ def edit_settings(path, changes):
 
 def main(source, build):
     home = tempfile.mkdtemp(prefix="zindra-window-")
+    try:
+        check(source, build, home)
+    finally:
+        shutil.rmtree(home, ignore_errors=True)
+
+
+def check(source, build, home):
     runtime = os.path.join(home, "runtime")
     os.mkdir(runtime, 0o700)
+    suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                "desktop-libraries.supp")
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
-               XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
+               XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb",
+               LSAN_OPTIONS="suppressions=" + suppressions)
     subprocess.run([os.path.join(source, "scripts", "install-product"), build],
                    env=env, check=True, stdout=subprocess.DEVNULL)
     file = os.path.join(home, "Documents", "Zindra", "zindratips.ini")
