@@ -1,5 +1,5 @@
 #include "engine/Bookland.h"
-#include "tests/TestText.h"
+#include "tests/engine/SymbolText.h"
 
 #include <gtest/gtest.h>
 
@@ -7,15 +7,7 @@ namespace zindra {
 namespace {
 
 using test::U;
-
-std::string Describe(const EncodeOutcome& outcome) {
-    if (const auto* error = std::get_if<EncodeError>(&outcome))
-        return "error: " + test::Show(error->Message);
-    const auto& result = std::get<BarResult>(outcome);
-    if (result.SampleText != result.FontString || !result.SumsText.empty())
-        return "sample or sums differ: " + test::Show(result.SampleText);
-    return test::Show(result.FontString);
-}
+using test::DescribeSymbol;
 
 struct Row {
     std::u16string isbn;
@@ -49,7 +41,7 @@ TEST(Bookland, CleansThenEncodesOrFails) {
     for (const Row& row : rows) {
         const BooklandOutcome out = EncodeBookland(row.isbn, U(row.price));
         EXPECT_EQ(test::Show(out.CleanedData), row.cleaned) << test::Show(row.isbn);
-        EXPECT_EQ(Describe(out.Outcome), row.expected) << test::Show(row.isbn);
+        EXPECT_EQ(DescribeSymbol(out.Outcome), row.expected) << test::Show(row.isbn);
     }
 }
 
@@ -59,12 +51,12 @@ TEST(Bookland, LongTextsAreCleanedWhole) {
         std::u16string(300, u'-') + u"0306406152" + std::u16string(300, u' ');
     const BooklandOutcome good = EncodeBookland(padded, u"90000");
     EXPECT_EQ(test::Show(good.CleanedData), "0306406152");
-    EXPECT_EQ(Describe(good.Outcome), Isbn0306);
+    EXPECT_EQ(DescribeSymbol(good.Outcome), Isbn0306);
 
     const std::u16string digits(500, u'7');
     const BooklandOutcome bad = EncodeBookland(digits + u"x", u"90000");
     EXPECT_EQ(bad.CleanedData, digits);
-    EXPECT_EQ(Describe(bad.Outcome), IsbnLength);
+    EXPECT_EQ(DescribeSymbol(bad.Outcome), IsbnLength);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "engine/Ean.h"
-#include "tests/TestText.h"
+#include "tests/engine/SymbolText.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +7,7 @@ namespace zindra {
 namespace {
 
 using test::U;
-
-// The font string, or "error: " and the message, so one column holds either.
-std::string Describe(const EncodeOutcome& outcome) {
-    if (const auto* error = std::get_if<EncodeError>(&outcome))
-        return "error: " + test::Show(error->Message);
-    const auto& result = std::get<BarResult>(outcome);
-    if (result.SampleText != result.FontString || !result.SumsText.empty())
-        return "sample or sums differ: " + test::Show(result.SampleText);
-    return test::Show(result.FontString);
-}
+using test::DescribeSymbol;
 
 struct Row {
     const char* data;
@@ -38,7 +29,7 @@ TEST(Ean, Ean8) {
         {"123456789", "error: EAN 8 bar codes have 7 data digits plus a checksum"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Describe(EncodeEan8(U(row.data))), row.expected) << row.data;
+        EXPECT_EQ(DescribeSymbol(EncodeEan8(U(row.data))), row.expected) << row.data;
 }
 
 TEST(Ean, Ean13) {
@@ -53,7 +44,7 @@ TEST(Ean, Ean13) {
         {"40063813339", "error: EAN 13 bar codes have 12 data digits plus a checksum"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Describe(EncodeEan13(U(row.data))), row.expected) << row.data;
+        EXPECT_EQ(DescribeSymbol(EncodeEan13(U(row.data))), row.expected) << row.data;
 }
 
 } // namespace

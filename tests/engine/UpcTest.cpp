@@ -1,5 +1,5 @@
 #include "engine/Upc.h"
-#include "tests/TestText.h"
+#include "tests/engine/SymbolText.h"
 
 #include <gtest/gtest.h>
 
@@ -7,15 +7,7 @@ namespace zindra {
 namespace {
 
 using test::U;
-
-std::string Describe(const EncodeOutcome& outcome) {
-    if (const auto* error = std::get_if<EncodeError>(&outcome))
-        return "error: " + test::Show(error->Message);
-    const auto& result = std::get<BarResult>(outcome);
-    if (result.SampleText != result.FontString || !result.SumsText.empty())
-        return "sample or sums differ: " + test::Show(result.SampleText);
-    return test::Show(result.FontString);
-}
+using test::DescribeSymbol;
 
 struct Row {
     const char* data;
@@ -44,7 +36,7 @@ TEST(Upc, UpcA) {
         {"03600029145", 2, "", "error: This supplemental code must be 2 digits long"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Describe(EncodeUpcA(U(row.data), row.variant, U(row.extra))), row.expected)
+        EXPECT_EQ(DescribeSymbol(EncodeUpcA(U(row.data), row.variant, U(row.extra))), row.expected)
             << row.data << " / " << row.variant << " / " << row.extra;
 }
 
@@ -61,7 +53,7 @@ TEST(Upc, UpcEZeroSuppressionRules) {
         {"012000007897", 1, "", " [RCXIZA]7"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Describe(EncodeUpcE(U(row.data), row.variant, U(row.extra))), row.expected)
+        EXPECT_EQ(DescribeSymbol(EncodeUpcE(U(row.data), row.variant, U(row.extra))), row.expected)
             << row.data;
 }
 
@@ -87,7 +79,7 @@ TEST(Upc, UpcEChecksInOrder) {
          "error: Error, this UPC-A number cannot be zero-suppressed to UPC-E"}, // C, d10
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Describe(EncodeUpcE(U(row.data), row.variant, U(row.extra))), row.expected)
+        EXPECT_EQ(DescribeSymbol(EncodeUpcE(U(row.data), row.variant, U(row.extra))), row.expected)
             << row.data;
 }
 
@@ -98,7 +90,7 @@ TEST(Upc, UpcESupplementReplacesTheCheckDigit) {
         {"01234500006", 2, "1 ", "error: Supplemental code must be all digits"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Describe(EncodeUpcE(U(row.data), row.variant, U(row.extra))), row.expected)
+        EXPECT_EQ(DescribeSymbol(EncodeUpcE(U(row.data), row.variant, U(row.extra))), row.expected)
             << row.data << " / " << row.variant << " / " << row.extra;
 }
 
