@@ -12,7 +12,6 @@
 #include "engine/Scc.h"
 #include "engine/Upc.h"
 
-#include <optional>
 
 namespace zindra {
 namespace {
@@ -21,19 +20,6 @@ constexpr char16_t NoDataMessage[] = u"Error, no data to bar code";
 constexpr char16_t PointSizeMessage[] =
     u"Error, the point size must be a whole number from 1 to 1638";
 constexpr int PostNetSampleSize = 18;
-
-// A point size is digits only and from 1 to MaxPointSize; "018" is 18.
-std::optional<int> ParsePointSize(std::u16string_view text) {
-    if (text.empty()) return std::nullopt;
-    int value = 0;
-    for (char16_t c : text) {
-        if (!IsDigit(c)) return std::nullopt;
-        value = value * 10 + DigitValue(c);
-        if (value > MaxPointSize) return std::nullopt;
-    }
-    if (value < 1) return std::nullopt;
-    return value;
-}
 
 RequestOutcome Dispatch(const BarOptions& o) {
     const std::u16string& data = o.DataText;
@@ -71,6 +57,18 @@ RequestOutcome Dispatch(const BarOptions& o) {
 
 } // namespace
 
+std::optional<int> PointSizeValue(std::u16string_view text) {
+    if (text.empty()) return std::nullopt;
+    int value = 0;
+    for (char16_t c : text) {
+        if (!IsDigit(c)) return std::nullopt;
+        value = value * 10 + DigitValue(c);
+        if (value > MaxPointSize) return std::nullopt;
+    }
+    if (value < 1) return std::nullopt;
+    return value;
+}
+
 RequestOutcome EncodeRequest(const BarOptions& options) {
     if (options.DataText.empty()) return {options.DataText, EncodeError{NoDataMessage}};
 
@@ -84,7 +82,7 @@ RequestOutcome EncodeRequest(const BarOptions& options) {
         result->SampleSize = PostNetSampleSize;
         return outcome;
     }
-    const std::optional<int> size = ParsePointSize(options.PointSize);
+    const std::optional<int> size = PointSizeValue(options.PointSize);
     if (!size) {
         outcome.Outcome = EncodeError{PointSizeMessage};
         return outcome;

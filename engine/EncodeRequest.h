@@ -3,7 +3,9 @@
 #include "engine/BarOptions.h"
 #include "engine/BarResult.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zindra {
 
@@ -16,6 +18,10 @@ struct RequestOutcome {
 
 // The largest point size word processors accept.
 constexpr int MaxPointSize = 1638;
+
+// The point size a point-size text names: digits only, from 1 to
+// MaxPointSize ("018" is 18). Anything else cannot be a font size.
+std::optional<int> PointSizeValue(std::u16string_view text);
 
 RequestOutcome EncodeRequest(const BarOptions& options);
 

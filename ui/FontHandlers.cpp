@@ -1,4 +1,5 @@
 #include "ui/MainWindowModel.h"
+#include "engine/EncodeRequest.h"
 #include "ui/PointSizeText.h"
 #include "ui/SampleFaceName.h"
 
