@@ -1,16 +1,15 @@
 #!/usr/bin/python3
-"""Builds the manual (Rich Text Format) and the help (HTML) from one text source.
+"""Builds the manual (Rich Text Format) from its text source.
 
 The source is plain text: "# ", "## " and "### " start headings, "- " starts a
 bullet item, and blank lines separate paragraphs. Usage:
-    make_manual.py SOURCE RTF_OUT HTML_OUT
+    make_manual.py SOURCE RTF_OUT
 """
 
-import html
 import sys
 
-# Heading levels: RTF half-point size and HTML tag.
-HEADINGS = {1: (36, "h1"), 2: (28, "h2"), 3: (24, "h3")}
+# Heading levels: RTF half-point size.
+HEADINGS = {1: 36, 2: 28, 3: 24}
 BODY_SIZE = 22
 
 
@@ -54,7 +53,7 @@ def to_rtf(items):
            r"\viewkind4\uc1\pard\f0\fs%d" % BODY_SIZE]
     for kind, level, text in items:
         if kind == "heading":
-            size, _ = HEADINGS[level]
+            size = HEADINGS[level]
             out.append(r"\pard\sb240\sa120\keepn\b\fs%d %s\b0\fs%d\par" %
                        (size, rtf_text(text), BODY_SIZE))
         elif kind == "bullet":
@@ -65,43 +64,14 @@ def to_rtf(items):
     return "\n".join(out) + "\n"
 
 
-def to_html(items):
-    title = next((t for k, _, t in items if k == "heading"), "Zindra")
-    out = ["<!DOCTYPE html>", '<html lang="en">', "<head>", '<meta charset="utf-8">',
-           "<title>%s</title>" % html.escape(title),
-           "<style>body{font-family:Arial,sans-serif;max-width:46em;margin:2em auto;"
-           "line-height:1.4}</style>", "</head>", "<body>"]
-    in_list = False
-    for kind, level, text in items:
-        if in_list and kind != "bullet":
-            out.append("</ul>")
-            in_list = False
-        if kind == "heading":
-            tag = HEADINGS[level][1]
-            out.append("<%s>%s</%s>" % (tag, html.escape(text), tag))
-        elif kind == "bullet":
-            if not in_list:
-                out.append("<ul>")
-                in_list = True
-            out.append("<li>%s</li>" % html.escape(text))
-        else:
-            out.append("<p>%s</p>" % html.escape(text))
-    if in_list:
-        out.append("</ul>")
-    out += ["</body>", "</html>"]
-    return "\n".join(out) + "\n"
-
-
-def main(source, rtf_out, html_out):
+def main(source, rtf_out):
     with open(source, encoding="utf-8") as f:
         items = list(blocks(f.read()))
     with open(rtf_out, "w", encoding="ascii", newline="\r\n") as f:
         f.write(to_rtf(items))
-    with open(html_out, "w", encoding="utf-8") as f:
-        f.write(to_html(items))
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 4:
+    if len(sys.argv) != 3:
         sys.exit(__doc__)
     main(*sys.argv[1:])

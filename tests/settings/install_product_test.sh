@@ -14,7 +14,7 @@ export HOME="$home" XDG_CONFIG_HOME="$home/.config"
 product="$home/Documents/Zindra"
 "$source_dir/scripts/install-product" "$build_dir" >/dev/null
 
-for name in zindratips.ini Zindras.rtf zindra.html ot167.rtf ot570.rtf ot060.rtf ot161.rtf \
+for name in zindratips.ini Zindras.rtf zindra.html help.css ot167.rtf ot570.rtf ot060.rtf ot161.rtf \
             ot162.rtf ot197.rtf ot163.rtf ot164.rtf; do
   [ -s "$product/$name" ] || fail "$name missing after the first run"
 done
