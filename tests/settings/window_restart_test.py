@@ -152,8 +152,7 @@ def main(source, build):
 def check(source, build, home):
     runtime = os.path.join(home, "runtime")
     os.mkdir(runtime, 0o700)
-    suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                                "desktop-libraries.supp")
+    suppressions = os.path.join(source, "tests", "desktop-libraries.supp")
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb",
                LSAN_OPTIONS="suppressions=" + suppressions)
