@@ -49,21 +49,24 @@ Line Classify(std::string_view body, std::string_view ending) {
     return line;
 }
 
+// A line ends at "\r\n", "\n" or a lone "\r" (files from old editors).
 std::vector<Line> SplitLines(std::string_view text) {
     std::vector<Line> lines;
     while (!text.empty()) {
-        const auto end = text.find('\n');
-        auto body = text.substr(0, end);
+        const auto end = text.find_first_of("\r\n");
+        const auto body = text.substr(0, end);
         std::string_view ending;
-        if (end != std::string_view::npos) {
-            const bool crlf = !body.empty() && body.back() == '\r';
-            if (crlf) body.remove_suffix(1);
-            ending = text.substr(body.size(), crlf ? 2 : 1);
-        }
+        if (end != std::string_view::npos)
+            ending = text.substr(end, text.substr(end).starts_with("\r\n") ? 2 : 1);
         lines.push_back(Classify(body, ending));
         text.remove_prefix(body.size() + ending.size());
     }
     return lines;
+}
+
+std::vector<Line> SplitFile(std::string_view text) {
+    if (text.starts_with(Utf8Signature)) text.remove_prefix(Utf8Signature.size());
+    return SplitLines(text);
 }
 
 } // namespace
@@ -78,10 +81,33 @@ bool SameName(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
+std::optional<std::string_view> FindIniValue(std::string_view text, std::string_view section,
+                                             std::string_view key) {
+    bool inSection = false;
+    for (const auto& line : SplitFile(text)) {
+        if (line.kind == LineKind::Section) inSection = SameName(line.name, section);
+        if (line.kind != LineKind::Key || !inSection || !SameName(line.name, key)) continue;
+        auto value = TrimBlanks(line.body.substr(line.valueStart));
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        return value;
+    }
+    return std::nullopt;
+}
+
+bool IniSectionHasKey(std::string_view text, std::string_view section) {
+    bool inSection = false;
+    for (const auto& line : SplitFile(text)) {
+        if (line.kind == LineKind::Section) inSection = SameName(line.name, section);
+        if (line.kind == LineKind::Key && inSection) return true;
+    }
+    return false;
+}
+
 std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
                         std::string_view value) {
     const bool signed_ = text.starts_with(Utf8Signature);
-    const auto lines = SplitLines(signed_ ? text.substr(Utf8Signature.size()) : text);
+    const auto lines = SplitFile(text);
     const std::string newline = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
 
     std::optional<std::size_t> keyLine, insertAfter;

@@ -1,17 +1,29 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace zindra {
 
-// The one change of a single-key write, made on the file's text so that every
-// other line, comment, blank and spelling stays exactly as it was (the INI
-// library rewrites a whole file in its own layout, which is why this exists).
-// Lines are classified as the library reads them: "[name]" headers and
-// "key=value" lines, names compared without regard to ASCII letter case and
-// surrounding blanks, ";" and "#" starting comments.
-//
+// The settings file's text, read and changed one key at a time. Reading and
+// writing share one reading of the lines, so that a write is always what the
+// next read finds, and a single-key write leaves every other line, comment,
+// blank and spelling exactly as it was. A line ends at "\r\n", "\n" or a lone
+// "\r"; "[name]" starts a section and "key=value" is a key line, names compared
+// without regard to ASCII letter case and surrounding blanks; ";" and "#"
+// start comments; a UTF-8 signature is kept but is not part of the first line.
+// Anything else, a NUL byte included, is an ordinary character.
+
+// The value of the first line of `key` in any occurrence of `section`, without
+// the blanks around it and then one pair of surrounding quotes. `section` and
+// `key` must already be trimmed.
+std::optional<std::string_view> FindIniValue(std::string_view text, std::string_view section,
+                                             std::string_view key);
+
+// Whether `section` holds at least one key line.
+bool IniSectionHasKey(std::string_view text, std::string_view section);
+
 // The first line of `key` in `section` gets `value` after its "="; a missing
 // key is added after the last key of the section's first occurrence; a missing
 // section is appended at the end. `section` and `key` must already be trimmed;

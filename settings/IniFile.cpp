@@ -3,9 +3,6 @@
 #include "settings/IniEdit.h"
 #include "settings/TextCodec.h"
 
-#define SI_CONVERT_ICU
-#include <SimpleIni.h>
-
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -44,7 +41,7 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// What goes after "=": the library drops blanks around a value and one pair of
+// What goes after "=": a read drops blanks around a value and one pair of
 // surrounding quotes, so a value that has either is quoted to come back whole.
 // A line break would start a new line of the file; it is kept as a blank.
 std::string Encoded(std::string value) {
@@ -89,22 +86,14 @@ IniFile::IniFile(std::filesystem::path file) : file_(std::move(file)) {}
 std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
     const auto text = FileText(file_);
     if (!text) return std::nullopt;
-    // Multi-key mode keeps every copy of a key, so the first one answers.
-    CSimpleIniA ini(/*unicode*/ true, /*multiKey*/ true);
-    ini.SetQuotes(true);
-    if (ini.LoadData(*text) < 0) return std::nullopt;
-    const auto* value = ini.GetValue(std::string(TrimBlanks(section)).c_str(),
-                                     std::string(TrimBlanks(key)).c_str(), nullptr);
+    const auto value = FindIniValue(*text, TrimBlanks(section), TrimBlanks(key));
     if (!value) return std::nullopt;
-    return std::string(value);
+    return std::string(*value);
 }
 
 bool IniFile::SectionExists(std::string_view section) const {
     const auto text = FileText(file_);
-    if (!text) return false;
-    CSimpleIniA ini(true, true);
-    if (ini.LoadData(*text) < 0) return false;
-    return ini.GetSectionSize(std::string(TrimBlanks(section)).c_str()) > 0;
+    return text && IniSectionHasKey(*text, TrimBlanks(section));
 }
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
