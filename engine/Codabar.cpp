@@ -32,7 +32,7 @@ EncodeOutcome EncodeCodabar(std::u16string_view data) {
 
     BarResult result;
     result.FontString = std::u16string(data);
-    result.SampleText = result.FontString + u"  ";
+    result.SampleText = PaddedSample(result.FontString);
     return result;
 }
 

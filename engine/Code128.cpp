@@ -70,7 +70,9 @@ char16_t AbDataGlyph(char16_t c, int value, bool noQuotes) {
 
 EncodeOutcome EncodeSubsetAB(std::u16string_view data, const AbSubset& subset, bool Option2,
                              bool OptionalChecksum, bool DispSums) {
-    std::u16string font(1, subset.StartChar);
+    std::u16string font;
+    font.reserve(data.size() + 4); // start, FNC1, check and stop around the data
+    font.push_back(subset.StartChar);
     // wide enough that a long text cannot overflow the sum shown in the sums line
     long long sum = subset.StartValue;
     long long weight = 1;
@@ -101,8 +103,8 @@ EncodeOutcome EncodeSubsetAB(std::u16string_view data, const AbSubset& subset, b
         result.SumsText = FormatFields(
             u"   Sum: %d  Checksum: %d  ASCII: %d %s",
             {ToU16(sum), ToU16(check), ToU16(checkChar), std::u16string(1, checkChar)});
-    result.SampleText = font + u"  ";
     result.FontString = std::move(font);
+    result.SampleText = PaddedSample(result.FontString);
     return result;
 }
 
@@ -120,8 +122,8 @@ EncodeOutcome EncodeSubsetC(std::u16string_view data, bool Option2, bool Optiona
         result.SumsText =
             FormatFields(u"   Sum: %d  Checksum: %d  ASCII: %d",
                          {ToU16(symbol.Sum), ToU16(symbol.CheckValue), ToU16(symbol.CheckChar)});
-    result.SampleText = symbol.FontString + u"  ";
     result.FontString = std::move(symbol.FontString);
+    result.SampleText = PaddedSample(result.FontString);
     return result;
 }
 
@@ -136,6 +138,7 @@ EncodeOutcome EncodeCode128(std::u16string_view data, int VariantChoice, bool Op
 
 Code128CSymbol EncodeCode128C(std::u16string_view digits, bool Option2, bool OptionalChecksum) {
     Code128CSymbol symbol;
+    symbol.FontString.reserve(digits.size() / 2 + 4); // start, FNC1, check and stop
     symbol.FontString.push_back(StartCChar);
     // Kept wide so that the check value stays right however long the data is.
     long long sum = StartCValue;

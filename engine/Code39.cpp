@@ -3,6 +3,7 @@
 #include "engine/Functions.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace zindra {
@@ -13,6 +14,18 @@ constexpr std::u16string_view Code39Legal = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWX
 // the font character of each value; the font draws the space symbol at "~"
 constexpr std::u16string_view Code39Char = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.~$/+%";
 constexpr std::size_t Code39Modulus = 43;
+constexpr char16_t FirstNonAscii = 128;
+constexpr std::int8_t NotLegal = -1;
+
+// Code39Value of each code below 128, NotLegal where Code39Legal lacks it: a
+// lookup per data character instead of a search of the 43 legal ones.
+constexpr std::array<std::int8_t, FirstNonAscii> Code39Values = [] {
+    std::array<std::int8_t, FirstNonAscii> values{};
+    values.fill(NotLegal);
+    for (std::size_t value = 0; value < Code39Legal.size(); ++value)
+        values[Code39Legal[value]] = static_cast<std::int8_t>(value);
+    return values;
+}();
 
 constexpr char16_t FirstPrintable = 32;
 constexpr char16_t LastPrintable = 126;
@@ -63,24 +76,28 @@ std::u16string ExpandFullAscii(std::u16string_view data) {
 } // namespace
 
 EncodeOutcome EncodeCode39(std::u16string_view data, bool Option2, bool OptionalChecksum) {
-    std::u16string text = Option2 ? ExpandFullAscii(data) : std::u16string(data);
+    const std::u16string expanded = Option2 ? ExpandFullAscii(data) : std::u16string();
+    const std::u16string_view text = Option2 ? std::u16string_view(expanded) : data;
 
+    BarResult result;
+    std::u16string& font = result.FontString;
+    font.reserve(text.size() + 3); // the two "*" and the check character
+    font.push_back(u'*');
     // Only the check value's residue matters, so the sum is kept reduced.
     std::size_t sum = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t value = Code39Legal.find(text[i]);
-        if (value == std::u16string_view::npos)
+        const int value = text[i] < FirstNonAscii ? Code39Values[text[i]] : NotLegal;
+        if (value == NotLegal)
             return EncodeError{
                 FormatCharMessage(u"Error: input character \"%c\" not legal in bar code 3 of 9",
                                   CharacterAt(text, i))};
-        sum = (sum + value) % Code39Modulus;
-        text[i] = Code39Char[value];
+        sum = (sum + static_cast<std::size_t>(value)) % Code39Modulus;
+        font.push_back(Code39Char[static_cast<std::size_t>(value)]);
     }
-    if (OptionalChecksum) text.push_back(Code39Char[sum]);
+    if (OptionalChecksum) font.push_back(Code39Char[sum]);
+    font.push_back(u'*');
 
-    BarResult result;
-    result.FontString = u"*" + text + u"*";
-    result.SampleText = result.FontString + u"  ";
+    result.SampleText = PaddedSample(font);
     return result;
 }
 

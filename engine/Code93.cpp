@@ -97,7 +97,7 @@ EncodeOutcome EncodeCode93(std::u16string_view data, bool DispSums) {
 
     BarResult result;
     result.FontString = u"(" + symbols + u")";
-    result.SampleText = result.FontString + u"  ";
+    result.SampleText = PaddedSample(result.FontString);
     result.OutputTextSize = PlainTextSize;
     if (DispSums) {
         // The sums line starts with the stop character, so it moves out of the font string.

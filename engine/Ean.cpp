@@ -23,6 +23,10 @@ constexpr char16_t RightGuard = u']';
 
 constexpr std::size_t Ean8DataLength = 7;
 constexpr std::size_t Ean13DataLength = 12;
+// the data digits, the check digit and the guards; reserved up front so a
+// symbol is built in one allocation
+constexpr std::size_t Ean8SymbolLength = Ean8DataLength + 1 + 3;
+constexpr std::size_t Ean13SymbolLength = Ean13DataLength + 1 + 2;
 
 } // namespace
 
@@ -67,6 +71,7 @@ std::u16string Ean13Symbol(std::u16string_view twelveDigits) {
     const int first = DigitValue(twelveDigits[0]);
     const std::string_view parity = EanFirstDigitParity(first);
     std::u16string symbol;
+    symbol.reserve(Ean13SymbolLength);
     symbol += EanDigitChar(first, EanSet::Lead);
     symbol += EanDigitChar(DigitValue(twelveDigits[1]), EanSet::A);
     for (std::size_t i = 0; i < parity.size(); ++i)
@@ -92,7 +97,9 @@ EncodeOutcome EncodeEan8(std::u16string_view data) {
     const int check = EanCheckDigit(digits, 3);
     if (auto error = WrongTypedCheck(data, Ean8DataLength, check)) return *error;
 
-    std::u16string symbol(1, LeftGuard);
+    std::u16string symbol;
+    symbol.reserve(Ean8SymbolLength);
+    symbol += LeftGuard;
     for (char16_t c : digits.substr(0, 4))
         symbol += EanDigitChar(DigitValue(c), EanSet::A);
     symbol += CentreGuard;

@@ -48,6 +48,14 @@ std::u16string FormatFields(std::u16string_view format,
     return out;
 }
 
+std::u16string PaddedSample(std::u16string_view fontString) {
+    constexpr std::u16string_view Gap = u"  ";
+    std::u16string sample;
+    sample.reserve(fontString.size() + Gap.size());
+    sample.append(fontString).append(Gap);
+    return sample;
+}
+
 std::u16string ToU16(long long n) { return AsciiToU16(std::to_string(n)); }
 
 std::u16string AsciiToU16(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }

@@ -30,6 +30,10 @@ std::u16string FormatCharMessage(std::u16string_view format, std::u16string_view
 std::u16string FormatFields(std::u16string_view format,
                             std::initializer_list<std::u16string_view> fields);
 
+// The sample most symbologies show: the font string followed by two spaces.
+// Built in one allocation; every encoding makes one.
+std::u16string PaddedSample(std::u16string_view fontString);
+
 std::u16string ToU16(long long n);
 
 std::u16string AsciiToU16(std::string_view ascii);

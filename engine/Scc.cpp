@@ -73,7 +73,7 @@ EncodeOutcome EncodeScc(std::u16string_view data, int VariantChoice, bool Option
                                        {std::u16string(1, checkDigit), ToU16(symbol.Sum),
                                         ToU16(symbol.CheckValue), ToU16(symbol.CheckChar)});
     result.HumanText = HumanLine(kind.HumanPattern, std::u16string(data) + checkDigit);
-    result.SampleText = symbol.FontString + u"  ";
+    result.SampleText = PaddedSample(symbol.FontString);
     if (fontType == FontType::HumanReadable) result.SampleText += u"\n" + result.HumanText;
     result.FontString = std::move(symbol.FontString);
     return result;
