@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 namespace zindra {
 namespace {
@@ -44,10 +45,10 @@ std::optional<EncodeError> WrongTypedCheck(std::u16string_view data, std::size_t
     return std::nullopt;
 }
 
-BarResult SymbolResult(const std::u16string& symbol) {
+BarResult SymbolResult(std::u16string symbol) {
     BarResult result;
-    result.FontString = symbol;
     result.SampleText = symbol;
+    result.FontString = std::move(symbol);
     return result;
 }
 
@@ -107,7 +108,7 @@ EncodeOutcome EncodeEan8(std::u16string_view data) {
         symbol += EanDigitChar(DigitValue(c), EanSet::C);
     symbol += EanDigitChar(check, EanSet::C);
     symbol += RightGuard;
-    return SymbolResult(symbol);
+    return SymbolResult(std::move(symbol));
 }
 
 EncodeOutcome EncodeEan13(std::u16string_view data) {

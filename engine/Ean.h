@@ -36,6 +36,6 @@ std::optional<EncodeError> WrongTypedCheck(std::u16string_view data, std::size_t
                                            int check);
 
 // A result whose sample is the font string itself.
-BarResult SymbolResult(const std::u16string& symbol);
+BarResult SymbolResult(std::u16string symbol);
 
 } // namespace zindra
