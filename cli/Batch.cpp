@@ -1,7 +1,7 @@
 #include "cli/Batch.h"
 
 #include "cli/Csv.h"
-#include "cli/Utf8.h"
+#include "engine/Utf8.h"
 #include "engine/EncodeRequest.h"
 
 #include <string>

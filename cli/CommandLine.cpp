@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/OptionValues.h"
-#include "cli/Utf8.h"
+#include "engine/Utf8.h"
 
 #include <charconv>
 #include <getopt.h>

@@ -2,7 +2,7 @@
 
 #include "cli/OptionValues.h"
 #include "cli/ResultJson.h"
-#include "cli/Utf8.h"
+#include "engine/Utf8.h"
 #include "engine/EncodeRequest.h"
 
 #include <nlohmann/json.hpp>

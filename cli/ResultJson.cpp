@@ -1,6 +1,6 @@
 #include "cli/ResultJson.h"
 
-#include "cli/Utf8.h"
+#include "engine/Utf8.h"
 #include "ui/SampleFaceName.h"
 
 namespace zindra::cli {

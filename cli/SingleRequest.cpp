@@ -1,7 +1,7 @@
 #include "cli/SingleRequest.h"
 
 #include "cli/ResultJson.h"
-#include "cli/Utf8.h"
+#include "engine/Utf8.h"
 #include "engine/EncodeRequest.h"
 
 namespace zindra::cli {

@@ -1,7 +1,7 @@
 #include "settings/About.h"
 
 #include "output/Maker.h"
-#include "settings/TextCodec.h"
+#include "engine/Utf8.h"
 #include "ui/MainWindowModel.h"
 
 namespace zindra {
@@ -19,7 +19,7 @@ std::u16string VersionLabel() {
 }
 
 std::u16string AboutNotice(int year) {
-    return u"Copyright \u00a9 " + Utf16FromUtf8(std::to_string(year)) + u" " + Maker.CompanyName;
+    return u"Copyright \u00a9 " + FromUtf8(std::to_string(year)) + u" " + Maker.CompanyName;
 }
 
 std::filesystem::path ManualLocation(const DesktopPlaces& places,

@@ -1,7 +1,7 @@
 #include "settings/IniFile.h"
 
 #include "settings/IniEdit.h"
-#include "settings/TextCodec.h"
+#include "engine/Utf8.h"
 
 #include <cerrno>
 #include <charconv>
@@ -110,7 +110,7 @@ std::u16string IniFile::ReadString(std::string_view section, std::string_view ke
                                    std::u16string_view fallback) const {
     const auto value = Value(section, key);
     if (!value) return std::u16string(fallback);
-    auto text = Utf16FromUtf8(*value);
+    auto text = FromUtf8(*value);
     if (text.size() > ReadLimit) {
         // Half a surrogate pair would be no character at all.
         const bool splitsPair = text[ReadLimit - 1] >= 0xD800 && text[ReadLimit - 1] <= 0xDBFF;
@@ -129,7 +129,7 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 
 void IniFile::WriteString(std::string_view section, std::string_view key,
                           std::u16string_view value) {
-    Write(section, key, Utf8FromUtf16(value));
+    Write(section, key, ToUtf8(value));
 }
 
 void IniFile::Write(std::string_view section, std::string_view key, std::string value) {

@@ -1,7 +1,7 @@
 #include "settings/StartUp.h"
 
 #include "settings/SavedChoices.h"
-#include "settings/TextCodec.h"
+#include "engine/Utf8.h"
 #include "ui/MainWindowModel.h"
 
 namespace zindra {
@@ -15,7 +15,7 @@ constexpr int StartUpHintPauseMs = 6000;
 } // namespace
 
 std::u16string FolderMissingMessage(const std::filesystem::path& productFolder) {
-    return u"The folder " + Utf16FromUtf8(productFolder.string()) +
+    return u"The folder " + FromUtf8(productFolder.string()) +
            u" is missing, please re-install this product.";
 }
 

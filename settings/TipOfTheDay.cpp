@@ -1,6 +1,6 @@
 #include "settings/TipOfTheDay.h"
 
-#include "settings/TextCodec.h"
+#include "engine/Utf8.h"
 
 namespace zindra {
 namespace {
@@ -15,7 +15,7 @@ std::u16string Tip(const IniFile& ini, long long number) {
 }
 
 std::u16string Decimal(long long n) {
-    return Utf16FromUtf8(std::to_string(n));
+    return FromUtf8(std::to_string(n));
 }
 
 } // namespace

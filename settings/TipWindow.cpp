@@ -1,12 +1,12 @@
 #include "settings/TipWindow.h"
 
-#include "settings/TextCodec.h"
+#include "engine/Utf8.h"
 #include "ui/MainWindowModel.h"
 
 namespace zindra {
 
 void ReportWriteError(Platform& platform, const SettingsWriteError& error) {
-    platform.MessageBox(Utf16FromUtf8(error.Message()), std::nullopt);
+    platform.MessageBox(FromUtf8(error.Message()), std::nullopt);
 }
 
 TipWindow::TipWindow(MainWindowModel& window, const DesktopPlaces& places)

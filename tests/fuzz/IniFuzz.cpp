@@ -8,7 +8,7 @@
 // file.
 
 #include "settings/IniFile.h"
-#include "settings/TextCodec.h"
+#include "engine/Utf8.h"
 
 #include <array>
 #include <cstdint>
@@ -165,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     int integer = 0;
     for (std::size_t i = 0; i < valueBytes && i < 4; ++i)
         integer = static_cast<int>(static_cast<unsigned>(integer) << 8 | data[4 + i]);
-    const auto text = Utf16FromUtf8(valueText);
+    const auto text = FromUtf8(valueText);
     const auto write = [&](IniFile& target) {
         if (form == Form::Integer) target.WriteInteger(section, name, integer);
         if (form == Form::Boolean) target.WriteBool(section, name, integer & 1);

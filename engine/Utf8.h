@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace zindra::cli {
+namespace zindra {
 
 // UTF-8 to UTF-16, one data character per code point (a surrogate pair above
 // U+FFFF). Every ill-formed sequence (overlong forms, encoded surrogates, code
@@ -19,4 +19,8 @@ void AppendUtf8(std::u16string_view in, std::string& out);
 
 std::string ToUtf8(std::u16string_view in);
 
-} // namespace zindra::cli
+// UTF-8 to UTF-16 where only the text matters: ill-formed input comes back
+// with U+FFFD in place of each faulty sequence.
+std::u16string FromUtf8(std::string_view in);
+
+} // namespace zindra

@@ -1,10 +1,10 @@
-#include "cli/Utf8.h"
+#include "engine/Utf8.h"
 
 #include "tests/TestText.h"
 
 #include <gtest/gtest.h>
 
-namespace zindra::cli {
+namespace zindra {
 namespace {
 
 using test::Show;
@@ -91,4 +91,4 @@ TEST(Utf8, Encode) {
 }
 
 } // namespace
-} // namespace zindra::cli
+} // namespace zindra

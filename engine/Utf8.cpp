@@ -1,9 +1,9 @@
-#include "cli/Utf8.h"
+#include "engine/Utf8.h"
 
 #include <array>
 #include <cstdint>
 
-namespace zindra::cli {
+namespace zindra {
 namespace {
 
 constexpr char16_t Replacement = 0xFFFD;
@@ -146,4 +146,10 @@ std::string ToUtf8(std::u16string_view in) {
     return out;
 }
 
-} // namespace zindra::cli
+std::u16string FromUtf8(std::string_view in) {
+    std::u16string out;
+    DecodeUtf8(in, out);
+    return out;
+}
+
+} // namespace zindra
