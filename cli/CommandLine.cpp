@@ -32,6 +32,12 @@ constexpr option LongOptions[] = {
     {"dpi", required_argument, nullptr, DpiOpt},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, VersionOpt},
+    {"sheet", required_argument, nullptr, SheetOpt},
+    {"pdf", required_argument, nullptr, PdfOpt},
+    {"skip", required_argument, nullptr, SkipOpt},
+    {"copies", required_argument, nullptr, CopiesOpt},
+    {"outline", no_argument, nullptr, OutlineOpt},
+    {"extra-column", required_argument, nullptr, ExtraColumnOpt},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -75,6 +81,7 @@ std::optional<std::string> Apply(int code, const char* value, CommandLine& line)
     case 'z':
         return Store(ReadSizeLetter(value), o.FontSize, SizeLetterError(value));
     case 'p':
+        line.Sheet.PointSizeGiven = true;
         return ReadText(value, "--point-size", o.PointSize);
     case 'e':
         return ReadText(value, "--extra", o.Extra);
@@ -105,6 +112,8 @@ std::optional<std::string> Apply(int code, const char* value, CommandLine& line)
         if (*value == '\0') return "--png needs a file name";
         line.PngPath = value;
         break;
+    default:
+        return ApplySheetOption(code, value, line.Sheet);
     }
     return std::nullopt;
 }
@@ -181,6 +190,12 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
     }
 
     const std::size_t operands = static_cast<std::size_t>(argc - optind);
+    if (line.Sheet.Stock == "list") {
+        line.Mode = RunMode::SheetList;
+        return line;
+    }
+    if (auto complaint = CheckSheetChoices(line.Sheet, line.Mode == RunMode::Batch))
+        return UsageError{*complaint};
     if (auto complaint = CheckCombination(line, dpiGiven, requestsAndBatch, operands))
         return UsageError{*complaint};
     if (line.Mode == RunMode::Single &&
@@ -190,9 +205,10 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
 }
 
 std::string UsageText() {
-    return R"(Usage: zindra-encode [OPTIONS] [--] DATA
+    return std::string(R"(Usage: zindra-encode [OPTIONS] [--] DATA
        zindra-encode [OPTIONS] --requests FILE|-   (JSON Lines in, JSON Lines out)
        zindra-encode [OPTIONS] --batch FILE|-      (CSV in, CSV out)
+       zindra-encode [OPTIONS] --batch FILE|- --sheet STOCK --pdf OUT.pdf   (CSV in, labels out)
 
 Prints the font string that sets DATA as a bar code in the matching bar-code font.
 
@@ -213,11 +229,12 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
       --batch FILE|-     encode CSV rows: data[,extra]
       --png FILE         also write the sample as a PNG image
       --dpi N            resolution of the PNG (default 600)
-  -h, --help             show this text
+)" + std::string(SheetUsage) +
+                       R"(  -h, --help             show this text
       --version          show the version
 
 Exit status: 0 success, 1 an encoding failed, 2 bad usage or input.
-)";
+)");
 }
 
 } // namespace zindra::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/SheetOptions.h"
 #include "engine/BarOptions.h"
 
 #include <string>
@@ -8,7 +9,7 @@
 
 namespace zindra::cli {
 
-enum class RunMode { Single, Requests, Batch, Help, Version };
+enum class RunMode { Single, Requests, Batch, Help, Version, SheetList };
 
 // What the command line asks for. Options holds the choices every request
 // starts from; in Single mode its DataText is DATA.
@@ -19,6 +20,7 @@ struct CommandLine {
     bool Json = false;
     std::string PngPath; // empty: no image
     int Dpi = 600;
+    SheetChoices Sheet; // with --batch: label sheets instead of CSV
 };
 
 struct UsageError {

@@ -3,6 +3,7 @@
 #include "cli/Batch.h"
 #include "cli/CommandLine.h"
 #include "cli/Requests.h"
+#include "output/SheetStocks.h"
 
 #include <unistd.h>
 
@@ -15,6 +16,7 @@ namespace {
 
 constexpr int UsageStatus = 2;
 constexpr char PngProgram[] = "zindra-encode-png";
+constexpr char SheetProgram[] = "zindra-encode-sheet";
 
 int Complain(OutputBuffer& err, const std::string& message) {
     err.Text() += "zindra-encode: " + message + "\n";
@@ -30,13 +32,13 @@ int RunBulk(const CommandLine& line, OutputBuffer& out, OutputBuffer& err) {
     return status;
 }
 
-// Replaces this process by the PNG program with the same arguments; returns
-// only when that could not be done. Nothing has been written yet, so the
-// other program's output is all the caller sees.
-int HandToPngProgram(const std::vector<std::string>& args, OutputBuffer& err) {
+// Replaces this process by the Qt program `name` beside it, with the same
+// arguments; returns only when that could not be done. Nothing has been
+// written yet, so the other program's output is all the caller sees.
+int HandToProgram(const char* name, const std::vector<std::string>& args, OutputBuffer& err) {
     std::error_code ignored;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", ignored);
-    const std::string program = (self.parent_path() / PngProgram).string();
+    const std::string program = (self.parent_path() / name).string();
     std::vector<std::string> storage{program};
     storage.insert(storage.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -63,10 +65,15 @@ int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBu
         out.Text() += "zindra-encode " ZINDRA_VERSION "\n";
         return 0;
     case RunMode::Single:
-        if (!line.PngPath.empty() && !png) return HandToPngProgram(args, err);
+        if (!line.PngPath.empty() && !png) return HandToProgram(PngProgram, args, err);
         return RunSingleRequest(line, out, err, png);
-    case RunMode::Requests:
+    case RunMode::SheetList:
+        out.Text() += SheetStockList();
+        return 0;
     case RunMode::Batch:
+        if (!line.Sheet.Stock.empty()) return HandToProgram(SheetProgram, args, err);
+        return RunBulk(line, out, err);
+    case RunMode::Requests:
         return RunBulk(line, out, err);
     }
     return UsageStatus;

@@ -11,8 +11,8 @@ namespace zindra::cli {
 // The whole of zindra-encode after the arguments are split: parses them, runs
 // the mode they ask for and returns the exit status. Without a `png` writer
 // (zindra-encode itself, which links no Qt so that bulk runs start fast) a
-// run with --png is handed to the zindra-encode-png program beside it, with
-// the same arguments.
+// run with --png is handed to the zindra-encode-png program beside it, and a
+// --sheet run to zindra-encode-sheet, with the same arguments.
 int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBuffer& err,
                PngWriter png);
 
