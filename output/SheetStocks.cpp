@@ -69,6 +69,10 @@ const SheetStock* FindSheetStock(std::string_view name) {
     return nullptr;
 }
 
+const SheetStock* FindSheetStock(const LabelStock& size) {
+    return ShipsTemplate(size) ? FindSheetStock(Narrow(size.StockNumber)) : nullptr;
+}
+
 int LabelsPerSheet(const SheetStock& stock) {
     return stock.Columns * stock.Rows;
 }

@@ -6,6 +6,8 @@
 
 namespace zindra {
 
+struct LabelStock;
+
 // A sheet of labels as a printer sees it; every length is in points (1/72 in).
 // The labels sit in a grid centred on the page, which gives the margins the
 // makers of these stocks print.
@@ -35,6 +37,8 @@ const std::vector<SheetStock>& SheetStocks();
 
 // The stock named `name`, or nullptr.
 const SheetStock* FindSheetStock(std::string_view name);
+// The sheet of a Labels window size, or nullptr for the custom size.
+const SheetStock* FindSheetStock(const LabelStock& size);
 
 int LabelsPerSheet(const SheetStock& stock);
 
