@@ -18,6 +18,8 @@ import xml.etree.ElementTree as ElementTree
 import numpy
 
 ENCODER = os.environ.get("ZINDRA_ENCODE", "")
+EXAMPLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "docs",
+                       "mail-merge", "products.csv")
 DPI = 300
 INK = 128
 ZBAR_NS = "{http://zbar.sourceforge.net/2008/barcode}"
@@ -321,6 +323,25 @@ class SheetScan(unittest.TestCase):
         for page, bare_page in zip(pages, bare_pages):
             self.assertTrue(numpy.array_equal(read_pgm(page), read_pgm(os.path.join(folder, bare_page))),
                             f"{bare_page} differs without the faces installed")
+
+    def test_the_documented_example_prints_every_row(self):
+        folder = self.folder.name
+        pdf = os.path.join(folder, "labels.pdf")
+        # The command of docs/mail-merge/README.md, with the paths of this tree.
+        done = subprocess.run([ENCODER, "-s", "code128", "-v", "2", "--batch", EXAMPLE, "--sheet",
+                               "5160", "--pdf", pdf], capture_output=True, text=True, check=False)
+        self.assertEqual(done.returncode, 0, done.stderr)
+        subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", pdf, os.path.join(folder, "example")],
+                       check=True)
+        page = read_pgm(os.path.join(folder, "example-1.pgm"))
+        with open(EXAMPLE, encoding="utf-8") as f:
+            wanted = [line.split(",")[0] for line in f.read().splitlines()]
+        paths = []
+        for index, (x0, y0, x1, y1) in enumerate(cells("5160")[:len(wanted)]):
+            paths.append(os.path.join(folder, f"example-cell-{index}.pgm"))
+            write_pgm(paths[-1], page[y0 + 1:y1 - 1, x0 + 1:x1 - 1])
+        read = zbar_all(paths)
+        self.assertEqual([read[path] for path in paths], [[("CODE-128", data)] for data in wanted])
 
 
 if __name__ == "__main__":
