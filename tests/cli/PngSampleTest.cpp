@@ -63,9 +63,9 @@ TEST(PngSample, QuietZoneAndResolution) {
     EXPECT_EQ(run.Out, "*CODE39W*\n");
     const QImage image(QString::fromStdString(png));
     ASSERT_FALSE(image.isNull());
-    // Our faces draw a module of 1/20 em: 10 pixels at 24 points and 600 dpi.
-    EXPECT_GE(FirstInkColumn(image, false), 10 * 10);
-    EXPECT_GE(FirstInkColumn(image, true), 10 * 10);
+    // Our faces draw a module of 1/25 em: 8 pixels at 24 points and 600 dpi.
+    EXPECT_GE(FirstInkColumn(image, false), 10 * 8);
+    EXPECT_GE(FirstInkColumn(image, true), 10 * 8);
     EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 600, 0.5);
 }
 

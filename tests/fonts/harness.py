@@ -24,11 +24,16 @@ def scratch_dir(test_case):
 
 
 def read_faces():
-    """(name, family, size letter or "", human_readable) for every face."""
+    """(name, family, size letter or "", draws text) for every face."""
+    return [face[:4] for face in read_face_geometry()]
+
+
+def read_face_geometry():
+    """(name, family, size letter or "", draws text, font units per module) for every face."""
     with open(FACE_LIST, encoding="utf-8") as f:
         rows = [line.rstrip("\n").split("\t") for line in f]
-    return [(name, family, "" if size == "-" else size, readable == "1")
-            for name, family, size, readable in rows]
+    return [(name, family, "" if size == "-" else size, text == "1", int(module))
+            for name, family, size, text, module, *_ in rows]
 
 
 def face_file(face_name):

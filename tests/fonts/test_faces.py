@@ -20,9 +20,10 @@ TEXT_FONT = os.environ.get("ZINDRA_TEXT_FONT", "")
 VERSION = os.environ.get("ZINDRA_VERSION", "")
 
 SPACE = ord(" ")
-# Font units per module: 1/20 em, and PostNet's own 20-unit grid.
-MODULE = {"Postal": 20}
-DEFAULT_MODULE = 50
+# Font units per module: 1/25 em; 1/50 em in the UPC faces, which are set at twice
+# the point size of the others; PostNet's own 20-unit grid.
+MODULE = {"Postal": 20, "UPCA": 20, "UPCE": 20}
+DEFAULT_MODULE = 40
 # Faces without any text: every point of theirs is a bar corner.
 TEXT_FAMILIES = {"EAN", "UPCA", "UPCE", "Code 128ABhr", "Code 128Chr"}
 
