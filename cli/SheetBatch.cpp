@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QPdfWriter>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace zindra::cli {
@@ -37,10 +38,10 @@ class SheetRun {
           face_(QString::fromStdString(SampleFaceName(line.Options))), pointSize_(pointSize) {}
 
     void Record(const CsvRecord& record) {
-        ++number_;
         if (auto why = Print(record)) {
             failed_ = true;
-            err_.Text() += "zindra-encode: line " + std::to_string(number_) + ": " + *why + "\n";
+            err_.Text() +=
+                "zindra-encode: line " + std::to_string(record.Line) + ": " + *why + "\n";
             for (int copy = 0; copy < line_.Sheet.Copies; ++copy)
                 painter_.Skip();
         }
@@ -62,7 +63,11 @@ class SheetRun {
         std::u16string caption;
         if (extraColumn != 2 && !DecodeUtf8(Field(record, 2), caption))
             return "invalid UTF-8 in the caption";
-        if (extraColumn > 0 && !DecodeUtf8(Field(record, extraColumn), options_.Extra))
+        // An empty cell keeps the -e text, as it does without --sheet.
+        const std::string_view extra = extraColumn > 0 ? Field(record, extraColumn) : "";
+        if (extra.empty())
+            options_.Extra = line_.Options.Extra;
+        else if (!DecodeUtf8(extra, options_.Extra))
             return "invalid UTF-8 in extra";
 
         const RequestOutcome outcome = EncodeRequest(options_);
@@ -83,7 +88,6 @@ class SheetRun {
     OutputBuffer& err_;
     const QString face_;
     const std::optional<double> pointSize_;
-    long long number_ = 0;
     bool failed_ = false;
 };
 
@@ -123,7 +127,11 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
         reader.Feed(block);
     reader.Finish();
     if (!painter.End()) return Complain(err, "cannot write '" + line.Sheet.PdfPath + "'");
-    if (!input.ReadError().empty()) return Complain(err, input.ReadError());
+    if (!input.ReadError().empty()) {
+        // Sheets of part of a list would pass for the whole of it.
+        std::remove(line.Sheet.PdfPath.c_str());
+        return Complain(err, input.ReadError());
+    }
     return run.Failed() ? FailedStatus : 0;
 }
 

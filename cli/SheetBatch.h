@@ -8,12 +8,10 @@ namespace zindra::cli {
 // A --batch run with --sheet: reads the CSV records of line.InputPath and
 // writes them as label sheets to line.Sheet.PdfPath. Records that fail to
 // encode or do not fit a label scannably leave their labels empty and are
-// reported on `err` with their record number (the line number when no quoted
-// field spans lines). Returns the exit status: 0 all printed, 1 some left
-// empty, 2 unreadable input, unwritable output or a face that is missing.
-// Runs its own QGuiApplication (offscreen unless the user chose a platform)
-// and registers the built faces, so it needs neither a display nor the
-// faces installed.
+// reported on `err` with the line each starts on. Returns the exit status: 0 all printed, 1 some
+// left empty, 2 unreadable input, unwritable output or a face that is missing. Runs its own
+// QGuiApplication (offscreen unless the user chose a platform) and registers the built faces, so it
+// needs neither a display nor the faces installed.
 int RunSheetBatch(const CommandLine& line, OutputBuffer& err);
 
 } // namespace zindra::cli

@@ -11,7 +11,8 @@ enum SheetOptionCode { SheetOpt = 512, PdfOpt, SkipOpt, CopiesOpt, OutlineOpt, E
 // What --sheet and its companions ask for. A sheet run reads CSV records
 // "data[,caption[,...]]": the first column is the data, the second the text
 // printed under the bar code, and --extra-column N names the column that
-// holds the add-on digits or Bookland price (otherwise -e gives one for all).
+// holds the add-on digits or Bookland price (an empty cell, or no such
+// column, takes the -e text).
 struct SheetChoices {
     std::string Stock; // empty: no sheet; "list": print the stocks
     std::string PdfPath;
