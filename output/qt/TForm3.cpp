@@ -119,6 +119,7 @@ void TForm3::PrintSheet() {
     if (!stock) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
+    printer.setDocName("labels"); // "Print to File (PDF)" offers labels.pdf
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle("Print a sheet");
     if (dialog.exec() != QDialog::Accepted) return;
