@@ -7,12 +7,13 @@
 #include "output/qt/SheetPainter.h"
 #include "ui/SampleFaceName.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPdfWriter>
 
-#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace zindra::cli {
 namespace {
@@ -23,6 +24,13 @@ constexpr int UsageStatus = 2;
 int Complain(OutputBuffer& err, const std::string& message) {
     err.Text() += "zindra-encode: " + message + "\n";
     return UsageStatus;
+}
+
+// Takes away what a failed run left, but never a device such as /dev/full.
+void RemoveIfFile(const QFile& file) {
+    std::error_code ignored;
+    const std::filesystem::path path = file.fileName().toStdString();
+    if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
 }
 
 QString ToQString(std::u16string_view text) {
@@ -74,8 +82,13 @@ class SheetRun {
         if (const auto* error = std::get_if<EncodeError>(&outcome.Outcome))
             return ToUtf8(error->Message);
         const auto& result = std::get<BarResult>(outcome.Outcome);
+        // The caption is one line; a line break in its cell reads as a space.
+        QString text = ToQString(caption);
+        text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        text.replace(QLatin1Char('\n'), QLatin1Char(' '))
+            .replace(QLatin1Char('\r'), QLatin1Char(' '));
         auto prepared = painter_.Prepare(face_, options_.symbology, ToQString(result.FontString),
-                                         ToQString(caption), pointSize_);
+                                         text, pointSize_);
         if (auto* why = std::get_if<std::string>(&prepared)) return *why;
         for (int copy = 0; copy < line_.Sheet.Copies; ++copy)
             painter_.Print(std::get<PreparedLabel>(prepared));
@@ -113,10 +126,15 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
 
     InputReader input(line.InputPath, [] {});
     if (!input.OpenError().empty()) return Complain(err, input.OpenError());
-    QPdfWriter writer(QString::fromStdString(line.Sheet.PdfPath));
+    // The file is ours to open, so a refusal is reported with its reason.
+    QFile file(QString::fromStdString(line.Sheet.PdfPath));
+    const std::string cannotWrite = "cannot write '" + line.Sheet.PdfPath + "': ";
+    if (!file.open(QIODevice::WriteOnly))
+        return Complain(err, cannotWrite + file.errorString().toStdString());
+    QPdfWriter writer(&file);
     writer.setCreator(QStringLiteral("zindra-encode"));
     SheetPainter painter(writer, *FindSheetStock(line.Sheet.Stock), line.Sheet.Outline);
-    if (!painter.Begin()) return Complain(err, "cannot write '" + line.Sheet.PdfPath + "'");
+    if (!painter.Begin()) return Complain(err, cannotWrite + "the PDF could not be started");
     for (int label = 0; label < line.Sheet.Skip; ++label)
         painter.Skip();
 
@@ -126,11 +144,18 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
     while (input.Next(block))
         reader.Feed(block);
     reader.Finish();
-    if (!painter.End()) return Complain(err, "cannot write '" + line.Sheet.PdfPath + "'");
+    const bool ended = painter.End();
+    file.close();
+    // Sheets of part of a list would pass for the whole of it: nothing is
+    // left half written.
     if (!input.ReadError().empty()) {
-        // Sheets of part of a list would pass for the whole of it.
-        std::remove(line.Sheet.PdfPath.c_str());
+        RemoveIfFile(file);
         return Complain(err, input.ReadError());
+    }
+    if (!ended || file.error() != QFileDevice::NoError) {
+        const std::string why = file.errorString().toStdString();
+        RemoveIfFile(file);
+        return Complain(err, cannotWrite + why + "; the incomplete file was removed");
     }
     return run.Failed() ? FailedStatus : 0;
 }
