@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Requests.h"
 #include "output/SheetStocks.h"
+#include "product/Version.h"
 
 #include <unistd.h>
 
@@ -32,13 +33,22 @@ int RunBulk(const CommandLine& line, OutputBuffer& out, OutputBuffer& err) {
     return status;
 }
 
-// Replaces this process by the Qt program `name` beside it, with the same
-// arguments; returns only when that could not be done. Nothing has been
-// written yet, so the other program's output is all the caller sees.
-int HandToProgram(const char* name, const std::vector<std::string>& args, OutputBuffer& err) {
+// A Qt program of ours: installed in the helper folder (libexec/zindra, found
+// from bin/ by the relative path the build computed), or beside this program
+// in the build tree.
+std::string HelperPath(const char* name) {
     std::error_code ignored;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ignored);
-    const std::string program = (self.parent_path() / name).string();
+    const auto here = std::filesystem::read_symlink("/proc/self/exe", ignored).parent_path();
+    const auto installed = (here / ZINDRA_HELPER_DIR_FROM_BIN / name).lexically_normal();
+    const auto beside = here / name;
+    return (std::filesystem::exists(installed, ignored) ? installed : beside).string();
+}
+
+// Replaces this process by the helper program `name` with the same arguments;
+// returns only when that could not be done. Nothing has been written yet, so
+// the other program's output is all the caller sees.
+int HandToProgram(const char* name, const std::vector<std::string>& args, OutputBuffer& err) {
+    const std::string program = HelperPath(name);
     std::vector<std::string> storage{program};
     storage.insert(storage.end(), args.begin(), args.end());
     std::vector<char*> argv;
