@@ -64,13 +64,12 @@ bool SheetPainter::Begin() {
 std::variant<PreparedLabel, std::string>
 SheetPainter::Prepare(const QString& face, Symbology symbology, const QString& fontString,
                       const QString& caption, std::optional<double> pointSize) const {
-    PreparedLabel label{fontString, caption, BarFace(face), {}};
+    PreparedLabel label{fontString, caption, BarFace(face), {}, 0};
+    const QFontMetricsF captionMetrics(AtReferenceSize(CaptionFont()));
+    const double captionScale = CaptionPoints / ReferencePixels;
     CaptionLine line;
-    if (!caption.isEmpty()) {
-        const QFontMetricsF metrics(AtReferenceSize(CaptionFont()));
-        const double scale = CaptionPoints / ReferencePixels;
-        line = {metrics.ascent() * scale, metrics.descent() * scale};
-    }
+    if (!caption.isEmpty())
+        line = {captionMetrics.ascent() * captionScale, captionMetrics.descent() * captionScale};
     const LabelBox box{0, 0, stock_.LabelWidth, stock_.LabelHeight};
     auto placed =
         PlaceLabel(box, symbology, MeasureInk(label.BarFont, fontString), line, pointSize);
@@ -78,9 +77,11 @@ SheetPainter::Prepare(const QString& face, Symbology symbology, const QString& f
     label.Placement = std::get<LabelPlacement>(placed);
     label.BarFont.setPointSizeF(label.Placement.PointSize);
     if (!caption.isEmpty()) {
-        const QFontMetricsF metrics(AtReferenceSize(CaptionFont()));
-        const double width = label.Placement.Printable.Width * ReferencePixels / CaptionPoints;
-        label.Caption = metrics.elidedText(caption, Qt::ElideRight, width);
+        const LabelBox& printable = label.Placement.Printable;
+        label.Caption =
+            captionMetrics.elidedText(caption, Qt::ElideRight, printable.Width / captionScale);
+        const double width = captionMetrics.horizontalAdvance(label.Caption) * captionScale;
+        label.CaptionLeft = printable.Left + (printable.Width - width) / 2;
     }
     return label;
 }
@@ -119,13 +120,9 @@ void SheetPainter::Print(const PreparedLabel& label) {
         label.FontString);
     if (label.Caption.isEmpty()) return;
     painter_.setFont(CaptionFont());
-    const double width =
-        QFontMetricsF(AtReferenceSize(CaptionFont())).horizontalAdvance(label.Caption) *
-        CaptionPoints / ReferencePixels;
-    const double x = current_.Left + at.Printable.Left + (at.Printable.Width - width) / 2;
-    painter_.drawText(
-        QPointF(x * unitsPerPoint_, (current_.Top + at.CaptionBaseline) * unitsPerPoint_),
-        label.Caption);
+    painter_.drawText(QPointF((current_.Left + label.CaptionLeft) * unitsPerPoint_,
+                              (current_.Top + at.CaptionBaseline) * unitsPerPoint_),
+                      label.Caption);
 }
 
 void SheetPainter::Skip() {

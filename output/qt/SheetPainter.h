@@ -20,6 +20,7 @@ struct PreparedLabel {
     QString Caption; // already cut to the label's width
     QFont BarFont;
     LabelPlacement Placement; // from the label's top-left corner
+    double CaptionLeft;       // the caption centred in the printable area, likewise
 };
 
 // Paints label sheets of one stock on a paged device (a PDF writer, a printer
