@@ -118,6 +118,12 @@ class MainWindowModel {
     bool MadeFlag = false;
     FontType LastFontType = FontType::Standard;
     std::u16string HumanText;          // kept for the sample page
+    // What the last Make made, kept for the sample page: the data as Make read it
+    // (typing after Make does not change what was made) and the result's font
+    // string and sums.
+    std::u16string MadeData;
+    std::u16string MadeFontString;
+    std::u16string MadeSums;
     RichEdit BarCodeOut;               // the sample field's text and styles
     std::optional<int> BarTextOutSize; // set by Code 93 and kept; none until then
     int Left = 0;                      // the window's top-left corner on the screen,

@@ -71,6 +71,7 @@ void MainWindowModel::MakeButtonClickClick() {
         ShowEncodeError(error->Message);
         return;
     }
+    MadeData = outcome.DataText;
     ShowBarResult(std::get<BarResult>(outcome.Outcome));
     SetFocus(BarTextInput);
 }
@@ -84,6 +85,8 @@ void MainWindowModel::ShowBarResult(const BarResult& result) {
     StyleSecondLine(result.SampleSize);
     if (options.symbology == Symbology::Code128 && options.VariantChoice >= 3)
         HumanText = result.HumanText;
+    MadeFontString = result.FontString;
+    MadeSums = result.SumsText;
     MadeFlag = true;
 }
 
