@@ -4,7 +4,7 @@
 // Runs under xvfb-run with the xcb platform.
 
 #include "output/qt/OutputPart.h"
-#include "settings/ProductFolder.h"
+#include "product/ProductFolder.h"
 #include "tests/output/RtfReader.h"
 #include "ui/MainWindowModel.h"
 #include "ui/qt/QtPlatform.h"
