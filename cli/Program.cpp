@@ -50,7 +50,7 @@ int HandToPngProgram(const std::vector<std::string>& args, OutputBuffer& err) {
 } // namespace
 
 int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBuffer& err,
-               PngWriter png) {
+               QtWriters qt) {
     const auto parsed = ParseCommandLine(args);
     if (const auto* usage = std::get_if<UsageError>(&parsed))
         return Complain(err, usage->Message + " (see --help)");
@@ -63,8 +63,9 @@ int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBu
         out.Text() += "zindra-encode " ZINDRA_VERSION "\n";
         return 0;
     case RunMode::Single:
-        if (!line.PngPath.empty() && !png) return HandToPngProgram(args, err);
-        return RunSingleRequest(line, out, err, png);
+        if ((!line.PngPath.empty() && !qt.Png) || (!line.SamplePagePath.empty() && !qt.SamplePage))
+            return HandToPngProgram(args, err);
+        return RunSingleRequest(line, out, err, qt);
     case RunMode::Requests:
     case RunMode::Batch:
         return RunBulk(line, out, err);
@@ -72,10 +73,10 @@ int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBu
     return UsageStatus;
 }
 
-int ProgramMain(int argc, char** argv, PngWriter png) {
+int ProgramMain(int argc, char** argv, QtWriters qt) {
     OutputBuffer out(STDOUT_FILENO);
     OutputBuffer err(STDERR_FILENO);
-    int status = RunProgram(std::vector<std::string>(argv + 1, argv + argc), out, err, png);
+    int status = RunProgram(std::vector<std::string>(argv + 1, argv + argc), out, err, qt);
     // An answer that never arrived is not a success.
     if (!out.Flush()) status = Complain(err, "cannot write the output");
     err.Flush();
