@@ -8,8 +8,8 @@ namespace zindra {
 namespace {
 
 constexpr double MmPerPoint = 25.4 / 72.0;
-// EAN/UPC nominal X-dimension (100 % magnification) and its usual range, 80 to 200 %.
-constexpr double EanUpcNominalMm = 0.33;
+// The usual EAN/UPC range: 80 to 200 % of nominal.
+constexpr double EanUpcNominalMm = EanUpcNominalXmm;
 
 // Indexed by Symbology, in its order. A module of 1/25 em is 4 dots at 24 points and
 // 300 dpi (8 at 600), X = 0.339 mm, 103 % of the EAN nominal. UPC is set at twice the

@@ -17,6 +17,9 @@ struct FaceGeometry {
 
 FaceGeometry GeometryOf(Symbology symbology);
 
+// The EAN/UPC X-dimension at 100 % magnification.
+inline constexpr double EanUpcNominalXmm = 0.33;
+
 // The X-dimension, in millimetres, of the symbology's faces at pointSize points.
 double XDimensionMm(Symbology symbology, double pointSize);
 
