@@ -113,6 +113,9 @@ class MainWindowModel {
     // The window read into one encoding's inputs.
     BarOptions ReadOptions() const;
     Symbology CurrentSymbology() const;
+    // How big the made bar code prints in the current face and point size, in
+    // one line for under the sample; empty before Make or with no readable size.
+    std::u16string SizeAdviceText() const;
 
     // ---- Window-level values
     bool MadeFlag = false;

@@ -1,6 +1,7 @@
 #include "engine/EncodeRequest.h"
 #include "ui/MainWindowModel.h"
 #include "ui/SampleFaceName.h"
+#include "ui/SizeAdvice.h"
 
 #include <algorithm>
 #include <array>
@@ -88,6 +89,13 @@ void MainWindowModel::ShowBarResult(const BarResult& result) {
     MadeFontString = result.FontString;
     MadeSums = result.SumsText;
     MadeFlag = true;
+}
+
+std::u16string MainWindowModel::SizeAdviceText() const {
+    if (!MadeFlag) return {};
+    const std::optional<int> size = PointSizeValue(Text(PointSize));
+    if (!size) return {};
+    return SizeAdviceLine(AdviseSize(ReadOptions(), MadeFontString, *size));
 }
 
 // Only SCC-14 and SSCC-18 with human-readable text put a second line into
