@@ -46,7 +46,7 @@ TEST(SamplePageCli, WritesOnePageOnItsPaper) {
 struct RefusedRow {
     std::vector<std::string> args;
     int status;
-    const char* err; // the start of the message
+    const char* err; // the message, or its start
 };
 
 TEST(SamplePageCli, Refusals) {
@@ -67,7 +67,7 @@ TEST(SamplePageCli, Refusals) {
     for (const auto& row : rows) {
         const ProgramRun run = RunEncoder(row.args);
         EXPECT_EQ(run.Status, row.status) << row.args.front();
-        EXPECT_EQ(run.Err.rfind(row.err, 0), 0u) << run.Err;
+        EXPECT_NE(run.Err.find(row.err), std::string::npos) << run.Err;
     }
     EXPECT_FALSE(std::filesystem::exists(ScratchFile("none.pdf")));
 }
