@@ -13,7 +13,16 @@ constexpr int MinDpi = 72;
 constexpr int MaxDpi = 4800;
 
 // Long-only options take codes past the single characters.
-enum LongOnly { JsonOpt = 256, RequestsOpt, BatchOpt, PngOpt, DpiOpt, VersionOpt, PageOpt, PaperOpt };
+enum LongOnly {
+    JsonOpt = 256,
+    RequestsOpt,
+    BatchOpt,
+    PngOpt,
+    DpiOpt,
+    VersionOpt,
+    PageOpt,
+    PaperOpt
+};
 
 constexpr option LongOptions[] = {
     {"symbology", required_argument, nullptr, 's'},

@@ -52,9 +52,12 @@ const Ladder& LadderFor(Symbology symbology) {
 // The check-character box means a check character, and is shown, only for these.
 bool AddsCheckCharacter(const BarOptions& choices) {
     switch (choices.symbology) {
-    case Symbology::Interleaved25: return choices.fontType != FontType::Itf14;
-    case Symbology::Code39: return true;
-    default: return false;
+    case Symbology::Interleaved25:
+        return choices.fontType != FontType::Itf14;
+    case Symbology::Code39:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -157,7 +160,8 @@ std::vector<PageText> LayoutSamplePage(const SamplePageInput& input, const PageG
         page.Text(BarCodeColumn, row, input.FaceName, size, input.FontString);
         if (ShowsHumanText(choices))
             page.At((length + BarCodeColumn + HumanTextShift[k]) * grid.ColumnUnit,
-                    HumanTextY(input, grid, row, size), TextFace, HumanTextSize[k], input.HumanText);
+                    HumanTextY(input, grid, row, size), TextFace, HumanTextSize[k],
+                    input.HumanText);
         row += ladder.rowAdvance[k];
     }
     return page.Take();

@@ -120,7 +120,7 @@ class MainWindowModel {
     // ---- Window-level values
     bool MadeFlag = false;
     FontType LastFontType = FontType::Standard;
-    std::u16string HumanText;          // kept for the sample page
+    std::u16string HumanText; // kept for the sample page
     // What the last Make made, kept for the sample page: the data as Make read it
     // (typing after Make does not change what was made) and the result's font
     // string and sums.

@@ -17,9 +17,9 @@ const FamilyAdvances* AdvancesOf(std::string_view family) {
 }
 
 const GlyphAdvance* GlyphOf(const FamilyAdvances& family, char16_t code) {
-    const auto found = std::lower_bound(
-        family.Glyphs.begin(), family.Glyphs.end(), code,
-        [](const GlyphAdvance& g, char16_t c) { return g.Code < c; });
+    const auto found =
+        std::lower_bound(family.Glyphs.begin(), family.Glyphs.end(), code,
+                         [](const GlyphAdvance& g, char16_t c) { return g.Code < c; });
     return found != family.Glyphs.end() && found->Code == code ? &*found : nullptr;
 }
 
@@ -34,7 +34,9 @@ bool IsEanOrUpc(Symbology symbology) {
     return symbology == Symbology::Ean || symbology == Symbology::Upc;
 }
 
-std::u16string Ascii(const char* text) { return {text, text + std::char_traits<char>::length(text)}; }
+std::u16string Ascii(const char* text) {
+    return {text, text + std::char_traits<char>::length(text)};
+}
 
 } // namespace
 
@@ -65,7 +67,8 @@ SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString,
     const double x = XDimensionMm(symbology, pointSize);
     advice.XDimensionMm = x;
     if (const SampleFace* face = FaceNamed(SampleFaceName(choices))) {
-        advice.WidthMm = (SymbolWidthModules(*face, fontString) + 2 * geometry.QuietZoneModules) * x;
+        advice.WidthMm =
+            (SymbolWidthModules(*face, fontString) + 2 * geometry.QuietZoneModules) * x;
         advice.HeightMm = FaceHeightEm(*face) / geometry.ModuleEm * x;
     }
     if (IsEanOrUpc(symbology)) advice.MagnificationPercent = 100 * x / EanUpcNominalXmm;

@@ -15,8 +15,8 @@ struct SizeAdvice {
     double WidthMm = 0;  // the bars and the symbology's quiet zone on each side
     double HeightMm = 0; // the top of the bars (or bearer) to the foot of the text
     std::optional<double> MagnificationPercent; // EAN and UPC: X against the nominal 0.33 mm
-    bool TooSmall = false; // X below the symbology's usual minimum
-    bool TooLarge = false; // X above the symbology's usual maximum
+    bool TooSmall = false;                      // X below the symbology's usual minimum
+    bool TooLarge = false;                      // X above the symbology's usual maximum
 };
 
 // The width of `fontString` set in `face`, from its first bar to its last, in

@@ -17,8 +17,8 @@ struct GlyphAdvance {
 };
 
 struct FamilyAdvances {
-    std::string_view Family;    // as in the face table: "39", "Code 128ABhr"
-    double UnitsPerModule;      // glyph-map units in one module (PostNet draws on a quarter-module grid)
+    std::string_view Family; // as in the face table: "39", "Code 128ABhr"
+    double UnitsPerModule; // glyph-map units in one module (PostNet draws on a quarter-module grid)
     std::span<const GlyphAdvance> Glyphs; // by code
 };
 

@@ -51,14 +51,17 @@ struct RefusedRow {
 
 TEST(SamplePageCli, Refusals) {
     const RefusedRow rows[] = {
-        {{"--sample-page", "/nonexistent/dir/page.pdf", "X"}, 2,
+        {{"--sample-page", "/nonexistent/dir/page.pdf", "X"},
+         2,
          "zindra-encode: cannot write '/nonexistent/dir/page.pdf'"},
         // A file that cannot be written to the end is not a page.
         {{"--sample-page", "/dev/full", "X"}, 2, "zindra-encode: cannot write '/dev/full'"},
         {{"--paper", "a4", "X"}, 2, "zindra-encode: --paper needs --sample-page"},
-        {{"--sample-page", "p.pdf", "--paper", "a5", "X"}, 2,
+        {{"--sample-page", "p.pdf", "--paper", "a5", "X"},
+         2,
          "zindra-encode: the paper must be letter or a4"},
-        {{"--sample-page", "p.pdf", "--batch", "-"}, 2,
+        {{"--sample-page", "p.pdf", "--batch", "-"},
+         2,
          "zindra-encode: --sample-page needs a single DATA"},
         {{"--sample-page", "", "X"}, 2, "zindra-encode: --sample-page needs a file name"},
         // An encoding error writes no page.

@@ -8,9 +8,9 @@ namespace {
 
 struct SizeRow {
     std::vector<std::string> args;
-    double x;      // module em x points x 25.4 / 72
-    double width;  // (bars + 2 quiet zones) x X
-    double height; // (bars + bearers + text drop) x X
+    double x;             // module em x points x 25.4 / 72
+    double width;         // (bars + 2 quiet zones) x X
+    double height;        // (bars + bearers + text drop) x X
     double magnification; // 0: null
 };
 
@@ -24,8 +24,11 @@ const SizeRow SizeRows[] = {
     // *CODE39W*: 9 x 16 modules less the last gap, + 2 x 10; bars 17.
     {{"-s", "code39", "-c", "CODE39"}, 0.339, 55.203, 5.757, 0},
     // Human readable at 36 points: X 0.508; bars 23 + text 8 = 31 modules.
-    {{"-s", "code39", "-c", "-t", "human", "-z", "F", "-p", "36", "CODE39"}, 0.508, 82.804,
-     15.748, 0},
+    {{"-s", "code39", "-c", "-t", "human", "-z", "F", "-p", "36", "CODE39"},
+     0.508,
+     82.804,
+     15.748,
+     0},
     // Frame, 6 x 5 bars, frame: 31 pitches of 9/4 + 1 bar = 70.75 bars, + 2 x 6.25.
     {{"-s", "postnet", "12345"}, 0.508, 42.291, 3.175, 0},
     // EAN-8 at 12 points: X 0.169, 51 % of nominal; 67 + 22 modules.

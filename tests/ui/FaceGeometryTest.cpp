@@ -18,8 +18,8 @@ constexpr double MmPerInch = 25.4;
 struct DefaultSize {
     Symbology symbology;
     double pointSize;
-    double xMm;       // module em x points x 25.4 / 72, worked by hand
-    double dots300;   // the same in dots at 300 dpi
+    double xMm;     // module em x points x 25.4 / 72, worked by hand
+    double dots300; // the same in dots at 300 dpi
 };
 
 // Every family at the point size the program sets it at by default.
@@ -61,7 +61,7 @@ TEST(FaceGeometryTest, EanAndUpcStayWithinEightyToTwoHundredPercentOfNominal) {
 struct HeightRow {
     const char* face;
     FaceHeights heights;
-    double em;  // top of the bars or bearer to the text baseline or lowest bars
+    double em; // top of the bars or bearer to the text baseline or lowest bars
 };
 
 const HeightRow HeightRows[] = {
@@ -137,11 +137,12 @@ TEST(FaceGeometryTest, HelpTableOfXDimensionsMatchesTheFaces) {
     const std::string help{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const std::regex row("<tr><td>([0-9]+)</td><td>([^<]*)</td><td>([^<]*)</td></tr>");
     int rows = 0;
-    for (auto it = std::sregex_iterator(help.begin(), help.end(), row); it != std::sregex_iterator();
-         ++it, ++rows) {
+    for (auto it = std::sregex_iterator(help.begin(), help.end(), row);
+         it != std::sregex_iterator(); ++it, ++rows) {
         const int size = std::stoi((*it)[1]);
         SCOPED_TRACE(size);
-        for (Symbology s : {Symbology::Code39, Symbology::Ean}) EXPECT_EQ((*it)[2], HelpCell(s, size));
+        for (Symbology s : {Symbology::Code39, Symbology::Ean})
+            EXPECT_EQ((*it)[2], HelpCell(s, size));
         EXPECT_EQ((*it)[3], HelpCell(Symbology::Upc, size));
     }
     EXPECT_GE(rows, 10);

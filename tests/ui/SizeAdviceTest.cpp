@@ -58,9 +58,11 @@ const LineRow LineRows[] = {
     {Symbology::Ean, 12, u"!ABCDEF|012345]",
      "19.8 mm wide, 5.1 mm high, X 0.17 mm, 51 %: too small to scan reliably"},
     // 113 modules of 1.016 mm: 308 % of nominal.
-    {Symbology::Upc, 144, u"!ABCDE|01234Q", "114.8 mm wide, 30.5 mm high, X 1.02 mm, 308 %: above 200 %"},
+    {Symbology::Upc, 144, u"!ABCDE|01234Q",
+     "114.8 mm wide, 30.5 mm high, X 1.02 mm, 308 %: above 200 %"},
     // X 0.113 mm, below 0.19.
-    {Symbology::Code39, 8, u"*CODE39W*", "18.4 mm wide, 1.9 mm high, X 0.11 mm: too small to scan reliably"},
+    {Symbology::Code39, 8, u"*CODE39W*",
+     "18.4 mm wide, 1.9 mm high, X 0.11 mm: too small to scan reliably"},
 };
 
 TEST(SizeAdvice, OneLineWithItsWarning) {
