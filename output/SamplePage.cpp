@@ -106,9 +106,9 @@ int InkDepth(const std::string& face, int size, int dotsPerInch) {
     return 0;
 }
 
-// The SCC-14 / SSCC-18 line was placed one row under the top of the bar code, which
-// is across the bars of every face taller than a row: it moves down only as far as
-// the foot of the bars and a gap of a tenth of its row.
+// The SCC-14 / SSCC-18 line stands one row under the top of the bar code, unless the
+// bars reach further down and it would cross them: then it moves down only as far as
+// the foot of the bars and a gap of a tenth of a row.
 int HumanTextY(const SamplePageInput& input, const PageGrid& grid, int row, int size) {
     const int top = row * grid.RowUnit;
     const int foot = top + InkDepth(input.FaceName, size, grid.DotsPerInchY) + grid.RowUnit / 10;
