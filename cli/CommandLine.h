@@ -20,7 +20,9 @@ struct CommandLine {
     bool Json = false;
     std::string PngPath; // empty: no image
     int Dpi = 600;
-    SheetChoices Sheet; // with --batch: label sheets instead of CSV
+    std::string SamplePagePath; // empty: no sample page
+    bool PaperA4 = false;       // the sample page on A4 instead of Letter
+    SheetChoices Sheet;         // with --batch: label sheets instead of CSV
 };
 
 struct UsageError {

@@ -62,7 +62,7 @@ int HandToProgram(const char* name, const std::vector<std::string>& args, Output
 } // namespace
 
 int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBuffer& err,
-               PngWriter png) {
+               QtWriters qt) {
     const auto parsed = ParseCommandLine(args);
     if (const auto* usage = std::get_if<UsageError>(&parsed))
         return Complain(err, usage->Message + " (see --help)");
@@ -75,8 +75,9 @@ int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBu
         out.Text() += "zindra-encode " ZINDRA_VERSION "\n";
         return 0;
     case RunMode::Single:
-        if (!line.PngPath.empty() && !png) return HandToProgram(PngProgram, args, err);
-        return RunSingleRequest(line, out, err, png);
+        if ((!line.PngPath.empty() && !qt.Png) || (!line.SamplePagePath.empty() && !qt.SamplePage))
+            return HandToProgram(PngProgram, args, err);
+        return RunSingleRequest(line, out, err, qt);
     case RunMode::SheetList:
         out.Text() += SheetStockList();
         return 0;
@@ -89,10 +90,10 @@ int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBu
     return UsageStatus;
 }
 
-int ProgramMain(int argc, char** argv, PngWriter png) {
+int ProgramMain(int argc, char** argv, QtWriters qt) {
     OutputBuffer out(STDOUT_FILENO);
     OutputBuffer err(STDERR_FILENO);
-    int status = RunProgram(std::vector<std::string>(argv + 1, argv + argc), out, err, png);
+    int status = RunProgram(std::vector<std::string>(argv + 1, argv + argc), out, err, qt);
     // An answer that never arrived is not a success.
     if (!out.Flush()) status = Complain(err, "cannot write the output");
     err.Flush();

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     const auto parsed = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     const auto* line = std::get_if<CommandLine>(&parsed);
     if (!line || line->Mode != RunMode::Batch || line->Sheet.Stock.empty())
-        return ProgramMain(argc, argv, nullptr);
+        return ProgramMain(argc, argv, QtWriters{});
     OutputBuffer err(STDERR_FILENO);
     const int status = RunSheetBatch(*line, err);
     err.Flush();
