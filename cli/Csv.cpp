@@ -30,6 +30,19 @@ CharClass ClassOf(char c) {
     return CharClasses[static_cast<unsigned char>(c)];
 }
 
+// The bytes that end a run of plain text in an unquoted and in a quoted field.
+using StopTable = std::array<bool, 256>;
+
+constexpr StopTable StopsOf(CharClass a, CharClass b) {
+    StopTable stops{};
+    for (std::size_t c = 0; c < stops.size(); ++c)
+        stops[c] = CharClasses[c] == a || CharClasses[c] == b;
+    return stops;
+}
+
+constexpr StopTable UnquotedStops = StopsOf(Comma, Break);
+constexpr StopTable QuotedStops = StopsOf(Quote, Break);
+
 bool NeedsQuotes(std::string_view field) {
     for (char c : field)
         if (ClassOf(c) != Plain) return true;
@@ -42,11 +55,15 @@ bool CsvReader::Grow(std::size_t bytes) {
     if (tooLong_) return false;
     recordBytes_ += bytes;
     if (recordBytes_ <= MaxCsvRecordBytes) return true;
+    DropTooLong();
+    return false;
+}
+
+void CsvReader::DropTooLong() {
     // What was read of the record is dropped, so its memory stays bounded.
     tooLong_ = true;
     error_ = TooLong;
     count_ = 0;
-    return false;
 }
 
 void CsvReader::Append(std::string_view text) {
@@ -134,10 +151,9 @@ void CsvReader::FeedBody(std::string_view piece) {
     for (std::size_t i = 0; i < piece.size(); ++i) {
         // Plain text inside a field is copied in one go; it is most of the input.
         if (state_ == State::Unquoted || state_ == State::Quoted) {
-            const CharClass stop = state_ == State::Unquoted ? Comma : Quote;
+            const StopTable& stops = state_ == State::Unquoted ? UnquotedStops : QuotedStops;
             std::size_t end = i;
-            while (end < piece.size() && ClassOf(piece[end]) != stop &&
-                   ClassOf(piece[end]) != Break)
+            while (end < piece.size() && !stops[static_cast<unsigned char>(piece[end])])
                 ++end;
             if (end > i) {
                 Append(piece.substr(i, end - i));

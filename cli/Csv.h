@@ -53,6 +53,7 @@ class CsvReader {
     void Step(char c);
     void StartField();
     bool Grow(std::size_t bytes);
+    [[gnu::cold, gnu::noinline]] void DropTooLong();
     void Append(std::string_view text);
     void Fault(std::string_view error);
     void EndLine(char c);
