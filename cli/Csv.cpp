@@ -8,6 +8,7 @@ namespace {
 constexpr std::string_view TextAfterQuote = "text after a closing quote";
 constexpr std::string_view UnclosedQuote = "a quoted field is not closed at the end of the input";
 constexpr std::string_view TooLong = "the record is longer than 1 MB (1048576 bytes)";
+static_assert(MaxRecordBytes == 1048576, "the message names the limit");
 // Spreadsheets write it at the start of every "CSV UTF-8" file.
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
@@ -54,7 +55,7 @@ bool NeedsQuotes(std::string_view field) {
 bool CsvReader::Grow(std::size_t bytes) {
     if (tooLong_) return false;
     recordBytes_ += bytes;
-    if (recordBytes_ <= MaxCsvRecordBytes) return true;
+    if (recordBytes_ <= MaxRecordBytes) return true;
     DropTooLong();
     return false;
 }
