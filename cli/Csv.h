@@ -29,9 +29,10 @@ struct CsvRecord {
 //
 // Three faults make a record malformed: text after a closing quote, a quoted
 // field still open at the end of the input, and a record longer than
-// MaxRecordBytes (it is handed over without fields). After text after a closing quote the reader
-// goes on to the end of the record as the quotes delimit it, so a quoted line break later in the
-// same record does not start a record of its own: one record in is always one record out.
+// MaxRecordBytes (handed over without fields). After text after a closing
+// quote the reader goes on to the end of the record as the quotes delimit it,
+// so a quoted line break later in the same record does not start a record of
+// its own: one record in is always one record out.
 class CsvReader {
   public:
     explicit CsvReader(std::function<void(const CsvRecord&)> onRecord)
