@@ -3,6 +3,7 @@
 #include "cli/Batch.h"
 #include "cli/CommandLine.h"
 #include "cli/Requests.h"
+#include "product/Version.h"
 
 #include <unistd.h>
 
@@ -30,13 +31,22 @@ int RunBulk(const CommandLine& line, OutputBuffer& out, OutputBuffer& err) {
     return status;
 }
 
+// The PNG program: installed in the helper folder (libexec/zindra, found
+// from bin/ by the relative path the build computed), or beside this program
+// in the build tree.
+std::string PngProgramPath() {
+    std::error_code ignored;
+    const auto here = std::filesystem::read_symlink("/proc/self/exe", ignored).parent_path();
+    const auto installed = (here / ZINDRA_HELPER_DIR_FROM_BIN / PngProgram).lexically_normal();
+    const auto beside = here / PngProgram;
+    return (std::filesystem::exists(installed, ignored) ? installed : beside).string();
+}
+
 // Replaces this process by the PNG program with the same arguments; returns
 // only when that could not be done. Nothing has been written yet, so the
 // other program's output is all the caller sees.
 int HandToPngProgram(const std::vector<std::string>& args, OutputBuffer& err) {
-    std::error_code ignored;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ignored);
-    const std::string program = (self.parent_path() / PngProgram).string();
+    const std::string program = PngProgramPath();
     std::vector<std::string> storage{program};
     storage.insert(storage.end(), args.begin(), args.end());
     std::vector<char*> argv;
