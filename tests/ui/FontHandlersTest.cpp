@@ -88,7 +88,10 @@ struct PointSizeRow {
 
 const PointSizeRow PointSizeRows[] = {
     {u"12", 24, {}}, // below 18: refused without a word
+    {u"17", 24, {}},
+    {u"18", 18, {}},
     {u"018", 18, {}},
+    {u"x", 24, {}}, // one character: the user is still typing, no message yet
     {u"1638", 1638, {}},
     {u"abc", 24, {"message 'abc' is not a valid point size: type a whole number from 1 to 1638"}},
     {u"2000", 24, {"message '2000' is not a valid point size: type a whole number from 1 to 1638"}},
