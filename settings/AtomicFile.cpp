@@ -1,5 +1,6 @@
 #include "settings/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -106,10 +107,16 @@ FileContent ReadRegularFile(const std::filesystem::path& file, std::uintmax_t li
     if (!content.Refusal && static_cast<std::uintmax_t>(info.st_size) > limit)
         content.Refusal = TooLargeRefusal(limit);
     if (!content.Refusal) {
-        // One byte past the limit shows a file that grew since fstat.
-        content.Text.resize(static_cast<std::size_t>(limit) + 1);
+        // Room for one byte more than fstat saw, to notice a file that grew
+        // since; it may grow up to one byte past the limit, which refuses it.
+        const std::size_t most = static_cast<std::size_t>(limit) + 1;
+        content.Text.resize(std::min(static_cast<std::size_t>(info.st_size) + 1, most));
         std::size_t got = 0;
-        while (got < content.Text.size()) {
+        for (;;) {
+            if (got == content.Text.size()) {
+                if (got == most) break;
+                content.Text.resize(std::min(got * 2, most));
+            }
             const auto n = ::read(fd, content.Text.data() + got, content.Text.size() - got);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) content.Refusal = LastSystemError();

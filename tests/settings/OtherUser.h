@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <functional>
+#include <sys/prctl.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -65,6 +66,9 @@ class Holder {
             ::close(ready[0]);
             setUp();
             if (uid != ::geteuid() && (::setgid(uid) != 0 || ::setuid(uid) != 0)) ::_exit(2);
+            // A test that ends early, by a failure or its hang guard, takes the
+            // holder with it. Set after setuid, which clears it.
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
             [[maybe_unused]] auto ignored = ::write(ready[1], "r", 1);
             for (;;)
                 ::pause();
