@@ -51,7 +51,6 @@ std::filesystem::path LabelsWindowModel::TemplateFolder() const {
 }
 
 void LabelsWindowModel::PrintLabelsClick() {
-    CopyStep(main_, output_);
     main_.SetFocus(ControlId::BarTextInput);
     const std::filesystem::path folder = TemplateFolder();
     const std::string file = CheckedStock().TemplateFile;
@@ -67,6 +66,8 @@ void LabelsWindowModel::PrintLabelsClick() {
         closed_ = true;
         return;
     }
+    // Only now: a missing template must not cost the user what the clipboard held.
+    CopyStep(main_, output_);
     if (explainPaste_) main_.platform.MessageBox(ExplainPasteMessage, WarningPlacement);
     main_.platform.OpenDocument(path.string());
     closed_ = true;

@@ -36,7 +36,7 @@ class LabelsWindowModel : public LabelChoices {
     void FormShow() { closed_ = false; }
     bool Closed() const { return closed_; }
 
-    // Print Labels: copy, explain, open the template, close.
+    // Print Labels: check the template is there, copy, explain, open it, close.
     void PrintLabelsClick();
     // Return: back to the main window's data field.
     void ExitLabelsClick();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <vector>
 
 namespace zindra {
 namespace {
@@ -49,24 +48,33 @@ Line Classify(std::string_view body, std::string_view ending) {
     return line;
 }
 
-// A line ends at "\r\n", "\n" or a lone "\r" (files from old editors).
-std::vector<Line> SplitLines(std::string_view text) {
-    std::vector<Line> lines;
-    while (!text.empty()) {
-        const auto end = text.find_first_of("\r\n");
-        const auto body = text.substr(0, end);
+// Calls `visit(line, offset)` for each line of the file in order, `offset`
+// being where the line's body starts in `text`. A line ends at "\r\n", "\n"
+// or a lone "\r" (files from old editors). Nothing is kept between lines, so
+// a file of a million blank lines costs no memory.
+template <typename Visit> void ForEachLine(std::string_view text, Visit visit) {
+    std::size_t offset = text.starts_with(Utf8Signature) ? Utf8Signature.size() : 0;
+    while (offset < text.size()) {
+        const auto rest = text.substr(offset);
+        const auto end = rest.find_first_of("\r\n");
+        const auto body = rest.substr(0, end);
         std::string_view ending;
         if (end != std::string_view::npos)
-            ending = text.substr(end, text.substr(end).starts_with("\r\n") ? 2 : 1);
-        lines.push_back(Classify(body, ending));
-        text.remove_prefix(body.size() + ending.size());
+            ending = rest.substr(end, rest.substr(end).starts_with("\r\n") ? 2 : 1);
+        visit(Classify(body, ending), offset);
+        offset += body.size() + ending.size();
     }
-    return lines;
 }
 
-std::vector<Line> SplitFile(std::string_view text) {
-    if (text.starts_with(Utf8Signature)) text.remove_prefix(Utf8Signature.size());
-    return SplitLines(text);
+std::string Lowered(std::string_view name) {
+    std::string lowered(name);
+    for (auto& c : lowered)
+        c = Lower(c);
+    return lowered;
+}
+
+std::string IndexKey(std::string_view section, std::string_view key) {
+    return Lowered(section) + '\n' + Lowered(key);
 }
 
 } // namespace
@@ -81,70 +89,77 @@ bool SameName(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-std::optional<std::string_view> FindIniValue(std::string_view text, std::string_view section,
-                                             std::string_view key) {
-    bool inSection = false;
-    for (const auto& line : SplitFile(text)) {
-        if (line.kind == LineKind::Section) inSection = SameName(line.name, section);
-        if (line.kind != LineKind::Key || !inSection || !SameName(line.name, key)) continue;
+IniIndex::IniIndex(std::string_view text) {
+    std::string section;
+    ForEachLine(text, [&](const Line& line, std::size_t) {
+        if (line.kind == LineKind::Section) section = Lowered(line.name);
+        if (line.kind != LineKind::Key) return;
+        sectionsWithKeys_.insert(section);
         auto value = TrimBlanks(line.body.substr(line.valueStart));
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
-        return value;
-    }
-    return std::nullopt;
+        // The first line of a key answers: emplace keeps it.
+        values_.emplace(section + '\n' + Lowered(line.name), value);
+    });
 }
 
-bool IniSectionHasKey(std::string_view text, std::string_view section) {
-    bool inSection = false;
-    for (const auto& line : SplitFile(text)) {
-        if (line.kind == LineKind::Section) inSection = SameName(line.name, section);
-        if (line.kind == LineKind::Key && inSection) return true;
-    }
-    return false;
+std::optional<std::string_view> IniIndex::Find(std::string_view section,
+                                               std::string_view key) const {
+    const auto found = values_.find(IndexKey(section, key));
+    if (found == values_.end()) return std::nullopt;
+    return found->second;
+}
+
+bool IniIndex::HasKeyIn(std::string_view section) const {
+    return sectionsWithKeys_.contains(Lowered(section));
 }
 
 std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
                         std::string_view value) {
-    const bool signed_ = text.starts_with(Utf8Signature);
-    const auto lines = SplitFile(text);
     const std::string newline = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
 
-    std::optional<std::size_t> keyLine, insertAfter;
+    // Where the key's value is, or else where a new key line goes.
+    std::optional<std::size_t> valueStart, valueEnd, insertAt;
+    bool insertNeedsNewline = false;
+    bool lastLineBlank = true, lastLineEnded = true;
     bool inSection = false, inFirstOccurrence = false, sectionSeen = false;
-    for (std::size_t i = 0; i < lines.size() && !keyLine; ++i) {
-        const auto& line = lines[i];
+    ForEachLine(text, [&](const Line& line, std::size_t offset) {
+        lastLineBlank = TrimBlanks(line.body).empty();
+        lastLineEnded = !line.ending.empty();
+        if (valueStart) return;
+        const auto lineEnd = offset + line.body.size() + line.ending.size();
         if (line.kind == LineKind::Section) {
             inSection = SameName(line.name, section);
             inFirstOccurrence = inSection && !sectionSeen;
             sectionSeen = sectionSeen || inSection;
-            if (inFirstOccurrence) insertAfter = i;
-        } else if (line.kind == LineKind::Key && inSection) {
-            if (SameName(line.name, key))
-                keyLine = i;
-            else if (inFirstOccurrence)
-                insertAfter = i;
+        } else if (line.kind == LineKind::Key && inSection && SameName(line.name, key)) {
+            valueStart = offset + line.valueStart;
+            valueEnd = offset + line.body.size();
+            return;
+        } else if (line.kind != LineKind::Key || !inFirstOccurrence) {
+            return;
         }
-    }
+        if (inFirstOccurrence) {
+            insertAt = lineEnd;
+            insertNeedsNewline = line.ending.empty();
+        }
+    });
 
-    std::string out(signed_ ? Utf8Signature : "");
+    std::string out;
     out.reserve(text.size() + key.size() + value.size() + section.size() + 8);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto& line = lines[i];
-        if (keyLine == i) {
-            out.append(line.body.substr(0, line.valueStart)).append(value).append(line.ending);
-            continue;
-        }
-        out.append(line.body).append(line.ending);
-        if (!keyLine && insertAfter == i) {
-            if (line.ending.empty()) out += newline;
-            out.append(key).append("=").append(value).append(newline);
-        }
-    }
-    if (!keyLine && !insertAfter) {
+    if (valueStart) {
+        out.append(text.substr(0, *valueStart)).append(value).append(text.substr(*valueEnd));
+    } else if (insertAt) {
+        out.append(text.substr(0, *insertAt));
+        if (insertNeedsNewline) out += newline;
+        out.append(key).append("=").append(value).append(newline);
+        out.append(text.substr(*insertAt));
+    } else {
+        out.append(text);
         // A new section starts on a line of its own, after one blank line.
-        if (!lines.empty() && lines.back().ending.empty()) out += newline;
-        if (!lines.empty() && !TrimBlanks(lines.back().body).empty()) out += newline;
+        const bool anyLine = text.size() > (text.starts_with(Utf8Signature) ? 3u : 0u);
+        if (anyLine && !lastLineEnded) out += newline;
+        if (anyLine && !lastLineBlank) out += newline;
         out.append("[").append(section).append("]").append(newline);
         out.append(key).append("=").append(value).append(newline);
     }

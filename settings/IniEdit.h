@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace zindra {
 
@@ -15,14 +17,26 @@ namespace zindra {
 // start comments; a UTF-8 signature is kept but is not part of the first line.
 // Anything else, a NUL byte included, is an ordinary character.
 
-// The value of the first line of `key` in any occurrence of `section`, without
-// the blanks around it and then one pair of surrounding quotes. `section` and
-// `key` must already be trimmed.
-std::optional<std::string_view> FindIniValue(std::string_view text, std::string_view section,
-                                             std::string_view key);
+// Every key of the text found once, for any number of look-ups: the file is
+// read and its lines split once per operation, not once per key. The views
+// point into the text, which must outlive the index and stay unchanged.
+class IniIndex {
+  public:
+    explicit IniIndex(std::string_view text);
 
-// Whether `section` holds at least one key line.
-bool IniSectionHasKey(std::string_view text, std::string_view section);
+    // The value of the first line of `key` in any occurrence of `section`,
+    // without the blanks around it and then one pair of surrounding quotes.
+    // `section` and `key` must already be trimmed.
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+
+    // Whether `section` holds at least one key line.
+    bool HasKeyIn(std::string_view section) const;
+
+  private:
+    // Section and key, lower-cased, joined by a line break no name can hold.
+    std::unordered_map<std::string, std::string_view> values_;
+    std::unordered_set<std::string> sectionsWithKeys_;
+};
 
 // The first line of `key` in `section` gets `value` after its "="; a missing
 // key is added after the last key of the section's first occurrence; a missing

@@ -1,41 +1,13 @@
 #include "settings/IniFile.h"
 
-#include "settings/IniEdit.h"
 #include "engine/Utf8.h"
+#include "settings/IniEdit.h"
 
-#include <cerrno>
 #include <charconv>
 #include <climits>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace zindra {
 namespace {
-
-// The longest text a read returns: a 2048-unit buffer less its terminator.
-constexpr std::size_t ReadLimit = 2047;
-
-// The whole file, an empty text when there is none, nothing when it exists
-// but cannot be read (a write must then not replace it with one key); errno
-// says why.
-std::optional<std::string> FileText(const std::filesystem::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? std::optional<std::string>{""} : std::nullopt;
-    std::string text;
-    char chunk[8192];
-    ssize_t got;
-    while ((got = ::read(fd, chunk, sizeof chunk)) != 0) {
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) break;
-        text.append(chunk, static_cast<std::size_t>(got));
-    }
-    const int readError = got < 0 ? errno : 0;
-    ::close(fd);
-    errno = readError;
-    if (readError) return std::nullopt;
-    return text;
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -55,8 +27,9 @@ std::string Encoded(std::string value) {
 
 } // namespace
 
-std::string SettingsWriteError::Message() const {
-    return "Could not write the settings file " + File.string() + ": " + Reason + ".";
+std::string SettingsFileError::Message() const {
+    return std::string(Reading ? "Could not read" : "Could not write") + " the settings file " +
+           File.string() + ": " + Reason + ".";
 }
 
 std::optional<int> ParseSettingsInteger(std::string_view text) {
@@ -83,17 +56,54 @@ std::optional<int> ParseSettingsInteger(std::string_view text) {
 
 IniFile::IniFile(std::filesystem::path file) : file_(std::move(file)) {}
 
-std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
-    const auto text = FileText(file_);
-    if (!text) return std::nullopt;
-    const auto value = FindIniValue(*text, TrimBlanks(section), TrimBlanks(key));
-    if (!value) return std::nullopt;
-    return std::string(*value);
+bool IniFile::Stamp::operator==(const Stamp& other) const {
+    const auto same = [](const timespec& a, const timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    };
+    return exists == other.exists && device == other.device && inode == other.inode &&
+           size == other.size && same(modified, other.modified) && same(changed, other.changed);
+}
+
+IniFile::Stamp IniFile::StampOf(const std::filesystem::path& file) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) return {};
+    return {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
+IniFile::Contents& IniFile::Current() const {
+    // Stamped before reading: a change during the read shows at the next look.
+    auto stamp = StampOf(file_);
+    if (!contents_ || !(contents_->stamp == stamp)) {
+        auto read = ReadRegularFile(file_, LargestSettingsFile);
+        contents_.emplace(Contents{stamp, std::move(read.Text), std::move(read.Refusal), {}});
+    }
+    return *contents_;
+}
+
+const IniIndex* IniFile::Index() const {
+    auto& contents = Current();
+    if (contents.refusal) {
+        Refuse(*contents.refusal, true);
+        return nullptr;
+    }
+    if (!contents.index) contents.index.emplace(contents.text);
+    return &*contents.index;
+}
+
+void IniFile::Refuse(FileRefusal reason, bool reading) const {
+    if (!error_) error_ = SettingsFileError{file_, std::move(reason), reading};
+}
+
+std::optional<std::string_view> IniFile::Value(std::string_view section,
+                                               std::string_view key) const {
+    const auto* index = Index();
+    if (!index) return std::nullopt;
+    return index->Find(TrimBlanks(section), TrimBlanks(key));
 }
 
 bool IniFile::SectionExists(std::string_view section) const {
-    const auto text = FileText(file_);
-    return text && IniSectionHasKey(*text, TrimBlanks(section));
+    const auto* index = Index();
+    return index && index->HasKeyIn(TrimBlanks(section));
 }
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
@@ -107,14 +117,14 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fall
 }
 
 std::u16string IniFile::ReadString(std::string_view section, std::string_view key,
-                                   std::u16string_view fallback) const {
+                                   std::u16string_view fallback, std::size_t longest) const {
     const auto value = Value(section, key);
     if (!value) return std::u16string(fallback);
     auto text = FromUtf8(*value);
-    if (text.size() > ReadLimit) {
+    if (text.size() > longest && longest > 0) {
         // Half a surrogate pair would be no character at all.
-        const bool splitsPair = text[ReadLimit - 1] >= 0xD800 && text[ReadLimit - 1] <= 0xDBFF;
-        text.resize(splitsPair ? ReadLimit - 1 : ReadLimit);
+        const bool splitsPair = text[longest - 1] >= 0xD800 && text[longest - 1] <= 0xDBFF;
+        text.resize(splitsPair ? longest - 1 : longest);
     }
     return text;
 }
@@ -133,17 +143,20 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
 }
 
 void IniFile::Write(std::string_view section, std::string_view key, std::string value) {
-    if (writeError_) return;
-    const FolderLock lock(file_.parent_path());
-    const auto text = FileText(file_);
-    if (!text) {
-        writeError_ = SettingsWriteError{file_, std::strerror(errno)};
-        return;
-    }
-    const auto updated =
-        SetIniValue(*text, TrimBlanks(section), TrimBlanks(key), Encoded(std::move(value)));
+    if (error_) return;
+    const FileLock lock(file_);
+    if (lock.Refusal()) return Refuse(*lock.Refusal(), false);
+    auto& contents = Current();
+    // A file that cannot be read must not be replaced by one key.
+    if (contents.refusal) return Refuse(*contents.refusal, false);
+    auto updated =
+        SetIniValue(contents.text, TrimBlanks(section), TrimBlanks(key), Encoded(std::move(value)));
+    if (updated.size() > LargestSettingsFile)
+        return Refuse(TooLargeRefusal(LargestSettingsFile), false);
     if (auto refusal = ReplaceFileAtomically(file_, updated))
-        writeError_ = SettingsWriteError{file_, std::move(*refusal)};
+        return Refuse(std::move(*refusal), false);
+    // Still under the lock: what is on the disk now is what was written.
+    contents = Contents{StampOf(file_), std::move(updated), std::nullopt, std::nullopt};
 }
 
 } // namespace zindra

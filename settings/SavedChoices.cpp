@@ -55,14 +55,19 @@ const std::array<ButtonKey, 4> ButtonKeys{{
     {"Supplemental", VariantTexts, GB3b5, u"SCC18", u"A", u"A"},
 }};
 
+// The most the data field takes (a line edit's own limit): all of it comes
+// back after a restart.
+constexpr std::size_t DataFieldLength = 32767;
+
 struct TextKey {
     const char* key;
     ControlId control;
     std::u16string_view whenMissing; // also the seed
+    std::size_t longest;
 };
 const std::array<TextKey, 2> TextKeys{{
-    {"PointSize", PointSize, u"24"},
-    {"Data", BarTextInput, u"ABCD4567"},
+    {"PointSize", PointSize, u"24", TextReadLimit},
+    {"Data", BarTextInput, u"ABCD4567", DataFieldLength},
 }};
 
 // Default when missing and seed are both "clear".
@@ -95,7 +100,8 @@ void RestoreChoices(const IniFile& ini, MainWindowModel& window, LabelChoices& l
     for (const auto& key : ButtonKeys)
         window.Select(ButtonFor(key, ini.ReadString(SettingsSection, key.key, key.whenMissing)));
     for (const auto& key : TextKeys)
-        window.SetText(key.control, ini.ReadString(SettingsSection, key.key, key.whenMissing));
+        window.SetText(key.control,
+                       ini.ReadString(SettingsSection, key.key, key.whenMissing, key.longest));
     for (const auto box : CheckKeys)
         window.SetChecked(box, ini.ReadBool(SettingsSection, Name(box), false));
     const int size = ini.ReadInteger(SettingsSection, "LabelSize", SeedLabelSize);

@@ -1,7 +1,7 @@
 #include "settings/StartUp.h"
 
-#include "settings/SavedChoices.h"
 #include "engine/Utf8.h"
+#include "settings/SavedChoices.h"
 #include "ui/MainWindowModel.h"
 
 namespace zindra {
@@ -51,22 +51,25 @@ void StartUp::FormActivate() {
 }
 
 void StartUp::RestoreOrSeed() {
+    bool tipData = false;
     {
         IniFile ini(SettingsFile(places_));
-        if (!ini.SectionExists(TipSection)) {
+        tipData = ini.SectionExists(TipSection);
+        if (tipData)
+            window_.SetChecked(TipCheckBox, ini.ReadBool(TipSection, "Enabled", true));
+        else if (!ini.Error())
             window_.platform.MessageBox(TipFileMissingMessage, SettingsWarningOffset);
-            return;
-        }
-        window_.SetChecked(TipCheckBox, ini.ReadBool(TipSection, "Enabled", true));
+        // The user's choices come back even when the tip data is gone:
+        // closing would otherwise write the initial states over them.
         if (ini.SectionExists(SettingsSection)) {
             if (ini.ReadBool(SettingsSection, "HintsOff", false)) Hints.ShowHints = false;
             RestoreChoices(ini, window_, labels_);
-        } else {
+        } else if (tipData) {
             SeedChoices(ini, window_);
         }
-        if (ini.WriteError()) ReportWriteError(window_.platform, *ini.WriteError());
+        if (ini.Error()) ReportSettingsError(window_.platform, *ini.Error());
     }
-    if (window_.Checked(TipCheckBox)) window_.platform.ShowModal("TTip");
+    if (tipData && window_.Checked(TipCheckBox)) window_.platform.ShowModal("TTip");
 }
 
 void StartUp::FormClose() {
@@ -74,13 +77,13 @@ void StartUp::FormClose() {
     IniFile ini(SettingsFile(places_));
     ini.WriteBool(TipSection, "Enabled", window_.Checked(TipCheckBox));
     SaveChoices(ini, window_, labels_);
-    if (ini.WriteError()) ReportWriteError(window_.platform, *ini.WriteError());
+    if (ini.Error()) ReportSettingsError(window_.platform, *ini.Error());
 }
 
 void StartUp::TipCheckBoxClick() {
     if (FolderFound) {
         if (auto refused = WriteTipEnabled(SettingsFile(places_), window_.Checked(TipCheckBox)))
-            ReportWriteError(window_.platform, *refused);
+            ReportSettingsError(window_.platform, *refused);
     }
     window_.SetFocus(BarTextInput);
 }

@@ -20,14 +20,16 @@ struct TipView {
 };
 
 // How a tip operation ended besides what it put into the view: a warning for
-// a message box, and a write the file system refused, for the error report.
+// a message box, and a read or write the file system refused, for the error
+// report.
 struct TipOutcome {
     std::optional<std::u16string> Warning;
-    std::optional<SettingsWriteError> WriteError;
+    std::optional<SettingsFileError> FileError;
 };
 
 // Shows the tip at Position and advances Position; a missing tip (or one that
-// reads "XXXX") restarts the circle at tip 0.
+// reads "XXXX") restarts the circle at tip 0. The label counts the tips
+// present from tip 0 to the first one missing.
 TipOutcome ShowNextTip(const std::filesystem::path& settingsFile, TipView& view);
 
 // Steps Position back so that ShowNextTip shows the tip before the one on
@@ -35,7 +37,7 @@ TipOutcome ShowNextTip(const std::filesystem::path& settingsFile, TipView& view)
 TipOutcome ShowPreviousTip(const std::filesystem::path& settingsFile, TipView& view);
 
 // The TipCheckBox choice, written at once.
-std::optional<SettingsWriteError> WriteTipEnabled(const std::filesystem::path& settingsFile,
-                                                  bool enabled);
+std::optional<SettingsFileError> WriteTipEnabled(const std::filesystem::path& settingsFile,
+                                                 bool enabled);
 
 } // namespace zindra

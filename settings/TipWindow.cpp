@@ -5,7 +5,7 @@
 
 namespace zindra {
 
-void ReportWriteError(Platform& platform, const SettingsWriteError& error) {
+void ReportSettingsError(Platform& platform, const SettingsFileError& error) {
     platform.MessageBox(FromUtf8(error.Message()), std::nullopt);
 }
 
@@ -26,7 +26,7 @@ void TipWindow::NextTipClick() {
 
 void TipWindow::Report(const TipOutcome& outcome) {
     if (outcome.Warning) window_.platform.MessageBox(*outcome.Warning, SettingsWarningOffset);
-    if (outcome.WriteError) ReportWriteError(window_.platform, *outcome.WriteError);
+    if (outcome.FileError) ReportSettingsError(window_.platform, *outcome.FileError);
 }
 
 } // namespace zindra

@@ -32,7 +32,7 @@ class TipWindow {
     const DesktopPlaces& places_;
 };
 
-// A refused write, in the program's error report.
-void ReportWriteError(Platform& platform, const SettingsWriteError& error);
+// A refused read or write, in the program's error report.
+void ReportSettingsError(Platform& platform, const SettingsFileError& error);
 
 } // namespace zindra

@@ -172,7 +172,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         if (form == Form::Text) target.WriteString(section, name, text);
     };
     write(ini);
-    if (ini.WriteError()) Fail(ini.WriteError()->Message().c_str(), key);
+    if (ini.Error()) Fail(ini.Error()->Message().c_str(), key);
 
     const IniFile reader(File());
     if (form == Form::Integer && reader.ReadInteger(key.section, key.key, ~integer) != integer)

@@ -65,10 +65,10 @@ TEST_F(BadSettingsFileTest, AWriteIsReadBackAndKeepsEveryOtherByte) {
         {"a bracket alone is no section header",
          "[\nSettings]\nLeft=1\n[Settings]\nType=93\n",
          {{"Settings", "Type", u"93"}}},
-        {"a 10 MB file",
-         ManyTips(100'000) + "[Settings]\nType=93\n",
+        {"a 1 MB file",
+         ManyTips(10'000) + "[Settings]\nType=93\n",
          {{"Settings", "Type", u"93"},
-          {"Tips", "99999", u"Tip number 99999" + std::u16string(77, u'.')}}},
+          {"Tips", "9999", u"Tip number 9999" + std::u16string(79, u'.')}}},
         {"a line of 100 000 characters",
          "[Settings]\nNotes=" + LongLine + "\nType=93\n",
          {{"Settings", "Type", u"93"}, {"Settings", "Notes", std::u16string(2047, u'Q')}}},
@@ -77,7 +77,7 @@ TEST_F(BadSettingsFileTest, AWriteIsReadBackAndKeepsEveryOtherByte) {
         WriteText(File(), row.before);
         IniFile ini(File());
         ini.WriteInteger("Settings", "Left", 7);
-        EXPECT_FALSE(ini.WriteError().has_value()) << row.name;
+        EXPECT_FALSE(ini.Error().has_value()) << row.name;
         EXPECT_EQ(Read("Settings", "Left"), u"7") << row.name;
         for (const auto& key : row.readable)
             EXPECT_EQ(Read(key.section, key.key), key.value) << row.name << ": " << key.key;

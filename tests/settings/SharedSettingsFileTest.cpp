@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <sstream>
 #include <sys/wait.h>
@@ -37,11 +38,11 @@ std::u16string SharedValue(int program, int round) {
         for (int key = 0; key < KeysPerProgram; ++key) {
             IniFile ini(file);
             ini.WriteInteger("Settings", OwnKey(program, key), round);
-            refused = refused || ini.WriteError();
+            refused = refused || ini.Error();
         }
         IniFile ini(file);
         ini.WriteString("Settings", "Data", SharedValue(program, round));
-        refused = refused || ini.WriteError();
+        refused = refused || ini.Error();
     }
     ::_exit(refused ? 1 : 0);
 }
@@ -90,7 +91,12 @@ TEST(SharedSettingsFileTest, TwoProgramsWritingAtOnceLoseNoKey) {
     }
     EXPECT_EQ(headers, 2);
     EXPECT_EQ(keyLines, 1 + 1 + 2 * KeysPerProgram + 1); // Enabled, Type, own keys, Data
-    EXPECT_FALSE(std::filesystem::exists(TemporaryFileFor(file)));
+    // No temporary file left behind: the file and its lock only.
+    std::vector<std::filesystem::path> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        left.push_back(entry.path());
+    std::ranges::sort(left);
+    EXPECT_EQ(left, (std::vector{file, LockFileFor(file)}));
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 #include "StartUpFixture.h"
 
+#include "OtherUser.h"
+
 #include <functional>
+#include <sys/inotify.h>
+#include <sys/stat.h>
 
 namespace zindra {
 namespace {
@@ -16,14 +20,19 @@ const std::string UsersFile = "[TipoftheDay]\nEnabled=0\n[Settings]\nType=93\nNo
 const std::string TipFileMissing =
     "message @100,100 The Tip-of-the-Day file could not be found! Please re-install this product.";
 
-// About 10 MB of comment lines.
-std::string TenMegabytes() {
+// `lines` comment lines of 100 bytes each.
+std::string CommentLines(int lines) {
     const std::string line = "; " + std::string(97, '-') + "\n";
     std::string text;
-    text.reserve(line.size() * 100'000);
-    for (int i = 0; i < 100'000; ++i)
+    text.reserve(line.size() * static_cast<std::size_t>(lines));
+    for (int i = 0; i < lines; ++i)
         text += line;
     return text;
+}
+
+std::string Report(const char* verb, const std::filesystem::path& file, const char* reason) {
+    return std::string("message Could not ") + verb + " the settings file " + file.string() + ": " +
+           reason + ".";
 }
 
 class StartUpBadFileTest : public StartUpTest {
@@ -43,7 +52,8 @@ TEST_F(StartUpBadFileTest, AFileTheProgramCanReadKeepsTheUsersKeysAndBytes) {
         std::string before, after; // around the file the program knows
     } rows[] = {
         {"binary garbage", "\x00\xff\xfe\x01garbage\r\x80\x81\n"s, "\x00\x7f\n"s},
-        {"a 10 MB file", TenMegabytes(), ""},
+        // Just under the 1 MB the program reads, with room for what it adds.
+        {"a 1 MB file", CommentLines(10'000), ""},
         {"a line of 100 000 characters", "[Tips]\n0=" + std::string(100'000, 'Q') + "\n", ""},
     };
     for (const auto& row : rows) {
@@ -84,7 +94,7 @@ TEST_F(StartUpBadFileTest, EveryRefusedWriteIsReportedAndTheFileLeftAlone) {
              std::filesystem::create_directory(File());
          },
          false,
-         {TipFileMissing},
+         {Report("read", File(), "Is a directory")},
          0,
          "Is a directory"},
         // Write bits cleared: refused even for the super-user the tests run as.
@@ -125,6 +135,74 @@ TEST_F(StartUpBadFileTest, EveryRefusedWriteIsReportedAndTheFileLeftAlone) {
         EXPECT_EQ(run->platform.Calls, (std::vector<std::string>{report, report})) << row.name;
         EXPECT_EQ(State(), before) << row.name;
     }
+}
+
+TEST_F(StartUpBadFileTest, AFileOverOneMegabyteIsReportedAndLeftAlone) {
+    Install(UsersFile + CommentLines(11'000)); // 1.1 MB
+    const auto before = ReadText(File());
+    run = std::make_unique<test::Program>(places);
+    run->window.Activate();
+    EXPECT_EQ(run->platform.Calls,
+              std::vector<std::string>{
+                  Report("read", File(), "It is larger than 1 MB; it was left as it is")});
+    EXPECT_TRUE(run->window.Checked(Radio39));
+
+    run->platform.Calls.clear();
+    run->window.Close();
+    EXPECT_EQ(run->platform.Calls,
+              std::vector<std::string>{
+                  Report("write", File(), "It is larger than 1 MB; it was left as it is")});
+    EXPECT_EQ(ReadText(File()), before);
+}
+
+TEST_F(StartUpBadFileTest, AFifoAsTheSettingsFileFreezesNothing) {
+    const test::HangGuard guard(10);
+    std::filesystem::create_directories(Folder());
+    ASSERT_EQ(::mkfifo(File().c_str(), 0600), 0);
+    run->window.Activate();
+    run->window.Close();
+    EXPECT_EQ(run->platform.Calls,
+              (std::vector<std::string>{Report("read", File(), "It is not a regular file"),
+                                        Report("write", File(), "It is not a regular file")}));
+    EXPECT_EQ(std::filesystem::status(File()).type(), std::filesystem::file_type::fifo);
+}
+
+// Counts the times the settings file is opened, through the kernel's own
+// record of the folder.
+class OpenCounter {
+  public:
+    explicit OpenCounter(const std::filesystem::path& file)
+        : name_(file.filename()), fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        // Closes between the opens keep the kernel from merging two opens into one event.
+        ::inotify_add_watch(fd_, file.parent_path().c_str(), IN_OPEN | IN_CLOSE);
+    }
+    ~OpenCounter() { ::close(fd_); }
+    int Take() {
+        int opens = 0;
+        alignas(inotify_event) char buffer[64 * 1024];
+        for (ssize_t got; (got = ::read(fd_, buffer, sizeof buffer)) > 0;) {
+            for (char* at = buffer; at < buffer + got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                opens += (event->mask & IN_OPEN) && event->len > 0 && name_ == event->name;
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return opens;
+    }
+
+  private:
+    std::string name_;
+    int fd_;
+};
+
+TEST_F(StartUpBadFileTest, EachOperationReadsTheFileOnce) {
+    Install(std::string(test::TipData) + "[Settings]\nType=93\n");
+    OpenCounter opens(File());
+    run->window.Activate();
+    // The restore, then the tip window's own showing.
+    EXPECT_EQ(opens.Take(), 2);
+    run->window.Close();
+    EXPECT_EQ(opens.Take(), 1);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "StartUpFixture.h"
 
+#include "engine/Utf8.h"
+
 namespace zindra {
 namespace {
 
@@ -81,6 +83,8 @@ TEST_F(StartUpTest, EachSavedChoiceComesBackThroughItsButton) {
         {"Type=UPC\nFontType=H\n", {RadioUPC, Type2}},
         {"Type=EAN\nFontSize=F\n", {RadioEAN, FontF}}, // a size EAN hides
         {"OptionalChecksum=1\nOption2=0x1\nDispSums=7\n", {OptionalChecksum, Option2, DispSums}},
+        // Missing keys take their reading defaults, not the initial states.
+        {"Type=93\n", {Radio93, Type2, FontC, GB3b1}},
     };
     for (const auto& row : rows) {
         const auto& window = StartWith(row.settings).window;
@@ -117,12 +121,31 @@ TEST_F(StartUpTest, TextsArePutInUnchangedAndTheDataIsSelected) {
         StartWith("PointSize=12\nData=" + std::string(3000, 'Q') + "\nLeft=-3000\nTop=0x20\n")
             .window;
     EXPECT_EQ(window.Text(PointSize), u"12"); // below 18, yet no check runs
-    EXPECT_EQ(window.Text(BarTextInput), std::u16string(2047, u'Q'));
+    EXPECT_EQ(window.Text(BarTextInput), std::u16string(3000, u'Q'));
     EXPECT_EQ(window.Left, -3000); // no check against the screen
     EXPECT_EQ(window.Top, 32);
     EXPECT_EQ(window.Focus(), BarTextInput);
     EXPECT_EQ(window.Get(BarTextInput).SelStart, 0);
-    EXPECT_EQ(window.Get(BarTextInput).SelLength, 2047);
+    EXPECT_EQ(window.Get(BarTextInput).SelLength, 3000);
+}
+
+TEST_F(StartUpTest, TheWholeDataComesBackAfterARestart) {
+    // Up to the 32767 characters the data field takes; past them, what it takes.
+    const struct {
+        std::u16string typed, restored;
+    } rows[] = {
+        {std::u16string(2048, u'Q'), std::u16string(2048, u'Q')},
+        {std::u16string(32767, u'\u00e9'), std::u16string(32767, u'\u00e9')},
+        {std::u16string(40000, u'7'), std::u16string(32767, u'7')},
+    };
+    for (const auto& row : rows) {
+        auto& first = StartWith("Type=39\n");
+        first.window.SetText(BarTextInput, row.typed);
+        first.window.Close();
+        test::Program next(places);
+        next.window.Activate();
+        EXPECT_EQ(next.window.Text(BarTextInput), row.restored) << row.typed.size();
+    }
 }
 
 TEST_F(StartUpTest, HintsStayLongerAndHintsOffSwitchesThemOff) {
@@ -161,24 +184,41 @@ TEST_F(StartUpTest, WithoutTheFolderNothingIsReadOrWritten) {
     EXPECT_TRUE(std::filesystem::is_empty(Folder()));
 }
 
-TEST_F(StartUpTest, WithoutTipDataNothingIsRestoredButClosingWritesEverything) {
-    Install("[Settings]\nType=93\n[TipoftheDay]\n");
-    auto& window = run->window;
-    window.Activate();
-    EXPECT_TRUE(run->Called(TipFileMissing));
-    EXPECT_FALSE(run->Called("modal TTip"));
-    EXPECT_TRUE(window.Checked(Radio39));
+TEST_F(StartUpTest, WithoutTipDataTheSavedChoicesStillComeBack) {
+    const struct {
+        std::string file;
+        ControlId symbology;
+        std::u16string data;
+        int labelSize;
+    } rows[] = {
+        {"[Settings]\nType=Codabar\nData=A123B\nLabelSize=7\n", RadioCodabar, u"A123B", 7},
+        {"[Settings]\nType=93\n[TipoftheDay]\n", Radio93, u"ABCD4567", 4},
+        {"", Radio39, u"", 4}, // no file: nothing to restore, nothing seeded
+    };
+    for (const auto& row : rows) {
+        std::filesystem::remove_all(Folder());
+        Install(row.file);
+        run = std::make_unique<test::Program>(places);
+        auto& window = run->window;
+        window.Activate();
+        EXPECT_TRUE(run->Called(TipFileMissing)) << row.file;
+        EXPECT_FALSE(run->Called("modal TTip")) << row.file;
+        EXPECT_TRUE(window.Checked(row.symbology)) << row.file;
+        EXPECT_EQ(window.Text(BarTextInput), row.data) << row.file;
+        EXPECT_EQ(run->labels.Size, row.labelSize) << row.file;
 
-    window.Click(Radio128);
-    window.Close();
-    EXPECT_TRUE(IniFile(File()).ReadBool("TipoftheDay", "Enabled", false));
-    EXPECT_EQ(Saved("Type"), u"128");
+        // Closing writes everything back, the restored choices included.
+        window.Close();
+        EXPECT_TRUE(IniFile(File()).ReadBool("TipoftheDay", "Enabled", false));
+        EXPECT_EQ(Saved("Data"), row.data) << row.file;
+        EXPECT_EQ(Saved("LabelSize"), FromUtf8(std::to_string(row.labelSize))) << row.file;
 
-    // The next start finds the section and restores.
-    test::Program next(places);
-    next.window.Activate();
-    EXPECT_TRUE(next.window.Checked(Radio128));
-    EXPECT_FALSE(next.Called(TipFileMissing));
+        // The next start finds the section and restores.
+        test::Program next(places);
+        next.window.Activate();
+        EXPECT_TRUE(next.window.Checked(row.symbology)) << row.file;
+        EXPECT_FALSE(next.Called(TipFileMissing)) << row.file;
+    }
 }
 
 TEST_F(StartUpTest, TheTipIsShownOnlyWhenEnabled) {
@@ -196,10 +236,10 @@ TEST_F(StartUpTest, TheTipIsShownOnlyWhenEnabled) {
 TEST_F(StartUpTest, ARefusedSaveIsReportedAndLeavesTheFile) {
     auto& window = StartWith("Type=93\n").window;
     const auto before = ReadText(File());
-    std::filesystem::create_directory(TemporaryFileFor(File()));
+    std::filesystem::permissions(File(), std::filesystem::perms(0444));
     window.Close();
     EXPECT_TRUE(run->Called("message Could not write the settings file " + File().string() +
-                            ": Is a directory."));
+                            ": The file is read-only."));
     EXPECT_EQ(ReadText(File()), before);
 }
 

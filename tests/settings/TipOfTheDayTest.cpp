@@ -28,7 +28,7 @@ class TipOfTheDayTest : public ::testing::Test {
     void ExpectShown(const TipOutcome& outcome, const std::u16string& label,
                      const std::u16string& text) {
         EXPECT_FALSE(outcome.Warning.has_value());
-        EXPECT_FALSE(outcome.WriteError.has_value());
+        EXPECT_FALSE(outcome.FileError.has_value());
         EXPECT_EQ(view.TipLabel, label);
         EXPECT_EQ(view.Memo1, text);
     }
@@ -41,9 +41,10 @@ TEST_F(TipOfTheDayTest, TheTipsRunInACircle) {
     WriteText(File(), TipsFile("Enabled=1\nPosition=0\nMaximum=24\n", 24));
     ExpectShown(ShowNextTip(File(), view), u"Tip 1 of 25", u"Tip text 0");
     EXPECT_EQ(Position(), 1);
+    TipOutcome last;
     for (int shown = 2; shown <= 25; ++shown)
-        ShowNextTip(File(), view);
-    ExpectShown({}, u"Tip 25 of 25", u"Tip text 24");
+        last = ShowNextTip(File(), view);
+    ExpectShown(last, u"Tip 25 of 25", u"Tip text 24");
     EXPECT_EQ(Position(), 25);
     ExpectShown(ShowNextTip(File(), view), u"Tip 1 of 25", u"Tip text 0");
     EXPECT_EQ(Position(), 1);
@@ -58,8 +59,11 @@ TEST_F(TipOfTheDayTest, PreviousShowsTheTipBeforeTheOneOnScreen) {
         {"Maximum=24\n", 1, u"Tip 25 of 25", u"Tip text 24"}, // from the first tip to the last
         {"Maximum=24\n", 5, u"Tip 4 of 25", u"Tip text 3"},   // from Tip 5 of 25
         {"Maximum=24\n", 0, u"Tip 24 of 25", u"Tip text 23"},
-        {"", 1, u"Tip 1 of 2", u"Tip text 0"}, // no Maximum: 0 when stepping back
-        {"", 2, u"Tip 1 of 2", u"Tip text 0"},
+        // Without Maximum the tips present count: the first steps back to the last.
+        {"", 1, u"Tip 25 of 25", u"Tip text 24"},
+        {"", 2, u"Tip 1 of 25", u"Tip text 0"},
+        {"Maximum=30\n", 1, u"Tip 25 of 25", u"Tip text 24"}, // a Maximum past the tips
+        {"Maximum=3\n", 1, u"Tip 25 of 25", u"Tip text 24"},  // a Maximum short of them
     };
     for (const auto& row : rows) {
         WriteText(File(), TipsFile(std::string("Enabled=1\n") + row.maximumLine, 24));
@@ -68,19 +72,33 @@ TEST_F(TipOfTheDayTest, PreviousShowsTheTipBeforeTheOneOnScreen) {
     }
 }
 
-TEST_F(TipOfTheDayTest, WithoutMaximumTheCountReadsTwo) {
-    WriteText(File(), TipsFile("Enabled=1\n", 4));
-    for (const auto* label : {u"Tip 1 of 2", u"Tip 2 of 2", u"Tip 3 of 2", u"Tip 4 of 2"}) {
-        ShowNextTip(File(), view);
-        EXPECT_EQ(view.TipLabel, label);
+TEST_F(TipOfTheDayTest, TheCountIsTheTipsPresentWhateverMaximumSays) {
+    const struct {
+        const char* tipoftheday;
+        int lastTip;
+        std::vector<std::u16string> labels; // of the showings from a fresh Position
+    } rows[] = {
+        {"Enabled=1\n", 4, {u"Tip 1 of 5", u"Tip 2 of 5", u"Tip 5 of 5", u"Tip 1 of 5"}},
+        {"Position=25\nMaximum=24\n", 26, {u"Tip 26 of 27", u"Tip 27 of 27", u"Tip 1 of 27"}},
+        {"Maximum=24\n", 2, {u"Tip 1 of 3", u"Tip 2 of 3", u"Tip 3 of 3", u"Tip 1 of 3"}},
+    };
+    for (const auto& row : rows) {
+        WriteText(File(), TipsFile(row.tipoftheday, row.lastTip));
+        std::vector<std::u16string> labels;
+        while (labels.size() < row.labels.size()) {
+            ShowNextTip(File(), view);
+            labels.push_back(view.TipLabel);
+            // Skip from the second tip to the last, where the circle turns.
+            if (labels.size() == 2 && row.labels.size() == 4) SetPosition(row.lastTip);
+        }
+        EXPECT_EQ(labels, row.labels) << row.tipoftheday;
     }
 }
 
-TEST_F(TipOfTheDayTest, TipsBeyondMaximumAreShownUntilANumberIsMissing) {
-    WriteText(File(), TipsFile("Position=25\nMaximum=24\n", 26));
-    ExpectShown(ShowNextTip(File(), view), u"Tip 26 of 25", u"Tip text 25");
-    ExpectShown(ShowNextTip(File(), view), u"Tip 27 of 25", u"Tip text 26");
-    ExpectShown(ShowNextTip(File(), view), u"Tip 1 of 25", u"Tip text 0");
+TEST_F(TipOfTheDayTest, ATipReadingXXXXEndsTheCount) {
+    WriteText(File(), TipsFile("Maximum=24\n", 24));
+    IniFile(File()).WriteString("Tips", "3", u"XXXX");
+    ExpectShown(ShowNextTip(File(), view), u"Tip 1 of 3", u"Tip text 0");
 }
 
 TEST_F(TipOfTheDayTest, AMissingOrUnreadableTipRestartsAtTipZero) {
@@ -94,7 +112,7 @@ TEST_F(TipOfTheDayTest, AMissingOrUnreadableTipRestartsAtTipZero) {
     for (const auto& row : rows) {
         WriteText(File(), TipsFile(row.tipoftheday, 24));
         IniFile(File()).WriteString("Tips", "3", u"XXXX");
-        ExpectShown(ShowNextTip(File(), view), u"Tip 1 of 25", u"Tip text 0");
+        ExpectShown(ShowNextTip(File(), view), u"Tip 1 of 3", u"Tip text 0");
         EXPECT_EQ(Position(), 1) << row.tipoftheday;
     }
 }
