@@ -1,18 +1,16 @@
 #include "cli/SamplePagePdf.h"
 
-#include "fonts/appfonts/AppFonts.h"
+#include "cli/QtSession.h"
+#include "cli/WholeFile.h"
 #include "output/SamplePage.h"
 #include "output/qt/SamplePainter.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 
-#include <cstdlib>
-#include <fstream>
 
 namespace zindra::cli {
 namespace {
@@ -41,21 +39,13 @@ QByteArray PagePdf(const SamplePageInput& input, bool a4) {
 
 std::optional<std::string> WriteSamplePagePdf(const BarOptions& options, const BarResult& result,
                                               const std::string& path, bool a4) {
-    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
-    int argc = 1;
-    char name[] = "zindra-encode";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    RegisterBarCodeFonts();
+    const QtSession session;
     const QByteArray pdf = PagePdf(
         SamplePageInputOf(options, result.FontString, result.SumsText, result.HumanText), a4);
     // The PDF is made in memory, so a file that could not be written to the end
-    // (a full disc) is told apart from one that was.
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(pdf.constData(), pdf.size());
-    file.close();
-    if (!file) return "cannot write '" + path + "'";
-    return std::nullopt;
+    // (a full disc) is told apart from one that was, and is not left behind.
+    return WriteWholeFile(path,
+                          std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 } // namespace zindra::cli

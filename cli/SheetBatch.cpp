@@ -1,18 +1,16 @@
 #include "cli/SheetBatch.h"
 
 #include "cli/Csv.h"
+#include "cli/QtSession.h"
 #include "engine/EncodeRequest.h"
 #include "engine/Utf8.h"
-#include "fonts/appfonts/AppFonts.h"
 #include "output/qt/SheetPainter.h"
 #include "ui/SampleFaceName.h"
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QPdfWriter>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace zindra::cli {
@@ -114,12 +112,7 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
         pointSize = *value;
     }
 
-    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
-    int argc = 1;
-    char name[] = "zindra-encode";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    RegisterBarCodeFonts();
+    const QtSession session;
     const std::string face = SampleFaceName(line.Options);
     if (!QFontDatabase::families().contains(QString::fromStdString(face), Qt::CaseSensitive))
         return Complain(err, "the face \"" + face + "\" is not installed");

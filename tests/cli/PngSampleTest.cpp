@@ -130,10 +130,21 @@ TEST(PngSample, CallersEnvironmentDoesNotMatter) {
         EXPECT_EQ(run.Status, 0) << run.Err;
         EXPECT_EQ(Scan(png), "ABC\n");
     }
+    // Every program that starts Qt for zindra-encode: a platform that cannot
+    // start and a missing runtime folder neither stop it nor speak up.
+    const std::vector<std::vector<std::string>> runs = {
+        {"--png", png, "ABC"},
+        {"--sample-page", ScratchFile("env.pdf").string(), "ABC"},
+        {"--batch", "-", "--sheet", "5160", "--pdf", ScratchFile("env-sheet.pdf").string()},
+    };
+    const ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
+    const ScopedEnv display("DISPLAY", ":9876");
     const ScopedEnv runtime("XDG_RUNTIME_DIR", nullptr);
-    const ProgramRun run = RunEncoder({"--png", png, "ABC"});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Err, "") << "nothing the user can act on";
+    for (const auto& args : runs) {
+        const ProgramRun run = RunEncoder(args, "ABC\n");
+        EXPECT_EQ(run.Status, 0) << args.front() << ": " << run.Err;
+        EXPECT_EQ(run.Err, "") << args.front() << ": nothing the user can act on";
+    }
 }
 
 struct RefusedRow {
