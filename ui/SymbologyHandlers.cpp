@@ -145,6 +145,9 @@ void MainWindowModel::ApplyLook(Symbology symbology) {
     ShowBy(*this, look.pointSizeGroup, {GroupBox4});
     SetText(PointSize, look.pointSize);
     ShowBy(*this, look.itf14, {ITF14});
+    // A hidden ITF-14 must not stay the font type: no button would show it,
+    // yet Make would use it.
+    if (!Visible(ITF14) && Checked(ITF14)) Select(Type1);
     SetText(BarCodeDesc, look.description);
     SetText(BarCodeDesc2, look.description2);
     ShowBy(*this, look.specialCharacters, {Insert, ComboBox1});
