@@ -48,8 +48,11 @@ struct LetterLook {
 constexpr LetterLook AbcLetters[] = {{FontA, u"A", 30}, {FontB, u"B", 30}, {FontC, u"C", 30}};
 constexpr LetterLook AllSixLetters[] = {{FontA, u"A", 30}, {FontB, u"B", 30}, {FontC, u"C", 30},
                                         {FontD, u"D", 30}, {FontE, u"E", 30}, {FontF, u"F", 30}};
-constexpr LetterLook EanUpcLetters[] = {
-    {FontA, u"A", 35}, {FontB, u"B", 30}, {FontC, u"C", 30}, {FontD, u"D", 0}, {FontE, u"E", 0}};
+constexpr LetterLook EanUpcLetters[] = {{FontA, u"A", WidestLetter},
+                                        {FontB, u"B", 30},
+                                        {FontC, u"C", 30},
+                                        {FontD, u"D", 0},
+                                        {FontE, u"E", 0}};
 
 std::span<const LetterLook> LetterLooks(Letters letters) {
     switch (letters) {

@@ -1,6 +1,7 @@
 #include "output/qt/TForm3.h"
 
 #include "ui/MainWindowModel.h"
+#include "ui/qt/Placement.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -93,8 +94,12 @@ void TForm3::showEvent(QShowEvent* event) {
     model_.FormShow();
     sizes_[model_.CheckedLabelSize() - 1]->setChecked(true);
     explainPaste_->setChecked(model_.ExplainPaste());
-    move(main_.Left + LabelsWindowPlacement.Right, main_.Top + LabelsWindowPlacement.Down);
     QDialog::showEvent(event);
+}
+
+void TForm3::setVisible(bool visible) {
+    if (visible) PlaceBeside(this, parentWidget(), LabelsWindowPlacement);
+    QDialog::setVisible(visible);
 }
 
 void TForm3::CloseIfDone() {

@@ -14,8 +14,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The application's name only: a display name would be appended to every
+    // window's caption ("About — Zindra").
     QApplication::setApplicationName(QStringLiteral("Zindra"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zindra"));
     zindra::RegisterBarCodeFonts();
 
     zindra::QtPlatform platform;

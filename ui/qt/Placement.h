@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+#include <QWidget>
+
+namespace zindra {
+
+// Puts `window` this far right of and below the main window's top-left
+// corner, both measured on the outside of their frames. Call it before the
+// window is shown: a window that has never been shown then keeps the point as
+// its frame's corner, and one shown before knows its frame already. Placed
+// after showing, a first showing under a window manager would put the inside
+// of the window there, a title bar too high.
+inline void PlaceBeside(QWidget* window, const QWidget* mainWindow, WindowOffset offset) {
+    if (!mainWindow) return;
+    window->move(mainWindow->frameGeometry().topLeft() + QPoint(offset.Right, offset.Down));
+}
+
+} // namespace zindra
