@@ -299,6 +299,7 @@ def main(source, build):
             print("   %.1f s" % (time.time() - started), flush=True)
     finally:
         d.close()
+        print("\n".join(failures), flush=True)
     if failures:
         fail("\n  ".join([""] + failures))
     print("window keys: every row passed")
