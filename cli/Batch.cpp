@@ -1,8 +1,8 @@
 #include "cli/Batch.h"
 
 #include "cli/Csv.h"
-#include "engine/Utf8.h"
 #include "engine/EncodeRequest.h"
+#include "engine/Utf8.h"
 
 #include <string>
 
@@ -23,7 +23,9 @@ class BatchRow {
     bool Write(const CsvRecord& record) {
         const std::string_view data =
             record.Fields.empty() ? std::string_view() : std::string_view(record.Fields[0]);
-        const bool hasExtra = record.Fields.size() > 1;
+        // An empty second column is a spreadsheet's blank cell, not a request
+        // for no supplement: the -e text stands.
+        const bool hasExtra = record.Fields.size() > 1 && !record.Fields[1].empty();
         const std::string_view extra =
             hasExtra ? std::string_view(record.Fields[1]) : defaultExtra_;
         const bool dataOk = DecodeUtf8(data, options_.DataText);

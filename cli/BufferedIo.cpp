@@ -62,25 +62,41 @@ bool InputReader::Next(std::string_view& block) {
     }
 }
 
-void ForEachLine(InputReader& input, const std::function<void(std::string_view)>& onLine) {
+void ForEachLine(InputReader& input,
+                 const std::function<void(std::string_view line, bool tooLong)>& onLine) {
     std::string partial; // a line cut at a block boundary
+    bool tooLong = false;
+    // Adds to the line being read, or drops it once it is over the limit.
+    const auto keep = [&](std::string_view text) {
+        if (tooLong) return;
+        if (partial.size() + text.size() > MaxLineBytes) {
+            tooLong = true;
+            partial.clear();
+        } else {
+            partial.append(text);
+        }
+    };
+    const auto hand = [&](std::string_view line) {
+        onLine(tooLong ? std::string_view() : line, tooLong);
+        partial.clear();
+        tooLong = false;
+    };
     std::string_view block;
     while (input.Next(block)) {
         for (;;) {
             const std::size_t end = block.find('\n');
             if (end == std::string_view::npos) break;
-            if (partial.empty()) {
-                onLine(block.substr(0, end));
+            if (partial.empty() && !tooLong && end <= MaxLineBytes) {
+                onLine(block.substr(0, end), false);
             } else {
-                partial.append(block.substr(0, end));
-                onLine(partial);
-                partial.clear();
+                keep(block.substr(0, end));
+                hand(partial);
             }
             block.remove_prefix(end + 1);
         }
-        partial.append(block);
+        keep(block);
     }
-    if (!partial.empty()) onLine(partial);
+    if (!partial.empty() || tooLong) hand(partial);
 }
 
 } // namespace zindra::cli

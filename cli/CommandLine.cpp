@@ -216,7 +216,14 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
   -h, --help             show this text
       --version          show the version
 
-Exit status: 0 success, 1 an encoding failed, 2 bad usage or input.
+A --requests line or a --batch record may be up to 1 MB long; a longer one is
+answered as a failed record and the run goes on. A UTF-8 byte-order mark at the
+start of the input is skipped.
+
+Exit status, in every mode:
+  0  every record was encoded (and the image written)
+  1  some record failed to encode, a malformed one included
+  2  bad usage, unreadable input or unwritable output (nothing is left half written)
 )";
 }
 

@@ -7,21 +7,22 @@ namespace {
 
 constexpr std::string_view TextAfterQuote = "text after a closing quote";
 constexpr std::string_view UnclosedQuote = "a quoted field is not closed at the end of the input";
+constexpr std::string_view TooLong = "the record is longer than 1 MB (1048576 bytes)";
+// Spreadsheets write it at the start of every "CSV UTF-8" file.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsLineBreak(char c) {
-    return c == '\n' || c == '\r';
-}
-
-// Characters that matter inside a field, by byte: a comma or a line break
-// ends an unquoted field, and those and a quote make a written field need
-// quotes. Bulk runs test every byte of every field against this.
-enum CharClass : unsigned char { Plain, Quote, Ends };
+// Characters that matter inside a field, by byte: a comma ends an unquoted
+// field, a line break ends an unquoted one and counts a line in a quoted one,
+// a quote ends a quoted one; each makes a written field need quotes. Bulk runs
+// test every byte of every field against this.
+enum CharClass : unsigned char { Plain, Quote, Comma, Break };
 
 constexpr std::array<CharClass, 256> CharClasses = [] {
     std::array<CharClass, 256> classes{};
     classes[static_cast<unsigned char>('"')] = Quote;
-    for (char c : {',', '\r', '\n'})
-        classes[static_cast<unsigned char>(c)] = Ends;
+    classes[static_cast<unsigned char>(',')] = Comma;
+    classes[static_cast<unsigned char>('\r')] = Break;
+    classes[static_cast<unsigned char>('\n')] = Break;
     return classes;
 }();
 
@@ -37,7 +38,24 @@ bool NeedsQuotes(std::string_view field) {
 
 } // namespace
 
+bool CsvReader::Grow(std::size_t bytes) {
+    if (tooLong_) return false;
+    recordBytes_ += bytes;
+    if (recordBytes_ <= MaxCsvRecordBytes) return true;
+    // What was read of the record is dropped, so its memory stays bounded.
+    tooLong_ = true;
+    error_ = TooLong;
+    count_ = 0;
+    return false;
+}
+
+void CsvReader::Append(std::string_view text) {
+    if (Grow(text.size())) fields_[count_ - 1].append(text);
+}
+
 void CsvReader::StartField() {
+    // A separator counts too: a record of nothing but commas is still bounded.
+    if (!Grow(count_ == 0 ? 0 : 1)) return;
     if (count_ == fields_.size())
         fields_.emplace_back();
     else
@@ -45,9 +63,21 @@ void CsvReader::StartField() {
     ++count_;
 }
 
-void CsvReader::EndRecord(std::string_view error) {
-    onRecord_(CsvRecord{std::span<const std::string>(fields_.data(), count_), error});
+void CsvReader::Fault(std::string_view error) {
+    if (error_.empty()) error_ = error;
+}
+
+void CsvReader::EndRecord() {
+    onRecord_(CsvRecord{std::span<const std::string>(fields_.data(), count_), recordLine_, error_});
     count_ = 0;
+    recordBytes_ = 0;
+    tooLong_ = false;
+    error_ = {};
+}
+
+void CsvReader::EndLine(char c) {
+    EndRecord();
+    state_ = c == '\r' ? State::AfterCr : State::RecordStart;
 }
 
 void CsvReader::Step(char c) {
@@ -57,6 +87,8 @@ void CsvReader::Step(char c) {
         if (c == '\n') return; // the LF of a CRLF
         [[fallthrough]];
     case State::RecordStart:
+        recordLine_ = line_;
+        [[fallthrough]];
     case State::FieldStart:
         StartField();
         if (c == '"') {
@@ -66,63 +98,85 @@ void CsvReader::Step(char c) {
         state_ = State::Unquoted;
         [[fallthrough]];
     case State::Unquoted:
-        if (c == ',') {
+        if (c == ',')
             state_ = State::FieldStart;
-        } else if (IsLineBreak(c)) {
-            EndRecord();
-            state_ = c == '\r' ? State::AfterCr : State::RecordStart;
-        } else {
-            fields_[count_ - 1].push_back(c);
-        }
+        else if (ClassOf(c) == Break)
+            EndLine(c);
+        else
+            Append(std::string_view(&c, 1));
         return;
     case State::Quoted:
         if (c == '"')
             state_ = State::QuoteInQuoted;
         else
-            fields_[count_ - 1].push_back(c);
+            Append(std::string_view(&c, 1));
         return;
     case State::QuoteInQuoted:
         if (c == '"') {
-            fields_[count_ - 1].push_back('"');
+            Append("\"");
             state_ = State::Quoted;
         } else if (c == ',') {
             state_ = State::FieldStart;
-        } else if (IsLineBreak(c)) {
-            EndRecord();
-            state_ = c == '\r' ? State::AfterCr : State::RecordStart;
+        } else if (ClassOf(c) == Break) {
+            EndLine(c);
         } else {
-            EndRecord(TextAfterQuote);
-            state_ = State::Skip;
+            // The record is malformed, but where it ends is still decided by
+            // the quotes that follow: read on as if the field were unquoted.
+            Fault(TextAfterQuote);
+            Append(std::string_view(&c, 1));
+            state_ = State::Unquoted;
         }
         return;
-    case State::Skip:
-        if (IsLineBreak(c)) state_ = c == '\r' ? State::AfterCr : State::RecordStart;
-        return;
+    }
+}
+
+void CsvReader::FeedBody(std::string_view piece) {
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        // Plain text inside a field is copied in one go; it is most of the input.
+        if (state_ == State::Unquoted || state_ == State::Quoted) {
+            const CharClass stop = state_ == State::Unquoted ? Comma : Quote;
+            std::size_t end = i;
+            while (end < piece.size() && ClassOf(piece[end]) != stop &&
+                   ClassOf(piece[end]) != Break)
+                ++end;
+            if (end > i) {
+                Append(piece.substr(i, end - i));
+                afterCr_ = false;
+            }
+            i = end;
+            if (i == piece.size()) return;
+        }
+        const char c = piece[i];
+        const bool newLine = c == '\r' || (c == '\n' && !afterCr_);
+        Step(c);
+        line_ += newLine;
+        afterCr_ = c == '\r';
     }
 }
 
 void CsvReader::Feed(std::string_view piece) {
-    for (std::size_t i = 0; i < piece.size(); ++i) {
-        // Plain text inside a field is copied in one go; it is most of the input.
-        if (state_ == State::Unquoted || state_ == State::Quoted) {
-            std::size_t end = i;
-            if (state_ == State::Unquoted)
-                while (end < piece.size() && ClassOf(piece[end]) != Ends)
-                    ++end;
-            else
-                end = std::min(piece.find('"', i), piece.size());
-            fields_[count_ - 1].append(piece.substr(i, end - i));
-            i = end;
-            if (i == piece.size()) return;
+    while (!started_ && !piece.empty()) {
+        if (piece.front() != ByteOrderMark[signatureSeen_]) {
+            // Not a byte-order mark after all: what matched of it is data.
+            started_ = true;
+            FeedBody(ByteOrderMark.substr(0, signatureSeen_));
+            break;
         }
-        Step(piece[i]);
+        piece.remove_prefix(1);
+        started_ = ++signatureSeen_ == ByteOrderMark.size();
     }
+    FeedBody(piece);
 }
 
 void CsvReader::Finish() {
+    if (!started_) {
+        started_ = true;
+        FeedBody(ByteOrderMark.substr(0, signatureSeen_));
+    }
     switch (state_) {
     case State::Quoted:
-        EndRecord(UnclosedQuote);
+        Fault(UnclosedQuote);
+        EndRecord();
         break;
     case State::FieldStart:
         StartField(); // "a," ends with an empty field
@@ -134,7 +188,6 @@ void CsvReader::Finish() {
         break;
     case State::RecordStart:
     case State::AfterCr:
-    case State::Skip:
         break;
     }
     state_ = State::RecordStart;

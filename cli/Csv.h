@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <span>
 #include <string>
@@ -8,21 +9,33 @@
 
 namespace zindra::cli {
 
-// One record as read. When the record is malformed, Error says why and
-// Fields holds what was read of it before the fault.
+// The most bytes one record may take in the input. A longer record is handed
+// over as one malformed record without fields, so a file without line breaks
+// (or /dev/zero) costs no more memory than this.
+constexpr std::size_t MaxCsvRecordBytes = 1024 * 1024;
+
+// One record as read. Line is the line of the input it starts on, from 1
+// (a line break inside quotes counts). When the record is malformed, Error
+// says why and Fields holds what was read of it.
 struct CsvRecord {
     std::span<const std::string> Fields;
+    std::size_t Line = 0;
     std::string_view Error;
 };
 
 // A streaming RFC 4180 reader: fields separated by commas, records ended by
 // CRLF, LF or CR; a field in double quotes may hold commas, line breaks and
-// doubled quotes. Every line is a record, an empty one included (one empty
-// field), so the records keep step with the lines that were given; a line
-// break at the very end starts no record. A quote inside an unquoted field is
-// kept as text. Two faults make a record malformed: text after a closing
-// quote (the rest of that line is skipped, reading goes on with the next
-// line) and a quoted field still open at the end of the input.
+// doubled quotes. A UTF-8 byte-order mark at the very start is skipped. Every
+// line is a record, an empty one included (one empty field), so the records
+// keep step with the lines that were given; a line break at the very end
+// starts no record. A quote inside an unquoted field is kept as text.
+//
+// Three faults make a record malformed: text after a closing quote, a quoted
+// field still open at the end of the input, and a record longer than
+// MaxCsvRecordBytes. After text after a closing quote the reader goes on to
+// the end of the record as the quotes delimit it, so a quoted line break later
+// in the same record does not start a record of its own: one record in is
+// always one record out.
 class CsvReader {
   public:
     explicit CsvReader(std::function<void(const CsvRecord&)> onRecord)
@@ -34,17 +47,30 @@ class CsvReader {
     void Finish();
 
   private:
-    enum class State { RecordStart, FieldStart, Unquoted, Quoted, QuoteInQuoted, AfterCr, Skip };
+    enum class State { RecordStart, FieldStart, Unquoted, Quoted, QuoteInQuoted, AfterCr };
 
+    void FeedBody(std::string_view piece);
     void Step(char c);
     void StartField();
-    void EndRecord(std::string_view error = {});
+    bool Grow(std::size_t bytes);
+    void Append(std::string_view text);
+    void Fault(std::string_view error);
+    void EndLine(char c);
+    void EndRecord();
 
     std::function<void(const CsvRecord&)> onRecord_;
     State state_ = State::RecordStart;
+    std::size_t signatureSeen_ = 0; // bytes of a leading byte-order mark matched so far
+    bool started_ = false;          // past where a byte-order mark may be
     // Fields of the current record; kept between records so their storage is reused.
     std::vector<std::string> fields_;
     std::size_t count_ = 0;
+    std::size_t line_ = 1;       // the line being read
+    bool afterCr_ = false;       // the byte before was a CR, so an LF ends no further line
+    std::size_t recordLine_ = 1; // the line the current record started on
+    std::size_t recordBytes_ = 0;
+    bool tooLong_ = false;
+    std::string_view error_;
 };
 
 // Appends one field, quoted when it holds a comma, a quote or a line break.

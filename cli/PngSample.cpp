@@ -3,14 +3,21 @@
 #include "fonts/appfonts/AppFonts.h"
 #include "ui/SampleFaceName.h"
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 namespace zindra::cli {
 namespace {
@@ -23,6 +30,31 @@ constexpr char HumanLineFace[] = "Arial";
 constexpr int MaxSide = 32767;
 constexpr long long MaxPixels = 256LL * 1024 * 1024;
 constexpr int InkLevel = 128; // a grey below this counts as ink
+
+// Writes the whole image or nothing: every write and the close are checked,
+// since a full disk shows itself at either, and a file left incomplete is
+// removed. Only a regular file is removed, never a device such as /dev/full.
+std::optional<std::string> WriteWhole(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return "cannot write '" + path + "': " + std::strerror(errno);
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    int error = 0;
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0) return std::nullopt;
+    std::string failure = "cannot write '" + path + "': " + std::strerror(error);
+    if (regular && ::unlink(path.c_str()) == 0) failure += "; the incomplete file was removed";
+    return failure;
+}
 
 int PointsToPixels(int points, int dpi) {
     return static_cast<int>((static_cast<long long>(points) * dpi + 36) / 72);
@@ -155,8 +187,21 @@ std::optional<std::string> Render(const BarOptions& options, const BarResult& re
     const int dotsPerMeter = qRound(dpi / 0.0254);
     gray.setDotsPerMeterX(dotsPerMeter);
     gray.setDotsPerMeterY(dotsPerMeter);
-    if (!gray.save(QString::fromStdString(path), "PNG")) return "cannot write '" + path + "'";
-    return std::nullopt;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!gray.save(&buffer, "PNG")) return std::string("cannot encode the image as PNG");
+    return WriteWhole(path,
+                      std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+}
+
+// Qt warns about the caller's session (XDG_RUNTIME_DIR unset or with the
+// wrong mode) when it starts; the runtime folder is never used here and the
+// user of a command-line tool can do nothing about it.
+void DropSessionWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("QStandardPaths: "))) return;
+    std::fputs(qFormatLogMessage(type, context, text).toLocal8Bit().constData(), stderr);
+    std::fputc('\n', stderr);
 }
 
 } // namespace
@@ -164,8 +209,10 @@ std::optional<std::string> Render(const BarOptions& options, const BarResult& re
 std::optional<std::string> WriteSamplePng(const BarOptions& options, const BarResult& result,
                                           const std::string& path, int dpi) {
     // Nothing is ever shown, so the offscreen platform serves with or without
-    // a display, and a DISPLAY that cannot be reached cannot abort the run.
-    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+    // a display; it is forced, because a platform named by the caller's
+    // environment that cannot start (xcb without a display) aborts the run.
+    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/1);
+    qInstallMessageHandler(DropSessionWarnings);
     int argc = 1;
     char name[] = "zindra-encode";
     char* argv[] = {name, nullptr};

@@ -2,8 +2,8 @@
 
 #include "cli/OptionValues.h"
 #include "cli/ResultJson.h"
-#include "engine/Utf8.h"
 #include "engine/EncodeRequest.h"
+#include "engine/Utf8.h"
 
 #include <nlohmann/json.hpp>
 
@@ -15,6 +15,9 @@ namespace {
 
 using Json = nlohmann::json;
 using Complaint = std::optional<std::string>;
+
+constexpr std::string_view LineTooLong =
+    "bad request: the line is longer than 1 MB (1048576 bytes)";
 
 Complaint Text(const Json& value, std::string_view key, std::u16string& into) {
     if (!value.is_string()) return "\"" + std::string(key) + "\" must be a string";
@@ -110,18 +113,24 @@ bool AnswerRequest(std::string_view line, const BarOptions& defaults, std::strin
         return false;
     }
     const auto& options = std::get<BarOptions>(request);
-    AppendJson(OutcomeJson(EncodeRequest(options), options), out);
-    return true;
+    const RequestOutcome outcome = EncodeRequest(options);
+    AppendJson(OutcomeJson(outcome, options), out);
+    return std::holds_alternative<BarResult>(outcome.Outcome);
 }
 
 int RunRequests(InputReader& input, OutputBuffer& out, const BarOptions& defaults) {
-    bool allValid = true;
-    ForEachLine(input, [&](std::string_view line) {
-        allValid = AnswerRequest(line, defaults, out.Text()) && allValid;
+    bool allEncoded = true;
+    ForEachLine(input, [&](std::string_view line, bool tooLong) {
+        if (tooLong) {
+            AppendJson(nlohmann::ordered_json{{"error", std::string(LineTooLong)}}, out.Text());
+            allEncoded = false;
+        } else {
+            allEncoded = AnswerRequest(line, defaults, out.Text()) && allEncoded;
+        }
         out.Text().push_back('\n');
         out.FlushIfFull();
     });
-    return allValid ? 0 : 2;
+    return allEncoded ? 0 : 1;
 }
 
 } // namespace zindra::cli

@@ -18,12 +18,13 @@ std::variant<BarOptions, std::string> ParseRequest(std::string_view line,
                                                    const BarOptions& defaults);
 
 // Answers one request line: appends one JSON object (no line feed) to `out`.
-// Returns false when the line was not a valid request. Never throws; any
-// bytes at all may be given.
+// Returns true when the line was a valid request that encoded. Never throws;
+// any bytes at all may be given.
 bool AnswerRequest(std::string_view line, const BarOptions& defaults, std::string& out);
 
-// Answers every line of `input`, one output line per input line, in order.
-// Returns the exit status: 0 when every line was a valid request, 2 otherwise.
+// Answers every line of `input`, one output line per input line, in order; a
+// line over MaxLineBytes is answered with an error. Returns the exit status:
+// 0 when every line encoded, 1 otherwise.
 int RunRequests(InputReader& input, OutputBuffer& out, const BarOptions& defaults);
 
 } // namespace zindra::cli

@@ -1,9 +1,13 @@
 // Prints the sample face table for the font build, one face per line:
-//   name <TAB> family <TAB> size letter ("-" when none) <TAB> 1 if human-readable else 0
-// The face names live in the window model only; the font generator reads them
-// from here so that a face can never be built under a name the program does not use.
+//   name <TAB> family <TAB> size letter ("-" when none) <TAB> 1 if it draws text else 0
+//   <TAB> font units per module <TAB> bar height <TAB> bearer <TAB> text drop <TAB> guard descent
+// (the last four in modules). The face names and their geometry live in the window
+// model only; the font generator reads them from here so that a face can never be
+// built under a name, or at a size, the program does not use.
+#include "ui/FaceGeometry.h"
 #include "ui/SampleFaceName.h"
 
+#include <cmath>
 #include <fstream>
 #include <iostream>
 
@@ -11,8 +15,11 @@ namespace {
 
 void WriteFaces(std::ostream& out) {
     for (const zindra::SampleFace& face : zindra::AllSampleFaces()) {
+        const zindra::FaceHeights h = zindra::HeightsOf(face);
+        const long units = std::lround(zindra::GeometryOf(face.symbology).ModuleEm * zindra::UnitsPerEm);
         out << face.Name << '\t' << face.Family << '\t' << (face.Size ? face.Size : '-') << '\t'
-            << (face.HumanReadable ? 1 : 0) << '\n';
+            << (h.TextDrop > 0 ? 1 : 0) << '\t' << units << '\t' << h.Bar << '\t' << h.Bearer << '\t'
+            << h.TextDrop << '\t' << h.GuardDescent << '\n';
     }
 }
 

@@ -1,7 +1,7 @@
 #include "output/Labels.h"
 
 #include "output/Copy.h"
-#include "settings/ProductFolder.h"
+#include "product/ProductFolder.h"
 #include "ui/MainWindowModel.h"
 
 namespace zindra {

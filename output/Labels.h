@@ -2,7 +2,7 @@
 
 #include "output/LabelStocks.h"
 #include "output/OutputPlatform.h"
-#include "settings/LabelChoices.h"
+#include "product/LabelChoices.h"
 #include "ui/Platform.h"
 
 #include <filesystem>

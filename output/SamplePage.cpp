@@ -1,8 +1,8 @@
 #include "output/SamplePage.h"
 
 #include "engine/Functions.h"
-#include "output/Maker.h"
 #include "output/SampleTitle.h"
+#include "product/Maker.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "settings/About.h"
 
-#include "output/Maker.h"
 #include "engine/Utf8.h"
+#include "product/Maker.h"
 #include "ui/MainWindowModel.h"
 
 namespace zindra {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/ProductFolder.h"
+#include "product/ProductFolder.h"
 #include "ui/Platform.h"
 
 #include <filesystem>

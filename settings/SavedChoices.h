@@ -1,7 +1,7 @@
 #pragma once
 
+#include "product/LabelChoices.h"
 #include "settings/IniFile.h"
-#include "settings/LabelChoices.h"
 
 namespace zindra {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "product/LabelChoices.h"
+#include "product/ProductFolder.h"
 #include "settings/About.h"
-#include "settings/LabelChoices.h"
-#include "settings/ProductFolder.h"
 #include "settings/TipWindow.h"
 
 namespace zindra {

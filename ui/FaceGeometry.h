@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/BarOptions.h"
+#include "ui/SampleFaceName.h"
 
 namespace zindra {
 
@@ -18,5 +19,25 @@ FaceGeometry GeometryOf(Symbology symbology);
 
 // The X-dimension, in millimetres, of the symbology's faces at pointSize points.
 double XDimensionMm(Symbology symbology, double pointSize);
+
+// The vertical figures of one face, in modules of its symbology. Bars stand on the
+// baseline; a bearer frames them above and below; text hangs below the bars (and
+// the lower bearer) with its baseline TextDrop modules down.
+struct FaceHeights {
+    double Bar;          // the size letter's bar height
+    double Bearer;       // bearer bar thickness; 0 without bearers
+    double TextDrop;     // from the foot of the bars or bearer to the text baseline; 0 without text
+    double GuardDescent; // how far the EAN/UPC guard bars reach below the data bars; 0 elsewhere
+};
+
+FaceHeights HeightsOf(const SampleFace& face);
+
+// The face's ink from the top of its bars (or upper bearer) to the foot of its
+// text (or of its lowest bars), in em: what one printed line of it takes.
+double FaceHeightEm(const SampleFace& face);
+
+// The size of one font unit: every face has 1000 per em, and each family's
+// module is a whole number of them.
+inline constexpr int UnitsPerEm = 1000;
 
 } // namespace zindra

@@ -115,7 +115,7 @@ std::vector<SampleFace> AllSampleFaces() {
         for (char size : sizes) {
             std::string name = FaceName(row, size);
             if (!known(name))
-                faces.push_back({name, std::string(row.family), size, row.humanReadable});
+                faces.push_back({name, row.symbology, std::string(row.family), size, row.humanReadable});
         }
     }
     return faces;

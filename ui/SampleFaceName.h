@@ -14,6 +14,7 @@ std::string SampleFaceName(const BarOptions& choices);
 // One face of the sample font set, for the font build and its checks.
 struct SampleFace {
     std::string Name;    // "Tessary 39 d HR"
+    Symbology symbology; // whose bars it draws
     std::string Family;  // "39": the face name without "Tessary ", size letter and " HR"
     char Size;           // 'a'..'f', or 0 for the single PostNet face
     bool HumanReadable;  // the " HR" faces

@@ -23,15 +23,21 @@ class Face:
     name: str
     family: str
     size: str   # "a".."f", or "" for the single PostNet face
-    human_readable: bool
+    text: bool  # draws human-readable text
+    module: int          # font units per module
+    bar: float           # bar height, in modules
+    bearer: float        # bearer thickness, in modules; 0 without bearers
+    text_drop: float     # from the foot of the bars or bearer to the text baseline, in modules
+    guard_descent: float # EAN/UPC guard bars below the data bars, in modules
 
 
 def read_faces(path):
     faces = []
     with open(path, encoding="utf-8") as f:
         for line in f:
-            name, family, size, readable = line.rstrip("\n").split("\t")
-            faces.append(Face(name, family, "" if size == "-" else size, readable == "1"))
+            name, family, size, text, module, *heights = line.rstrip("\n").split("\t")
+            faces.append(Face(name, family, "" if size == "-" else size, text == "1", int(module),
+                              *map(float, heights)))
     return faces
 
 
@@ -41,8 +47,7 @@ def file_name(face_name):
 
 def face_font(face, text, version):
     family = families.FAMILIES[face.family]
-    defs = family.glyph_defs(face.human_readable or family.always_readable)
-    return font_file.build(face.name, defs, family.metrics(face.size), text, version)
+    return font_file.build(face.name, family.glyph_defs(face), family.metrics(face), text, version)
 
 
 def write_if_changed(path, data):

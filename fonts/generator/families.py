@@ -11,36 +11,33 @@ import interleaved25
 import metrics
 import postnet
 
-# Pairs of digits under a Code 128 C symbol of 11 modules need smaller text.
-CODE128C_TEXT_SCALE = 0.36
-
 
 @dataclass(frozen=True)
 class Family:
-    glyph_defs: Callable    # human_readable -> [GlyphDef]
-    metrics: Callable       # size letter -> FaceMetrics
-    always_readable: bool = False  # the family carries its text whatever the face table says
+    glyph_defs: Callable    # face -> [GlyphDef]
+    metrics: Callable       # face -> FaceMetrics
 
 
 def _linear(**options):
-    return lambda size: metrics.linear(size, **options)
+    return lambda face: metrics.linear(face, **options)
 
 
 FAMILIES = {
-    "25i": Family(interleaved25.glyph_defs, _linear()),
-    "Bearer 25i": Family(lambda hr: interleaved25.glyph_defs(hr, bearer=True), _linear(bearer=True)),
-    "ITF14": Family(lambda hr: interleaved25.glyph_defs(hr, bearer=True, closed_box=True),
-                    _linear(bearer=True)),
-    "39": Family(code39.glyph_defs, _linear()),
-    "93": Family(code93.glyph_defs, _linear()),
-    "Code 128AB": Family(lambda hr: code128.glyph_defs("AB", hr), _linear()),
-    "Code 128ABhr": Family(lambda hr: code128.glyph_defs("AB", hr), _linear(), True),
-    "Code 128C": Family(lambda hr: code128.glyph_defs("C", hr), _linear()),
-    "Code 128Chr": Family(lambda hr: code128.glyph_defs("C", hr),
-                          _linear(text_scale=CODE128C_TEXT_SCALE), True),
-    "Codabar": Family(codabar.glyph_defs, _linear()),
-    "EAN": Family(lambda hr: ean_upc.ean_glyph_defs(), metrics.ean_upc, True),
-    "UPCA": Family(lambda hr: ean_upc.upca_glyph_defs(), metrics.ean_upc, True),
-    "UPCE": Family(lambda hr: ean_upc.upce_glyph_defs(), metrics.ean_upc, True),
-    "Postal": Family(postnet.glyph_defs, lambda size: metrics.postnet()),
+    "25i": Family(lambda face: interleaved25.glyph_defs(face.text), _linear()),
+    "Bearer 25i": Family(lambda face: interleaved25.glyph_defs(face.text, bearer=face.bearer),
+                         _linear()),
+    "ITF14": Family(lambda face: interleaved25.glyph_defs(face.text, bearer=face.bearer,
+                                                          closed_box=True), _linear()),
+    "39": Family(lambda face: code39.glyph_defs(face.text), _linear()),
+    "93": Family(lambda face: code93.glyph_defs(face.text), _linear()),
+    "Code 128AB": Family(lambda face: code128.glyph_defs("AB", face.text), _linear()),
+    "Code 128ABhr": Family(lambda face: code128.glyph_defs("AB", face.text), _linear()),
+    "Code 128C": Family(lambda face: code128.glyph_defs("C", face.text), _linear()),
+    "Code 128Chr": Family(lambda face: code128.glyph_defs("C", face.text),
+                          _linear(text_scale=metrics.CODE128C_TEXT_SCALE)),
+    "Codabar": Family(lambda face: codabar.glyph_defs(face.text), _linear()),
+    "EAN": Family(lambda face: ean_upc.ean_glyph_defs(), metrics.ean_upc),
+    "UPCA": Family(lambda face: ean_upc.upca_glyph_defs(), metrics.ean_upc),
+    "UPCE": Family(lambda face: ean_upc.upce_glyph_defs(), metrics.ean_upc),
+    "Postal": Family(lambda face: postnet.glyph_defs(False), metrics.postnet),
 }

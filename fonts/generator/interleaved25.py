@@ -1,7 +1,6 @@
 """Interleaved 2 of 5 and ITF-14: one glyph per digit pair, the first digit in the
 bars and the second in the spaces."""
 import glyphs
-import metrics
 import runs
 
 # Digit -> its five elements, n narrow, w wide.
@@ -31,7 +30,8 @@ def _with_bearers(g):
     return g
 
 
-def glyph_defs(human_readable, bearer=False, closed_box=False):
+def glyph_defs(human_readable, bearer=0, closed_box=False):
+    """`bearer` is the bearer thickness in modules (0 for none), also the box sides' width."""
     defs = [glyphs.symbol_glyph("itf_start", [ord("{")], "start", START, runs.from_wide_narrow(START)),
             glyphs.symbol_glyph("itf_stop", [ord("}")], "stop", STOP, runs.from_wide_narrow(STOP))]
     for value in range(100):
@@ -43,8 +43,8 @@ def glyph_defs(human_readable, bearer=False, closed_box=False):
     if closed_box:
         # "~" is the quiet zone inside the box, "|" a vertical side of it.
         defs.append(glyphs.blank_glyph("itf_quiet", [ord("~")], QUIET_ZONE, "quiet zone in the box"))
-        side = glyphs.GlyphDef("itf_side", (ord("|"),), metrics.BEARER, "box side", "",
-                               [glyphs.Bars(((0, metrics.BEARER),), "side")])
+        side = glyphs.GlyphDef("itf_side", (ord("|"),), bearer, "box side", "",
+                               [glyphs.Bars(((0, bearer),), "side")])
     if bearer:
         defs = [_with_bearers(g) for g in defs]
     if closed_box:

@@ -1,35 +1,30 @@
 """The module grid and the vertical figures of every face, in font units.
 
-Bars are whole numbers of modules and a module is a whole number of font units, so
-every bar edge lies on the same grid and no edge falls between two units.
+The module of each family and the heights of each face come from the window model's
+face table (zindra-list-faces writes them with the face list); this module only turns
+them into font units and adds the shapes that stay inside those heights. Bars are
+whole numbers of modules and a module is a whole number of font units, so every bar
+edge lies on the same grid and no edge falls between two units.
 """
 from dataclasses import dataclass
 
 UNITS_PER_EM = 1000
 
-# Module width of the linear and EAN/UPC faces: 1/20 em, so 5 px at 24 pt and 300 dpi.
-MODULE = 50
-
-# Bar height in modules for each size letter, at the same module width.
-LINEAR_HEIGHT = {"a": 8, "b": 11, "c": 14, "d": 17, "e": 20, "f": 23}
-# EAN/UPC symbols are 95 modules wide and carry add-on digits above their add-on bars,
-# so their bars stand taller.
-EAN_UPC_HEIGHT = {"a": 14, "b": 18, "c": 22, "d": 26, "e": 30}
-
-GUARD_DESCENT = 5   # modules the EAN/UPC guard bars reach below the data bars
 ADDON_DROP = 9      # modules between the top of the main bars and the top of the add-on bars
-TEXT_DROP = 8       # modules from the bottom of the bars down to the text baseline
 ADDON_TEXT_DROP = 8 # modules from the top of the main bars down to the add-on text baseline
-BEARER = 4          # modules of bearer bar thickness, also the closed box's sides
 
-TEXT_SCALE = 0.45        # text outlines: digits about 7 modules tall
-SMALL_TEXT_SCALE = 0.32  # the UPC digits outside the guards
+# Text outline scale per font unit of module, so that text keeps its size in modules
+# whatever the module: digits about 7 modules tall.
+TEXT_SCALE = 0.009
+SMALL_TEXT_SCALE = 0.0064  # the UPC digits outside the guards
+# Pairs of digits under a Code 128 C symbol of 11 modules need smaller text.
+CODE128C_TEXT_SCALE = 0.0072
 
-# PostNet has its own grid: 20 units, so that at its 18 pt a bar is 0.02 in wide,
-# the pitch 0.045 in, a full bar 0.125 in and a half bar 0.05 in tall.
-POSTNET_MODULE = 20
-POSTNET_TALL = 25
-POSTNET_SHORT = 10
+# PostNet's module is its bar; its grid is a quarter of that, so that a bar is 4 grid
+# units wide and the bars stand 9 apart (0.045 in at 18 pt). A half bar is 0.05 in
+# of the full bar's 0.125 in.
+POSTNET_GRID_PER_BAR = 4
+POSTNET_SHORT_SHARE = 0.4
 
 
 @dataclass(frozen=True)
@@ -40,31 +35,34 @@ class FaceMetrics:
     text_scales: dict    # text place -> scale applied to the text font's outlines
 
 
-def linear(size, bearer=False, text_scale=TEXT_SCALE):
+def linear(face, text_scale=TEXT_SCALE):
     """Bars standing on the baseline; text below them (below the bearer when there is one)."""
-    return _bars_on_baseline(MODULE * LINEAR_HEIGHT[size], bearer, text_scale)
+    return _bars_on_baseline(face, text_scale)
 
 
-def ean_upc(size):
-    h = MODULE * EAN_UPC_HEIGHT[size]
-    m = _bars_on_baseline(h, False, TEXT_SCALE)
-    m.roles.update(guard=(-MODULE * GUARD_DESCENT, h),
-                   addon=(-MODULE * GUARD_DESCENT, h - MODULE * ADDON_DROP))
-    m.text_baselines.update(above=h - MODULE * ADDON_TEXT_DROP)
-    return m
+def ean_upc(face):
+    m = face.module
+    h = m * face.bar
+    metrics = _bars_on_baseline(face, TEXT_SCALE)
+    metrics.roles.update(guard=(-m * face.guard_descent, h),
+                         addon=(-m * face.guard_descent, h - m * ADDON_DROP))
+    metrics.text_baselines.update(above=h - m * ADDON_TEXT_DROP)
+    return metrics
 
 
-def postnet():
-    unit = POSTNET_MODULE
-    return FaceMetrics(unit, {"tall": (0, unit * POSTNET_TALL), "short": (0, unit * POSTNET_SHORT)},
+def postnet(face):
+    grid = face.module // POSTNET_GRID_PER_BAR
+    tall = round(face.module * face.bar)
+    return FaceMetrics(grid, {"tall": (0, tall), "short": (0, round(tall * POSTNET_SHORT_SHARE))},
                        {}, {})
 
 
-def _bars_on_baseline(height, bearer, text_scale):
-    b = MODULE * BEARER if bearer else 0
+def _bars_on_baseline(face, text_scale):
+    m = face.module
+    height, b = round(m * face.bar), round(m * face.bearer)
     roles = {"bar": (0, height)}
-    if bearer:
+    if b:
         roles.update(bearer_top=(height, height + b), bearer_bottom=(-b, 0), side=(-b, height + b))
-    baseline = -b - MODULE * TEXT_DROP
-    return FaceMetrics(MODULE, roles, {"below": baseline, "small": baseline},
-                       {"below": text_scale, "small": SMALL_TEXT_SCALE, "above": text_scale})
+    baseline = -b - round(m * face.text_drop)
+    return FaceMetrics(m, roles, {"below": baseline, "small": baseline},
+                       {"below": text_scale * m, "small": SMALL_TEXT_SCALE * m, "above": text_scale * m})

@@ -18,8 +18,8 @@ def tt_glyph(gdef, metrics, text):
     for bars in gdef.bars:
         bottom, top = metrics.roles[bars.role]
         for left, right in bars.spans:
-            _rectangle(pen, left * m, bottom, right * m, top)
+            _rectangle(pen, round(left * m), bottom, round(right * m), top)
     for t in gdef.texts:
         text.draw(t.text, metrics.text_scales[t.place], t.center * m,
                   metrics.text_baselines[t.place], pen)
-    return pen.glyph(), gdef.advance * m
+    return pen.glyph(), round(gdef.advance * m)

@@ -1,6 +1,6 @@
 #include "settings/qt/TForm2.h"
 
-#include "output/Maker.h"
+#include "product/Maker.h"
 #include "ui/qt/Placement.h"
 
 #include <QDate>

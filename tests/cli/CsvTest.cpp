@@ -60,9 +60,28 @@ TEST(Csv, Read) {
         {"\"a\"\r\n\"b\"", {{{"a"}, ""}, {{"b"}, ""}}},
         {"a\"b\n", {{{"a\"b"}, ""}}}, // a quote inside an unquoted field is text
         {"\xC3\xA4,\xF0\x9F\x98\x80\n", {{{"\xC3\xA4", "\xF0\x9F\x98\x80"}, ""}}},
-        // Faults: the record says why, and the next line is read as usual.
-        {"\"ab\"c,d\nnext\n", {{{"ab"}, TextAfterQuote}, {{"next"}, ""}}},
-        {"x,\"ab\" \r\nnext", {{{"x", "ab"}, TextAfterQuote}, {{"next"}, ""}}},
+        // A byte-order mark is skipped at the start only; a partial one is data.
+        {"\xEF\xBB\xBF"
+         "a,b\n",
+         {{{"a", "b"}, ""}}},
+        {"\xEF\xBB\xBF\"q\"\n", {{{"q"}, ""}}},
+        {"\xEF\xBB\xBF", {}},
+        {"\xEF\xBBx\n", {{{"\xEF\xBBx"}, ""}}},
+        {"\xEF", {{{"\xEF"}, ""}}},
+        {"a\n\xEF\xBB\xBF\n", {{{"a"}, ""}, {{"\xEF\xBB\xBF"}, ""}}},
+        // Faults: the record says why, and reading goes on after the record
+        // ends where its quotes say, not at the next line break.
+        {"\"ab\"c,d\nnext\n", {{{"abc", "d"}, TextAfterQuote}, {{"next"}, ""}}},
+        {"x,\"ab\" \r\nnext", {{{"x", "ab "}, TextAfterQuote}, {{"next"}, ""}}},
+        {"ITEM1,\n\"ITEM2\"X,\"NOTE\nPART2\nPART3\"\nITEM3,\n",
+         {{{"ITEM1", ""}, ""},
+          {{"ITEM2X", "NOTE\nPART2\nPART3"}, TextAfterQuote},
+          {{"ITEM3", ""}, ""}}},
+        // after the fault a quote opens a field only at the start of one
+        {"\"a\"b\"c,d\"\ne\n", {{{"ab\"c", "d\""}, TextAfterQuote}, {{"e"}, ""}}},
+        {"\"a\"b,\"x\"\"\r\ny\",z\nnext",
+         {{{"ab", "x\"\r\ny", "z"}, TextAfterQuote}, {{"next"}, ""}}},
+        {"\"a\"b,\"c", {{{"ab", "c"}, TextAfterQuote}}}, // the first fault is the one told
         {"ok\n\"open\nmore", {{{"ok"}, ""}, {{"open\nmore"}, Unclosed}}},
         {"\"", {{{""}, Unclosed}}},
     };
@@ -72,6 +91,46 @@ TEST(Csv, Read) {
             << "whole: " << input;
         EXPECT_EQ(Read(row.input, 1), row.records) << "byte by byte: " << input;
         EXPECT_EQ(Read(row.input, 2), row.records) << "two bytes at a time: " << input;
+    }
+}
+
+std::vector<std::size_t> Lines(std::string_view input, std::size_t piece) {
+    std::vector<std::size_t> lines;
+    CsvReader reader([&](const CsvRecord& r) { lines.push_back(r.Line); });
+    for (std::size_t at = 0; at < input.size(); at += piece)
+        reader.Feed(input.substr(at, piece));
+    reader.Finish();
+    return lines;
+}
+
+TEST(Csv, RecordsKnowTheLineTheyStartOn) {
+    // CRLF is one line break, a lone CR one, line breaks inside quotes count,
+    // and so do those of a record read past a fault.
+    const std::string input = "\xEF\xBB\xBF"
+                              "a\r\n\"b\nc\"\r\n\rd\n\"e\"x,\"\r\n\n\"\nf";
+    const std::vector<std::size_t> want{1, 2, 4, 5, 6, 9};
+    for (std::size_t piece : {input.size(), std::size_t{1}, std::size_t{2}, std::size_t{3}})
+        EXPECT_EQ(Lines(input, piece), want) << piece;
+}
+
+TEST(Csv, ARecordOverTheLimitIsOneFailedRecord) {
+    constexpr char TooLong[] = "the record is longer than 1 MB (1048576 bytes)";
+    const std::string over(MaxCsvRecordBytes + 1, 'a');
+    const struct {
+        std::string input;
+        std::vector<Record> records;
+    } rows[] = {
+        {std::string(MaxCsvRecordBytes, 'a') + "\nz",
+         {{{std::string(MaxCsvRecordBytes, 'a')}, ""}, {{"z"}, ""}}},
+        {over + "\nz\n", {{{}, TooLong}, {{"z"}, ""}}},
+        {"y\n" + over, {{{"y"}, ""}, {{}, TooLong}}},
+        {"\"" + std::string(MaxCsvRecordBytes + 1, '\n') + "\"\nz", {{{}, TooLong}, {{"z"}, ""}}},
+        {std::string(MaxCsvRecordBytes + 1, ',') + "\nz", {{{}, TooLong}, {{"z"}, ""}}},
+        {"\"" + over, {{{}, TooLong}}}, // too long tells more than unclosed
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Read(row.input, row.input.size()), row.records) << row.input.substr(0, 8);
+        EXPECT_EQ(Read(row.input, 4093), row.records) << row.input.substr(0, 8);
     }
 }
 

@@ -93,7 +93,7 @@ TEST(EndToEnd, RequestsAnswerEveryLineInOrder) {
                               "{\"data\":\"X\",\"variant\":9}\n"
                               "{\"data\":\"A B\",\"checksum\":false}"; // no final line feed
     const ProgramRun run = RunEncoder({"--checksum", "--requests", "-"}, input);
-    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Err, "");
     std::vector<Json> lines;
     std::istringstream out(run.Out);
@@ -108,12 +108,56 @@ TEST(EndToEnd, RequestsAnswerEveryLineInOrder) {
     EXPECT_EQ(lines[4]["font_string"], "*A~B*");
 }
 
-TEST(EndToEnd, RequestsAllValidIsStatusZero) {
-    const std::string path = ScratchFile("requests.jsonl").string();
-    WriteFile(path, "{\"data\":\"abc\"}\n{\"data\":\"ABC\"}\n");
-    const ProgramRun run = RunEncoder({"--requests", path});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 2);
+struct StatusRow {
+    std::vector<std::string> args;
+    std::string input;
+    int status;
+    std::string stdoutPath = "";
+};
+
+// 0 when every record encoded, 1 when some record failed to encode (a
+// malformed one included), 2 for bad usage, unreadable input or unwritable
+// output: the same in every mode.
+TEST(EndToEnd, ExitStatusIsOneRuleForEveryMode) {
+    const std::string requests = ScratchFile("status.jsonl").string();
+    WriteFile(requests, "{\"data\":\"ABC\"}\n");
+    const std::string goodJson = "{\"data\":\"ABC\"}\n";
+    const StatusRow rows[] = {
+        {{"ABC"}, "", 0},
+        {{"abc"}, "", 1},
+        {{"-z", "G", "ABC"}, "", 2},
+        {{"ABC"}, "", 2, "/dev/full"},
+        {{"--requests", requests}, "", 0},
+        {{"--requests", "-"}, goodJson + "{\"data\":\"abc\"}\n", 1},
+        {{"--requests", "-"}, goodJson + "{\"data\":\n", 1},
+        {{"--requests", "/nonexistent.jsonl"}, "", 2},
+        {{"--requests", "/"}, "", 2}, // opens, but cannot be read
+        {{"--requests", "-"}, goodJson, 2, "/dev/full"},
+        {{"--batch", "-"}, "ABC\n", 0},
+        {{"--batch", "-"}, "ABC\nabc\n", 1},
+        {{"--batch", "-"}, "ABC\n\"A\"B\n", 1},
+        {{"--batch", "/nonexistent.csv"}, "", 2},
+        {{"--batch", "/"}, "", 2},
+        {{"--batch", "-"}, "ABC\n", 2, "/dev/full"},
+        {{"--batch", "-", "ABC"}, "", 2},
+    };
+    for (const auto& row : rows) {
+        const ProgramRun run = RunEncoder(row.args, row.input, row.stdoutPath);
+        EXPECT_EQ(run.Status, row.status)
+            << row.args.front() << " " << row.args.back() << " " << row.input << row.stdoutPath;
+    }
+}
+
+// A line past the limit is one failed request, and the run goes on.
+TEST(EndToEnd, RequestsLineOverTheLimit) {
+    const std::string input =
+        "{\"data\":\"" + std::string(2 * 1024 * 1024, 'A') + "\"}\n{\"data\":\"B\"}\n";
+    const ProgramRun run = RunEncoder({"--requests", "-"}, input);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, "{\"error\":\"bad request: the line is longer than 1 MB (1048576 bytes)\"}\n"
+                       "{\"font_string\":\"*B*\",\"sums_text\":\"\",\"bar_text_out\":\"*B*\","
+                       "\"sample_text\":\"*B*  \",\"sample_size\":24,\"output_text_size\":null,"
+                       "\"human_text\":\"\",\"face\":\"Tessary 39 d\",\"data_text\":\"B\"}\n");
 }
 
 // A client that writes one request and waits for its answer before writing
@@ -187,8 +231,31 @@ TEST(EndToEnd, Batch) {
          "A,1,2\n\"A\"B\n\xFF\n",
          1,
          header + "A,1,,bad CSV: more than two columns\r\n"
-                  "A,,,bad CSV: text after a closing quote\r\n"
+                  "AB,,,bad CSV: text after a closing quote\r\n"
                   "\xEF\xBF\xBD,,,invalid UTF-8 in data\r\n"},
+        // a malformed record ends where its quotes say: one row per record
+        {{},
+         "ITEM1,\n\"ITEM2\"X,\"NOTE\nPART2\nPART3\"\nITEM3,\n",
+         1,
+         header + "ITEM1,,*ITEM1*,\r\n"
+                  "ITEM2X,\"NOTE\nPART2\nPART3\",,bad CSV: text after a closing quote\r\n"
+                  "ITEM3,,*ITEM3*,\r\n"},
+        // a spreadsheet's "CSV UTF-8" starts with a byte-order mark
+        {{},
+         "\xEF\xBB\xBF"
+         "CODE39\r\n",
+         0,
+         header + "CODE39,,*CODE39*,\r\n"},
+        // an empty second column is a blank cell: -e stands
+        {{"-s", "ean", "-v", "3", "-e", "90000"},
+         "0-306-40615-2,\r\n",
+         0,
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,\r\n"},
+        // a record over the limit is one failed row, and the run goes on
+        {{},
+         std::string(2 * 1024 * 1024, 'A') + "\nOK\n",
+         1,
+         header + ",,,bad CSV: the record is longer than 1 MB (1048576 bytes)\r\nOK,,*OK*,\r\n"},
     };
     for (const auto& row : rows) {
         auto args = row.args;

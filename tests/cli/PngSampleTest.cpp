@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <sys/resource.h>
 
 namespace zindra::test {
 namespace {
@@ -63,9 +65,9 @@ TEST(PngSample, QuietZoneAndResolution) {
     EXPECT_EQ(run.Out, "*CODE39W*\n");
     const QImage image(QString::fromStdString(png));
     ASSERT_FALSE(image.isNull());
-    // Our faces draw a module of 1/20 em: 10 pixels at 24 points and 600 dpi.
-    EXPECT_GE(FirstInkColumn(image, false), 10 * 10);
-    EXPECT_GE(FirstInkColumn(image, true), 10 * 10);
+    // Our faces draw a module of 1/25 em: 8 pixels at 24 points and 600 dpi.
+    EXPECT_GE(FirstInkColumn(image, false), 10 * 8);
+    EXPECT_GE(FirstInkColumn(image, true), 10 * 8);
     EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 600, 0.5);
 }
 
@@ -75,6 +77,63 @@ TEST(PngSample, EncodingErrorWritesNoImage) {
     const ProgramRun run = RunEncoder({"--png", png, "abc"});
     EXPECT_EQ(run.Status, 1);
     EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+// An image that was not written whole is no success: the partial file goes.
+TEST(PngSample, FailedWriteIsStatusTwoAndLeavesNoFile) {
+    const ProgramRun full = RunEncoder({"--png", "/dev/full", "ABC"});
+    EXPECT_EQ(full.Status, 2);
+    EXPECT_EQ(full.Err, "zindra-encode: cannot write '/dev/full': No space left on device\n");
+    EXPECT_EQ(full.Out, "");
+    EXPECT_TRUE(std::filesystem::exists("/dev/full")) << "a device is never removed";
+
+    // A nearly full disk: the file may grow to 200 bytes; any image (a PNG of a
+    // symbol is several hundred bytes at the least) needs more.
+    const std::string png = ScratchFile("cut.png").string();
+    std::filesystem::remove(png);
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldSignal =
+        std::signal(SIGXFSZ, SIG_IGN); // EFBIG instead of death, as on a full disk
+    const rlimit small{200, before.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const ProgramRun cut = RunEncoder({"--png", png, "ABC"});
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(cut.Status, 2);
+    EXPECT_EQ(cut.Err, "zindra-encode: cannot write '" + png +
+                           "': File too large; the incomplete file was removed\n");
+    EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+// Sets an environment variable for one scope; nullptr removes it.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// The bulk tool does not depend on the caller's display or session.
+TEST(PngSample, CallersEnvironmentDoesNotMatter) {
+    const std::string png = ScratchFile("env.png").string();
+    {
+        const ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
+        const ScopedEnv display("DISPLAY", ":9876");
+        const ProgramRun run = RunEncoder({"--png", png, "ABC"});
+        EXPECT_EQ(run.Status, 0) << run.Err;
+        EXPECT_EQ(Scan(png), "ABC\n");
+    }
+    const ScopedEnv runtime("XDG_RUNTIME_DIR", nullptr);
+    const ProgramRun run = RunEncoder({"--png", png, "ABC"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "") << "nothing the user can act on";
 }
 
 struct RefusedRow {

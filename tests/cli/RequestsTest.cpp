@@ -120,9 +120,9 @@ TEST(Requests, ParseRefused) {
     }
 }
 
-Json Answer(std::string_view line, bool expectValid, const BarOptions& defaults = {}) {
+Json Answer(std::string_view line, bool expectEncoded, const BarOptions& defaults = {}) {
     std::string out = "before ";
-    EXPECT_EQ(AnswerRequest(line, defaults, out), expectValid) << line;
+    EXPECT_EQ(AnswerRequest(line, defaults, out), expectEncoded) << line;
     EXPECT_EQ(out.rfind("before ", 0), 0u) << "appends to what is there";
     const std::string answer = out.substr(7);
     EXPECT_EQ(answer.find('\n'), std::string::npos) << "one line";
@@ -156,8 +156,8 @@ TEST(Requests, AnswerTakesTheCommandLineForAbsentKeys) {
     EXPECT_EQ(got["face"], "Tessary EAN d");
 }
 
-TEST(Requests, AnswerEncodingErrorIsAValidRequest) {
-    const Json got = Answer(R"({"data":"abc"})", true);
+TEST(Requests, AnswerEncodingErrorIsAFailedRecord) {
+    const Json got = Answer(R"({"data":"abc"})", false);
     const Json want = {{"error", "Error: input character \"a\" not legal in bar code 3 of 9"},
                        {"data_text", "abc"}};
     EXPECT_EQ(got, want);

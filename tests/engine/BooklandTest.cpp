@@ -6,8 +6,8 @@
 namespace zindra {
 namespace {
 
-using test::U;
 using test::DescribeSymbol;
+using test::U;
 
 struct Row {
     std::u16string isbn;
@@ -18,14 +18,32 @@ struct Row {
 
 constexpr char Isbn0306[] = "*HYQDQG|406157] /j.q.a.q.a";
 constexpr char IsbnLength[] = "error: The ISBN number must be 9, 10, or 13 digits long";
+constexpr char IsbnCheck[] = "error: The ISBN check digit is not correct";
+constexpr char IsbnLetter[] = "error: The ISBN number may hold no letter but a final X";
 
 TEST(Bookland, CleansThenEncodesOrFails) {
     const Row rows[] = {
         {u"0-306-40615-2", "90000", "0306406152", Isbn0306},
         {u"030640615", "90000", "030640615", Isbn0306},
         {u"978-0-306-40615-7", "90000", "9780306406157", Isbn0306},
-        {u"978-0-306-40615-0", "90000", "9780306406150", Isbn0306}, // typed check never compared
+        {u"ISBN 978-0-306-40615-7", "90000", "9780306406157", Isbn0306}, // as printed on books
+        {u"isbn 0-306-40615-2", "90000", "0306406152", Isbn0306},
         {u"0-8044-2957-X", "90000", "080442957", "*HYQIQE|429573] /j.q.a.q.a"},
+        {u"0-8044-2957-x ", "90000", "080442957", "*HYQIQE|429573] /j.q.a.q.a"},
+        // A typed check digit must be the ISBN's own: ISBN-10 weights 10..2 mod 11,
+        // ISBN-13 the EAN-13 weights 1,3.
+        {u"978-0-306-40615-0", "90000", "9780306406150", IsbnCheck},
+        {u"979-1-234-56789-5", "90000", "9791234567895", IsbnCheck},
+        {u"0-306-40615-3", "90000", "0306406153", IsbnCheck},
+        {u"0-306-40615-X", "90000", "030640615", IsbnCheck},
+        {u"0-8044-2957-0", "90000", "0804429570", IsbnCheck},
+        {u"0-306-40615-3", "9000", "0306406153", IsbnCheck}, // before the price
+        // Letters are typing errors, save the ISBN-10 check "X" at the end.
+        {u"0-306-4061X-2", "90000", "030640612", IsbnLetter},
+        {u"O-306-40615-2", "90000", "306406152", IsbnLetter}, // a letter O for a zero
+        {u"0-306-40615-2A", "90000", "0306406152", IsbnLetter},
+        {u"0306406152X", "90000", "0306406152", IsbnLetter},       // X only after nine digits
+        {u"978030640615X7", "90000", "9780306406157", IsbnLetter}, // nor inside an ISBN-13
         {u"979-1-234-56789-6", "51234", "9791234567896", "*HZRCTE|567896] /f.b.s.d.u"},
         {U("0\u0660306 40615 2"), "90000", "0306406152", Isbn0306}, // other scripts' digits go
         {u"977-1-234-56789-7", "90000", "9771234567897",

@@ -38,10 +38,14 @@ TEST(Ean, Ean13) {
         {"4006381333931", "%AQGDYR|333931]"},
         {"012345678901", "!BCDEFG|789012]"}, // first digit 0: digits 2 to 7 all set A
         {"590123412345", "&JQRCDU|123457]"},
+        // first digits 7 and 8: digits 3 to 7 in sets BABAB and BABBA
+        {"712345678901", "(BSDUFW|789015]"},
+        {"812345678901", ")BSDUVG|789014]"},
         {"4006381333932", "error: The checksum you entered is not correct"},
         {"400638133393X", "error: The checksum you entered is not correct"},
         {"40063813339X", "error: EAN 13 must be all digits"}, // 12th is still a data digit
         {"40063813339", "error: EAN 13 bar codes have 12 data digits plus a checksum"},
+        {"40063813339310", "error: EAN 13 bar codes have 12 data digits plus a checksum"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(DescribeSymbol(EncodeEan13(U(row.data))), row.expected) << row.data;

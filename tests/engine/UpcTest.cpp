@@ -44,6 +44,8 @@ TEST(Upc, UpcEZeroSuppressionRules) {
     const Row rows[] = {
         {"01200000789", 1, "", " [RCXIZA]7"}, // A, n = 0
         {"01210000789", 1, "", " [RCHIZR]6"}, // A, n = 100, not B
+        {"01220000345", 1, "", " [RSDEFS]3"}, // A, n = 200, the last A; check 3: EEOOOE
+        {"01234500007", 1, "", " [RSDEVH]2"}, // D; check 2: EEOOEO
         {"01200000123", 1, "", " [RCBSDQ]9"}, // A with d11 below 5 is fine
         {"01230000045", 1, "", " [RSDUFD]1"}, // B, n = 300, not A
         {"01290000012", 1, "", " [RCZBSD]7"}, // B, n = 900

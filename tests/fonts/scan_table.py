@@ -40,6 +40,9 @@ class Scan:
     dpi: int = 300
 
 
+UPC_POINT_SIZE = 48
+
+
 def _i25(text):
     return (("I2/5", text),), ("ITF", text)
 
@@ -62,6 +65,11 @@ def _ean13(text, zxing_format="EAN-13", zxing_text=None):
 
 def _ean8(text):
     return (("EAN-8", text),), ("EAN-8", text)
+
+
+def _upc(name, args, data, zbar, zxing):
+    """A UPC row, printed at the UPC faces' own default of 48 points."""
+    return Scan(name, args, data, zbar, zxing, point_size=UPC_POINT_SIZE)
 
 
 def _with_addon(main, addon, zxing_format, zxing_main):
@@ -179,32 +187,32 @@ ROWS = (
          "0-306-40615-2", *_with_addon("9780306406157", "48181", "EAN-13", "9780306406157")),
 
     # UPC-A and UPC-E; zbar reports both in their EAN-13 form.
-    Scan("UPC-A A", ("-s", "upc", "-z", "A"), "03600029145",
+    _upc("UPC-A A", ("-s", "upc", "-z", "A"), "03600029145",
          *_ean13("0036000291452", "UPC-A", "036000291452")),
-    Scan("UPC-A number system 1 B", ("-s", "upc", "-z", "B"), "12345678901",
+    _upc("UPC-A number system 1 B", ("-s", "upc", "-z", "B"), "12345678901",
          *_ean13("0123456789012", "UPC-A", "123456789012")),
-    Scan("UPC-A with 2 digits C", ("-s", "upc", "-v", "2", "-e", "12", "-z", "C"), "03600029145",
+    _upc("UPC-A with 2 digits C", ("-s", "upc", "-v", "2", "-e", "12", "-z", "C"), "03600029145",
          *_with_addon("0036000291452", "12", "UPC-A", "036000291452")),
-    Scan("UPC-A with 2 digits parity AB", ("-s", "upc", "-v", "2", "-e", "41", "-z", "E"),
+    _upc("UPC-A with 2 digits parity AB", ("-s", "upc", "-v", "2", "-e", "41", "-z", "E"),
          "01234567890", *_with_addon("0012345678905", "41", "UPC-A", "012345678905")),
-    Scan("UPC-A with 5 digits D", ("-s", "upc", "-v", "3", "-e", "51234", "-z", "D"), "03600029145",
+    _upc("UPC-A with 5 digits D", ("-s", "upc", "-v", "3", "-e", "51234", "-z", "D"), "03600029145",
          *_with_addon("0036000291452", "51234", "UPC-A", "036000291452")),
-    Scan("UPC-A with 5 digits parity AAABB", ("-s", "upc", "-v", "3", "-e", "67876", "-z", "C"),
+    _upc("UPC-A with 5 digits parity AAABB", ("-s", "upc", "-v", "3", "-e", "67876", "-z", "C"),
          "03600029145", *_with_addon("0036000291452", "67876", "UPC-A", "036000291452")),
-    Scan("UPC-E rule A E", ("-s", "upc", "-t", "human", "-z", "E"), "01200000789",
+    _upc("UPC-E rule A E", ("-s", "upc", "-t", "human", "-z", "E"), "01200000789",
          *_ean13("0012000007897", "UPC-E", "01278907")),
-    Scan("UPC-E rule B", ("-s", "upc", "-t", "human", "-z", "A"), "01230000045",
+    _upc("UPC-E rule B", ("-s", "upc", "-t", "human", "-z", "A"), "01230000045",
          *_ean13("0012300000451", "UPC-E", "01234531")),
-    Scan("UPC-E rule C", ("-s", "upc", "-t", "human", "-z", "B"), "01234000003",
+    _upc("UPC-E rule C", ("-s", "upc", "-t", "human", "-z", "B"), "01234000003",
          *_ean13("0012340000039", "UPC-E", "01234349")),
-    Scan("UPC-E rule D", ("-s", "upc", "-t", "human", "-z", "C"), "01234500006",
+    _upc("UPC-E rule D", ("-s", "upc", "-t", "human", "-z", "C"), "01234500006",
          *_ean13("0012345000065", "UPC-E", "01234565")),
-    Scan("UPC-E with 2 digits", ("-s", "upc", "-t", "human", "-v", "2", "-e", "53", "-z", "D"),
+    _upc("UPC-E with 2 digits", ("-s", "upc", "-t", "human", "-v", "2", "-e", "53", "-z", "D"),
          "01234500006", *_with_addon("0012345000065", "53", "UPC-E", "01234565")),
-    Scan("UPC-E with 2 digits 99", ("-s", "upc", "-t", "human", "-v", "2", "-e", "99", "-z", "E"),
+    _upc("UPC-E with 2 digits 99", ("-s", "upc", "-t", "human", "-v", "2", "-e", "99", "-z", "E"),
          "01234500006", *_with_addon("0012345000065", "99", "UPC-E", "01234565")),
-    Scan("UPC-E with 2 digits 00", ("-s", "upc", "-t", "human", "-v", "2", "-e", "00", "-z", "C"),
+    _upc("UPC-E with 2 digits 00", ("-s", "upc", "-t", "human", "-v", "2", "-e", "00", "-z", "C"),
          "01234500006", *_with_addon("0012345000065", "00", "UPC-E", "01234565")),
-    Scan("UPC-E with 5 digits", ("-s", "upc", "-t", "human", "-v", "3", "-e", "52495", "-z", "E"),
+    _upc("UPC-E with 5 digits", ("-s", "upc", "-t", "human", "-v", "3", "-e", "52495", "-z", "E"),
          "01234500006", *_with_addon("0012345000065", "52495", "UPC-E", "01234565")),
 )

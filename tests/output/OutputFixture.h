@@ -4,7 +4,7 @@
 // temporary documents folder.
 
 #include "output/OutputWindows.h"
-#include "settings/ProductFolder.h"
+#include "product/ProductFolder.h"
 #include "ui/MainWindowModel.h"
 #include "ui/RecordingPlatform.h"
 

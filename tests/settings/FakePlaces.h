@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/ProductFolder.h"
+#include "product/ProductFolder.h"
 
 namespace zindra::test {
 

@@ -1,4 +1,4 @@
-#include "settings/ProductFolder.h"
+#include "product/ProductFolder.h"
 
 #include "FakePlaces.h"
 #include "TempFolder.h"

@@ -109,7 +109,7 @@ def settings(path):
 
 
 def run_once(build, env, disp, typed=None):
-    program = subprocess.Popen([os.path.join(build, "ui", "qt", "zindra")], env=env)
+    program = subprocess.Popen([os.path.join(build, "app", "zindra")], env=env)
     try:
         main = wait_for(disp, "Zindra")
         focus(disp, main)  # what a window manager does for a new window

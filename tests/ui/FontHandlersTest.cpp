@@ -94,7 +94,11 @@ struct PointSizeRow {
 // (by Tab to the Make button), where an unreadable size is reported once.
 const PointSizeRow PointSizeRows[] = {
     {u"12", 12, {}}, // below 18 typing ignores it; leaving the box applies it
+    {u"17", 17, {}},
+    {u"18", 18, {}},
     {u"018", 18, {}},
+    // one character: no message while typing, one on leaving
+    {u"x", 24, {"message 'x' is not a valid point size: type a whole number from 1 to 1638"}},
     {u"1638", 1638, {}},
     {u"abc", 24, {"message 'abc' is not a valid point size: type a whole number from 1 to 1638"}},
     // "200" on the way is applied; "2000" is too large and reported on leaving

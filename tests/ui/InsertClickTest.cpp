@@ -27,6 +27,11 @@ const InsertRow InsertRows[] = {
     {GB3b1, u"CodeC", "AB\u00CA", {}},
     {GB3b1, u"Null", "AB`", {}},
     {GB3b1, u"Tab", "ABi", {}},
+    // a control character is its ASCII code + 96: BEL 7, LF 10, FF 12, CR 13
+    {GB3b1, u"Bell", "ABg", {}},
+    {GB3b1, u"Line Feed", "ABj", {}},
+    {GB3b1, u"Form Feed", "ABl", {}},
+    {GB3b1, u"Carriage Return", "ABm", {}},
     {GB3b1, u"Escape", "AB{", {}}, // ESC is 27 + 96, the value the encoder reads as ESC
     {GB3b1, u"Ctrl-X", "ABx", {}},
     {GB3b1, u"Ctrl-Q", "ABq", {}},

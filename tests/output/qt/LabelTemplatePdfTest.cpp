@@ -5,6 +5,7 @@
 #include "output/LabelTemplate.h"
 
 #include "tests/output/qt/PdfWords.h"
+#include "tests/MissingTool.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,7 +49,8 @@ const LabelStock& StockFor(const char* file) {
 }
 
 TEST(LabelTemplatePdf, LabelsLandOnTheSheetInAWordProcessor) {
-    if (!test::HaveProgram("soffice") || !test::HavePdfToText()) GTEST_SKIP() << "no LibreOffice";
+    if (!test::HaveProgram("soffice") || !test::HavePdfToText())
+        ZINDRA_TOOL_MISSING("no LibreOffice");
     QTemporaryDir dir;
     QStringList files;
     for (const auto& sheet : Sheets) {

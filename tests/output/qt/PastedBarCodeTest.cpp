@@ -6,6 +6,7 @@
 
 #include "tests/output/OutputFixture.h"
 #include "tests/output/qt/PdfWords.h"
+#include "tests/MissingTool.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,9 +39,10 @@ class PastedBarCode : public test::OutputFixture {
   protected:
     void SetUp() override {
         for (const char* tool : {"soffice", "pdftoppm", "zbarimg"})
-            if (!test::HaveProgram(tool)) GTEST_SKIP() << tool << " is not installed";
+            if (!test::HaveProgram(tool))
+                ZINDRA_TOOL_MISSING(std::string(tool) + " is not installed");
         if (QDir(ZINDRA_FONT_BUILD_DIR).entryList({"*.ttf"}).isEmpty())
-            GTEST_SKIP() << "the bar-code faces are not built";
+            ZINDRA_TOOL_MISSING("the bar-code faces are not built");
     }
 
     // Runs a program with our faces visible to fontconfig; its standard output.

@@ -1,6 +1,7 @@
 #include "output/qt/SamplePainter.h"
 
 #include "tests/output/qt/PdfWords.h"
+#include "tests/MissingTool.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -67,7 +68,7 @@ const PdfWord* FindWord(const std::vector<PdfWord>& words, const QString& text) 
 class SamplePdf : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!test::HavePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+        if (!test::HavePdfToText()) ZINDRA_TOOL_MISSING("pdftotext is not installed");
     }
 };
 

@@ -4,8 +4,9 @@
 // Runs under xvfb-run with the xcb platform.
 
 #include "output/qt/OutputPart.h"
-#include "settings/ProductFolder.h"
+#include "product/ProductFolder.h"
 #include "tests/output/RtfReader.h"
+#include "tests/MissingTool.h"
 #include "ui/MainWindowModel.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/qt/TForm1.h"
@@ -45,7 +46,7 @@ QByteArray ReadClipboard(const char* target) {
 class XClipboard : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (QStandardPaths::findExecutable("xclip").isEmpty()) GTEST_SKIP() << "no xclip";
+        if (QStandardPaths::findExecutable("xclip").isEmpty()) ZINDRA_TOOL_MISSING("no xclip");
         platform.AddWindow("TWarningBox", output.WarningDialog());
         platform.AddWindow("TForm3", output.LabelsDialog());
         form.show();
