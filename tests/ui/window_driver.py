@@ -59,6 +59,7 @@ class Desktop:
 
     def __init__(self, source, build):
         self.source, self.build = source, build
+        self.program = os.path.join(build, "app", "zindra")
         self.home = tempfile.mkdtemp(prefix="zindra-window-")
         runtime = os.path.join(self.home, "runtime")
         os.mkdir(runtime, 0o700)
@@ -288,10 +289,7 @@ class Program:
 
     def __init__(self, desktop, env=None, tips=False):
         self.desktop = desktop
-        exe = os.path.join(desktop.build, "ui", "qt", "zindra")
-        if not os.path.exists(exe):
-            exe = os.path.join(desktop.build, "app", "zindra")
-        self.process = desktop.start([exe], env=env or desktop.env)
+        self.process = desktop.start([desktop.program], env=env or desktop.env)
         self.main = desktop.window("Zindra")
         desktop.focus(self.main)  # what a window manager does for a new window
         if tips:

@@ -220,9 +220,7 @@ def plain_messages(d, file):
     os.makedirs(os.path.dirname(dirs), exist_ok=True)
     with open(dirs, "w") as f:
         f.write('XDG_DOCUMENTS_DIR="%s"\n' % docs)
-    exe = os.path.join(d.build, "ui", "qt", "zindra")
-    if not os.path.exists(exe):
-        exe = os.path.join(d.build, "app", "zindra")
+    exe = d.program
     process = d.start([exe], env=d.env)
     main = d.window("Zindra")
     d.focus(main)

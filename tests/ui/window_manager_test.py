@@ -50,9 +50,7 @@ def close_with(d, title, key):
 def captions_and_places(d, file):
     edit_settings(file, {"Enabled": "1"}, section="TipoftheDay")
     edit_settings(file, {"Type": "39", "Data": "CODE39", "LabelExplain": "1"})
-    exe = os.path.join(d.build, "ui", "qt", "zindra")
-    if not os.path.exists(exe):
-        exe = os.path.join(d.build, "app", "zindra")
+    exe = d.program
     # An opener that opens nothing, so no word processor is looked for.
     bin_dir = os.path.join(d.home, "bin")
     os.makedirs(bin_dir)

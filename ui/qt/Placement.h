@@ -10,10 +10,12 @@ namespace zindra {
 // corner, both measured on the outside of their frames. Call it before the
 // window is shown: a window that has never been shown then keeps the point as
 // its frame's corner, and one shown before knows its frame already. Placed
-// after showing, a first showing under a window manager would put the inside
-// of the window there, a title bar too high.
+// after showing, a first showing under a window manager puts the inside of
+// the window there, a title bar too high. The size is settled first: a
+// window that Qt sizes while showing it loses the frame-inclusive position.
 inline void PlaceBeside(QWidget* window, const QWidget* mainWindow, WindowOffset offset) {
     if (!mainWindow) return;
+    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
     window->move(mainWindow->frameGeometry().topLeft() + QPoint(offset.Right, offset.Down));
 }
 
