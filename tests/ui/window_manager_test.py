@@ -20,9 +20,16 @@ from window_driver import (Desktop, Program, edit_settings, fail, require_tools,
 failures = []
 
 
-def expect(what, actual, wanted):
-    if actual != wanted:
-        failures.append("%s: got %r, expected %r" % (what, actual, wanted))
+def expect(what, actual, wanted, settle=3.0):
+    """`actual` may be a probe: the window gets a moment to catch up with the
+    events just sent (a sanitizer build is slow), then the last value counts."""
+    value = actual() if callable(actual) else actual
+    end = time.time() + settle
+    while callable(actual) and value != wanted and time.time() < end:
+        time.sleep(0.1)
+        value = actual()
+    if value != wanted:
+        failures.append("%s: got %r, expected %r" % (what, value, wanted))
 
 
 def start_window_manager(d):
