@@ -98,7 +98,7 @@ void TForm3::showEvent(QShowEvent* event) {
 }
 
 void TForm3::setVisible(bool visible) {
-    if (visible) PlaceBeside(this, parentWidget(), LabelsWindowPlacement);
+    if (visible) PlaceBeside(this, QPoint(main_.Left, main_.Top), LabelsWindowPlacement);
     QDialog::setVisible(visible);
 }
 

@@ -13,10 +13,13 @@ namespace zindra {
 // after showing, a first showing under a window manager puts the inside of
 // the window there, a title bar too high. The size is settled first: a
 // window that Qt sizes while showing it loses the frame-inclusive position.
-inline void PlaceBeside(QWidget* window, const QWidget* mainWindow, WindowOffset offset) {
-    if (!mainWindow) return;
+inline void PlaceBeside(QWidget* window, QPoint mainCorner, WindowOffset offset) {
     if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
-    window->move(mainWindow->frameGeometry().topLeft() + QPoint(offset.Right, offset.Down));
+    window->move(mainCorner + QPoint(offset.Right, offset.Down));
+}
+
+inline void PlaceBeside(QWidget* window, const QWidget* mainWindow, WindowOffset offset) {
+    if (mainWindow) PlaceBeside(window, mainWindow->frameGeometry().topLeft(), offset);
 }
 
 } // namespace zindra
