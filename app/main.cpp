@@ -1,8 +1,10 @@
+#include "app/InfoOptions.h"
 #include "fonts/appfonts/AppFonts.h"
 #include "output/OutputWindows.h"
 #include "output/qt/QtOutputPlatform.h"
 #include "output/qt/TForm3.h"
 #include "output/qt/TWarningBox.h"
+#include "product/ProductSeed.h"
 #include "settings/qt/QtDesktopPlaces.h"
 #include "settings/qt/SettingsPart.h"
 #include "ui/MainWindowModel.h"
@@ -13,14 +15,21 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (const auto status = zindra::AnswerInfoOption(argc, argv)) return *status;
     QApplication app(argc, argv);
     // The application's name only: a display name would be appended to every
     // window's caption ("About — Zindra").
     QApplication::setApplicationName(QStringLiteral("Zindra"));
+    QApplication::setDesktopFileName(QStringLiteral("zindra"));
     zindra::RegisterBarCodeFonts();
 
     zindra::QtPlatform platform;
     zindra::QtDesktopPlaces places;
+    // A user's first start on a shared installation fills the product folder
+    // from the installed files; start-up then finds it as if the installer
+    // had made it, or asks for a re-install when that was not possible.
+    zindra::SeedProductFolder(zindra::ProductFolder(places),
+                              zindra::InstalledProductFolders(places.ProgramFile()));
     zindra::MainWindowModel model(platform);
     model.HelpFile = zindra::HelpIndexPath().toStdString();
 

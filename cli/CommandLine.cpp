@@ -13,7 +13,16 @@ constexpr int MinDpi = 72;
 constexpr int MaxDpi = 4800;
 
 // Long-only options take codes past the single characters.
-enum LongOnly { JsonOpt = 256, RequestsOpt, BatchOpt, PngOpt, DpiOpt, VersionOpt };
+enum LongOnly {
+    JsonOpt = 256,
+    RequestsOpt,
+    BatchOpt,
+    PngOpt,
+    DpiOpt,
+    VersionOpt,
+    PageOpt,
+    PaperOpt
+};
 
 constexpr option LongOptions[] = {
     {"symbology", required_argument, nullptr, 's'},
@@ -30,6 +39,8 @@ constexpr option LongOptions[] = {
     {"batch", required_argument, nullptr, BatchOpt},
     {"png", required_argument, nullptr, PngOpt},
     {"dpi", required_argument, nullptr, DpiOpt},
+    {"sample-page", required_argument, nullptr, PageOpt},
+    {"paper", required_argument, nullptr, PaperOpt},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, VersionOpt},
     {nullptr, 0, nullptr, 0},
@@ -51,6 +62,13 @@ std::optional<int> ReadDpi(std::string_view word) {
     if (error != std::errc{} || end != word.data() + word.size() || dpi < MinDpi || dpi > MaxDpi)
         return std::nullopt;
     return dpi;
+}
+
+// The sample page's paper: true for A4, false for Letter.
+std::optional<bool> ReadPaper(std::string_view word) {
+    if (word == "a4") return true;
+    if (word == "letter") return false;
+    return std::nullopt;
 }
 
 // Keeps a value that was read, or gives the refusal when there is none.
@@ -105,12 +123,18 @@ std::optional<std::string> Apply(int code, const char* value, CommandLine& line)
         if (*value == '\0') return "--png needs a file name";
         line.PngPath = value;
         break;
+    case PageOpt:
+        if (*value == '\0') return "--sample-page needs a file name";
+        line.SamplePagePath = value;
+        break;
+    case PaperOpt:
+        return Store(ReadPaper(value), line.PaperA4, "the paper must be letter or a4");
     }
     return std::nullopt;
 }
 
 // Combinations that cannot mean anything, once every option is read.
-std::optional<std::string> CheckCombination(const CommandLine& line, bool dpiGiven,
+std::optional<std::string> CheckCombination(const CommandLine& line, bool dpiGiven, bool paperGiven,
                                             int requestsAndBatch, std::size_t operands) {
     const bool bulk = line.Mode == RunMode::Requests || line.Mode == RunMode::Batch;
     if (requestsAndBatch > 1) return "use only one of --requests and --batch";
@@ -118,6 +142,8 @@ std::optional<std::string> CheckCombination(const CommandLine& line, bool dpiGiv
     if (bulk && !line.PngPath.empty()) return "--png needs a single DATA";
     if (line.Mode == RunMode::Batch && line.Json) return "--json cannot be used with --batch";
     if (dpiGiven && line.PngPath.empty()) return "--dpi needs --png";
+    if (bulk && !line.SamplePagePath.empty()) return "--sample-page needs a single DATA";
+    if (paperGiven && line.SamplePagePath.empty()) return "--paper needs --sample-page";
     if (line.Mode == RunMode::Single && operands == 0) return "missing DATA";
     if (line.Mode == RunMode::Single && operands > 1)
         return "more than one DATA (quote DATA that holds spaces)";
@@ -162,6 +188,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
 
     CommandLine line;
     bool dpiGiven = false;
+    bool paperGiven = false;
     int requestsAndBatch = 0;
     optind = 0; // 0, not 1: makes glibc start afresh for every call
     opterr = 0;
@@ -177,11 +204,12 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
         }
         if (code == RequestsOpt || code == BatchOpt) ++requestsAndBatch;
         if (code == DpiOpt) dpiGiven = true;
+        if (code == PaperOpt) paperGiven = true;
         if (auto complaint = Apply(code, optarg, line)) return UsageError{*complaint};
     }
 
     const std::size_t operands = static_cast<std::size_t>(argc - optind);
-    if (auto complaint = CheckCombination(line, dpiGiven, requestsAndBatch, operands))
+    if (auto complaint = CheckCombination(line, dpiGiven, paperGiven, requestsAndBatch, operands))
         return UsageError{*complaint};
     if (line.Mode == RunMode::Single &&
         !DecodeUtf8(argv[static_cast<std::size_t>(optind)], line.Options.DataText))
@@ -202,7 +230,8 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
                          EAN-8, EAN-13, Bookland; UPC without, with 2-digit, 5-digit supplement
   -t, --font-type NAME   standard | human | itf14 (default standard; under upc standard is
                          UPC-A and human UPC-E)
-  -z, --size LETTER      font size letter A..F (default D)
+  -z, --size LETTER      font size letter A..F: the bar height, A the shortest (default D);
+                         the point size sets the width
   -c, --checksum         add the optional check character ("No quotes?" under Code 128)
   -o, --option2          full ASCII, UCC/EAN, closed box or bearer bars, by symbology
   -S, --sums             append the sums line (Code 93, Code 128)
@@ -213,6 +242,8 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
       --batch FILE|-     encode CSV rows: data[,extra]
       --png FILE         also write the sample as a PNG image
       --dpi N            resolution of the PNG (default 600)
+      --sample-page FILE also write the printed sample page as a PDF
+      --paper NAME       letter | a4: the paper of the sample page (default letter)
   -h, --help             show this text
       --version          show the version
 

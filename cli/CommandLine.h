@@ -19,6 +19,8 @@ struct CommandLine {
     bool Json = false;
     std::string PngPath; // empty: no image
     int Dpi = 600;
+    std::string SamplePagePath; // empty: no sample page
+    bool PaperA4 = false;       // the sample page on A4 instead of Letter
 };
 
 struct UsageError {

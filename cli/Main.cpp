@@ -1,5 +1,5 @@
 #include "cli/Program.h"
 
 int main(int argc, char** argv) {
-    return zindra::cli::ProgramMain(argc, argv, nullptr);
+    return zindra::cli::ProgramMain(argc, argv, {});
 }

@@ -3,6 +3,7 @@
 #include "cli/Batch.h"
 #include "cli/CommandLine.h"
 #include "cli/Requests.h"
+#include "product/Version.h"
 
 #include <unistd.h>
 
@@ -30,13 +31,22 @@ int RunBulk(const CommandLine& line, OutputBuffer& out, OutputBuffer& err) {
     return status;
 }
 
+// The PNG program: installed in the helper folder (libexec/zindra, found
+// from bin/ by the relative path the build computed), or beside this program
+// in the build tree.
+std::string PngProgramPath() {
+    std::error_code ignored;
+    const auto here = std::filesystem::read_symlink("/proc/self/exe", ignored).parent_path();
+    const auto installed = (here / ZINDRA_HELPER_DIR_FROM_BIN / PngProgram).lexically_normal();
+    const auto beside = here / PngProgram;
+    return (std::filesystem::exists(installed, ignored) ? installed : beside).string();
+}
+
 // Replaces this process by the PNG program with the same arguments; returns
 // only when that could not be done. Nothing has been written yet, so the
 // other program's output is all the caller sees.
 int HandToPngProgram(const std::vector<std::string>& args, OutputBuffer& err) {
-    std::error_code ignored;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ignored);
-    const std::string program = (self.parent_path() / PngProgram).string();
+    const std::string program = PngProgramPath();
     std::vector<std::string> storage{program};
     storage.insert(storage.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -50,7 +60,7 @@ int HandToPngProgram(const std::vector<std::string>& args, OutputBuffer& err) {
 } // namespace
 
 int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBuffer& err,
-               PngWriter png) {
+               QtWriters qt) {
     const auto parsed = ParseCommandLine(args);
     if (const auto* usage = std::get_if<UsageError>(&parsed))
         return Complain(err, usage->Message + " (see --help)");
@@ -63,8 +73,9 @@ int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBu
         out.Text() += "zindra-encode " ZINDRA_VERSION "\n";
         return 0;
     case RunMode::Single:
-        if (!line.PngPath.empty() && !png) return HandToPngProgram(args, err);
-        return RunSingleRequest(line, out, err, png);
+        if ((!line.PngPath.empty() && !qt.Png) || (!line.SamplePagePath.empty() && !qt.SamplePage))
+            return HandToPngProgram(args, err);
+        return RunSingleRequest(line, out, err, qt);
     case RunMode::Requests:
     case RunMode::Batch:
         return RunBulk(line, out, err);
@@ -72,10 +83,10 @@ int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBu
     return UsageStatus;
 }
 
-int ProgramMain(int argc, char** argv, PngWriter png) {
+int ProgramMain(int argc, char** argv, QtWriters qt) {
     OutputBuffer out(STDOUT_FILENO);
     OutputBuffer err(STDERR_FILENO);
-    int status = RunProgram(std::vector<std::string>(argv + 1, argv + argc), out, err, png);
+    int status = RunProgram(std::vector<std::string>(argv + 1, argv + argc), out, err, qt);
     // An answer that never arrived is not a success.
     if (!out.Flush()) status = Complain(err, "cannot write the output");
     err.Flush();

@@ -9,14 +9,14 @@
 namespace zindra::cli {
 
 // The whole of zindra-encode after the arguments are split: parses them, runs
-// the mode they ask for and returns the exit status. Without a `png` writer
+// the mode they ask for and returns the exit status. Without the Qt writers
 // (zindra-encode itself, which links no Qt so that bulk runs start fast) a
-// run with --png is handed to the zindra-encode-png program beside it, with
-// the same arguments.
+// run with --png or --sample-page is handed to the zindra-encode-png program
+// beside it, with the same arguments.
 int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBuffer& err,
-               PngWriter png);
+               QtWriters qt);
 
 // main() of both programs: runs, then makes sure the output was written.
-int ProgramMain(int argc, char** argv, PngWriter png);
+int ProgramMain(int argc, char** argv, QtWriters qt);
 
 } // namespace zindra::cli

@@ -1,5 +1,6 @@
 #include "cli/ResultJson.h"
 
+#include "cli/SizeJson.h"
 #include "engine/Utf8.h"
 #include "ui/SampleFaceName.h"
 
@@ -22,6 +23,7 @@ nlohmann::ordered_json OutcomeJson(const RequestOutcome& outcome, const BarOptio
         result.OutputTextSize ? nlohmann::ordered_json(*result.OutputTextSize) : nullptr;
     object["human_text"] = ToUtf8(result.HumanText);
     object["face"] = SampleFaceName(options);
+    AddSizeAdvice(object, options, result);
     object["data_text"] = ToUtf8(outcome.DataText);
     return object;
 }

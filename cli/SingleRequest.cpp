@@ -6,12 +6,20 @@
 
 namespace zindra::cli {
 
-int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& err, PngWriter png) {
+int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& err, QtWriters qt) {
     const RequestOutcome outcome = EncodeRequest(line.Options);
     const auto* result = std::get_if<BarResult>(&outcome.Outcome);
 
-    if (result && png && !line.PngPath.empty()) {
-        if (auto failure = png(line.Options, *result, line.PngPath, line.Dpi)) {
+    if (result && qt.Png && !line.PngPath.empty()) {
+        if (auto failure = qt.Png(line.Options, *result, line.PngPath, line.Dpi)) {
+            err.Text() += "zindra-encode: " + *failure + "\n";
+            return 2;
+        }
+    }
+    if (result && qt.SamplePage && !line.SamplePagePath.empty()) {
+        BarOptions made = line.Options;
+        made.DataText = outcome.DataText;
+        if (auto failure = qt.SamplePage(made, *result, line.SamplePagePath, line.PaperA4)) {
             err.Text() += "zindra-encode: " + *failure + "\n";
             return 2;
         }

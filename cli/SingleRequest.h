@@ -13,10 +13,23 @@ namespace zindra::cli {
 using PngWriter = std::optional<std::string> (*)(const BarOptions& options, const BarResult& result,
                                                  const std::string& path, int dpi);
 
+// Writes the sample page of a result as a PDF, on A4 or Letter; returns why it could not.
+using SamplePageWriter = std::optional<std::string> (*)(const BarOptions& options,
+                                                        const BarResult& result,
+                                                        const std::string& path, bool a4);
+
+// The writers that need Qt. zindra-encode has none of them and hands the runs
+// that need one to zindra-encode-png, which has both.
+struct QtWriters {
+    PngWriter Png = nullptr;
+    SamplePageWriter SamplePage = nullptr;
+};
+
 // Encodes the one DATA of the command line: the plain line (or the JSON
 // object with --json) on `out`, an encoding error on `err` (or in the JSON
-// object), and with --png the image, through `png`. Returns the exit status:
-// 0 success, 1 an encoding error, 2 when the image could not be made.
-int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& err, PngWriter png);
+// object), with --png the image and with --sample-page the page, through `qt`.
+// Returns the exit status: 0 success, 1 an encoding error, 2 when the image or
+// the page could not be made.
+int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& err, QtWriters qt);
 
 } // namespace zindra::cli

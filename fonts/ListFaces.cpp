@@ -16,10 +16,11 @@ namespace {
 void WriteFaces(std::ostream& out) {
     for (const zindra::SampleFace& face : zindra::AllSampleFaces()) {
         const zindra::FaceHeights h = zindra::HeightsOf(face);
-        const long units = std::lround(zindra::GeometryOf(face.symbology).ModuleEm * zindra::UnitsPerEm);
+        const long units =
+            std::lround(zindra::GeometryOf(face.symbology).ModuleEm * zindra::UnitsPerEm);
         out << face.Name << '\t' << face.Family << '\t' << (face.Size ? face.Size : '-') << '\t'
-            << (h.TextDrop > 0 ? 1 : 0) << '\t' << units << '\t' << h.Bar << '\t' << h.Bearer << '\t'
-            << h.TextDrop << '\t' << h.GuardDescent << '\n';
+            << (h.TextDrop > 0 ? 1 : 0) << '\t' << units << '\t' << h.Bar << '\t' << h.Bearer
+            << '\t' << h.TextDrop << '\t' << h.GuardDescent << '\n';
     }
 }
 

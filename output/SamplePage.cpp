@@ -3,8 +3,12 @@
 #include "engine/Functions.h"
 #include "output/SampleTitle.h"
 #include "product/Maker.h"
+#include "ui/FaceGeometry.h"
+#include "ui/SampleFaceName.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace zindra {
 namespace {
@@ -45,6 +49,18 @@ const Ladder& LadderFor(Symbology symbology) {
     return CommonLadder;
 }
 
+// The check-character box means a check character, and is shown, only for these.
+bool AddsCheckCharacter(const BarOptions& choices) {
+    switch (choices.symbology) {
+    case Symbology::Interleaved25:
+        return choices.fontType != FontType::Itf14;
+    case Symbology::Code39:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool ShowsHumanText(const BarOptions& choices) {
     return choices.symbology == Symbology::Code128 && choices.fontType == FontType::HumanReadable &&
            (choices.VariantChoice == 4 || choices.VariantChoice == 5);
@@ -55,8 +71,10 @@ class PageWriter {
     explicit PageWriter(const PageGrid& grid) : grid_(grid) {}
 
     void Text(int column, int row, std::string face, int size, std::u16string text) {
-        texts_.push_back({column * grid_.ColumnUnit, row * grid_.RowUnit, std::move(face), size,
-                          std::move(text)});
+        At(column * grid_.ColumnUnit, row * grid_.RowUnit, std::move(face), size, std::move(text));
+    }
+    void At(int x, int y, std::string face, int size, std::u16string text) {
+        texts_.push_back({x, y, std::move(face), size, std::move(text)});
     }
     void Arial(int row, int size, std::u16string text) {
         Text(HeaderColumn, row, TextFace, size, std::move(text));
@@ -79,11 +97,42 @@ void WriteHeader(PageWriter& page) {
     page.Arial(6, 12, Maker.WebAddress);
 }
 
+// How far the bars of `face` reach down from the top of their line at `size`
+// points, in dots; 0 for a face the table does not know.
+int InkDepth(const std::string& face, int size, int dotsPerInch) {
+    for (const SampleFace& known : AllSampleFaces())
+        if (known.Name == face)
+            return static_cast<int>(std::ceil(FaceHeightEm(known) * size * dotsPerInch / 72.0));
+    return 0;
+}
+
+// The SCC-14 / SSCC-18 line stands one row under the top of the bar code, unless the
+// bars reach further down and it would cross them: then it moves down only as far as
+// the foot of the bars and a gap of a tenth of a row.
+int HumanTextY(const SamplePageInput& input, const PageGrid& grid, int row, int size) {
+    const int top = row * grid.RowUnit;
+    const int foot = top + InkDepth(input.FaceName, size, grid.DotsPerInchY) + grid.RowUnit / 10;
+    return std::max(top + grid.RowUnit, foot);
+}
+
 } // namespace
+
+SamplePageInput SamplePageInputOf(const BarOptions& choices, std::u16string_view fontString,
+                                  std::u16string_view sumsText, std::u16string humanText) {
+    SamplePageInput input;
+    input.Choices = choices;
+    const std::size_t blank = std::min(sumsText.find(u' '), sumsText.size());
+    input.FontString = std::u16string(fontString) + std::u16string(sumsText.substr(0, blank));
+    const std::size_t text = std::min(sumsText.find_first_not_of(u' ', blank), sumsText.size());
+    input.SumsText = sumsText.substr(text);
+    input.FaceName = SampleFaceName(choices);
+    input.HumanText = std::move(humanText);
+    return input;
+}
 
 PageGrid SamplePageGrid(int dotsPerInchX, int dotsPerInchY) {
     const int lineHeight = MulDiv(GridPointSize, dotsPerInchY, 72);
-    return {lineHeight * 6 / 5, dotsPerInchX / 10};
+    return {lineHeight * 6 / 5, dotsPerInchX / 10, dotsPerInchY};
 }
 
 std::vector<PageText> LayoutSamplePage(const SamplePageInput& input, const PageGrid& grid) {
@@ -95,19 +144,24 @@ std::vector<PageText> LayoutSamplePage(const SamplePageInput& input, const PageG
                    AsciiToU16(input.FaceName));
 
     int row = FontStringRow;
-    if (choices.OptionalChecksum) page.Arial(row++, 12, u"Includes checksum");
-    page.Arial(row, 12, u"String to use with bar code fonts: " + input.BarTextOut);
+    if (choices.OptionalChecksum && AddsCheckCharacter(choices))
+        page.Arial(row++, 12, u"Includes checksum");
+    page.Arial(row, 12, u"String to use with bar code fonts: " + input.FontString);
+    // The sums are for reading, not for scanning: in text, in the row left blank
+    // before the ladder.
+    if (!input.SumsText.empty()) page.Arial(row + 1, CaptionSize, input.SumsText);
     row += 2;
 
     const Ladder& ladder = LadderFor(choices.symbology);
-    const int length = static_cast<int>(input.BarTextOut.size());
+    const int length = static_cast<int>(input.FontString.size());
     for (int k = 0; k < ladder.steps; ++k) {
         const int size = ladder.firstSize + ladder.sizeStep * k;
         page.Arial(row, CaptionSize, ToU16(size) + u" points:");
-        page.Text(BarCodeColumn, row, input.FaceName, size, input.BarTextOut);
+        page.Text(BarCodeColumn, row, input.FaceName, size, input.FontString);
         if (ShowsHumanText(choices))
-            page.Text(length + BarCodeColumn + HumanTextShift[k], row + 1, TextFace,
-                      HumanTextSize[k], input.HumanText);
+            page.At((length + BarCodeColumn + HumanTextShift[k]) * grid.ColumnUnit,
+                    HumanTextY(input, grid, row, size), TextFace, HumanTextSize[k],
+                    input.HumanText);
         row += ladder.rowAdvance[k];
     }
     return page.Take();

@@ -7,13 +7,21 @@
 
 namespace zindra {
 
-// What the sample page reads from the main window at print time.
+// What the sample page prints: the choices at print time with the data that Make
+// read, and what Make made of them.
 struct SamplePageInput {
     BarOptions Choices;        // symbology, variant, font type, Option2, OptionalChecksum, data
-    std::u16string BarTextOut; // the font string as Make left it, sums included
+    std::u16string FontString; // the bar code as Make made it, without the sums
+    std::u16string SumsText;   // the sums line of "Show checksums", without the bar code; or empty
     std::string FaceName;      // the sample face of the current choices
     std::u16string HumanText;  // the kept human-readable line of SCC-14 / SSCC-18
 };
+
+// The page for `choices` (data included) and the font string and sums of the
+// result Make made of them. Code 93 hands its stop character to the front of its
+// sums, so everything of the sums before their first blank goes back to the bar code.
+SamplePageInput SamplePageInputOf(const BarOptions& choices, std::u16string_view fontString,
+                                  std::u16string_view sumsText, std::u16string humanText);
 
 // One text of the page: its top-left corner in device units from the
 // top-left corner of the printable area, its face and size.
@@ -32,6 +40,7 @@ struct PageText {
 struct PageGrid {
     int RowUnit = 0;
     int ColumnUnit = 0;
+    int DotsPerInchY = 0;
 };
 
 PageGrid SamplePageGrid(int dotsPerInchX, int dotsPerInchY);

@@ -1,7 +1,6 @@
 #include "output/Samples.h"
 
 #include "ui/MainWindowModel.h"
-#include "ui/SampleFaceName.h"
 
 namespace zindra {
 namespace {
@@ -11,12 +10,9 @@ constexpr char16_t NotMadeMessage[] = u"You must click \"Make a bar code\" befor
 } // namespace
 
 SamplePageInput SamplePageInputOf(const MainWindowModel& main) {
-    SamplePageInput input;
-    input.Choices = main.ReadOptions();
-    input.BarTextOut = main.Text(ControlId::BarTextOut);
-    input.FaceName = SampleFaceName(input.Choices);
-    input.HumanText = main.HumanText;
-    return input;
+    BarOptions choices = main.ReadOptions();
+    choices.DataText = main.MadeData;
+    return SamplePageInputOf(choices, main.MadeFontString, main.MadeSums, main.HumanText);
 }
 
 void PrintButtonClickClick(MainWindowModel& main, OutputPlatform& output) {

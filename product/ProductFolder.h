@@ -29,7 +29,8 @@ std::filesystem::path SettingsFileName(std::string_view programFileName);
 std::filesystem::path SettingsFile(const DesktopPlaces& places);
 
 // The test that decides FolderFound: the product folder exists as a folder.
-// The program never creates it; only the installer does.
+// Only the installer and a first start on a shared installation create it
+// (SeedProductFolder); start-up itself never does.
 bool ProductFolderExists(const std::filesystem::path& productFolder);
 
 } // namespace zindra

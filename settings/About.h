@@ -1,6 +1,7 @@
 #pragma once
 
 #include "product/ProductFolder.h"
+#include "product/Version.h"
 #include "ui/Platform.h"
 
 #include <filesystem>
@@ -11,7 +12,7 @@ namespace zindra {
 class MainWindowModel;
 
 inline constexpr char16_t ProductName[] = u"Zindra";
-inline constexpr char16_t ProductVersion[] = u"7.0";
+inline constexpr char16_t ProductVersion[] = u"" ZINDRA_VERSION;
 inline constexpr char ManualFileName[] = "Zindras.rtf";
 
 inline constexpr char UpdateCheckAddress[] =

@@ -8,8 +8,8 @@ namespace zindra {
 namespace {
 
 constexpr double MmPerPoint = 25.4 / 72.0;
-// EAN/UPC nominal X-dimension (100 % magnification) and its usual range, 80 to 200 %.
-constexpr double EanUpcNominalMm = 0.33;
+// The usual EAN/UPC range: 80 to 200 % of nominal.
+constexpr double EanUpcNominalMm = EanUpcNominalXmm;
 
 // Indexed by Symbology, in its order. A module of 1/25 em is 4 dots at 24 points and
 // 300 dpi (8 at 600), X = 0.339 mm, 103 % of the EAN nominal. UPC is set at twice the
@@ -40,7 +40,8 @@ constexpr HeightRow EanUpcBars = {13, 16, 19, 22, 25, 25};
 constexpr HeightRow PostNetBars = {6.25, 6.25, 6.25, 6.25, 6.25, 6.25};
 
 constexpr double BearerModules = 4;
-constexpr double TextDropModules = 8;  // the digits, about 7 modules tall, end 1 module below the bars
+constexpr double TextDropModules =
+    8; // the digits, about 7 modules tall, end 1 module below the bars
 constexpr double GuardDescentModules = 5;
 
 // What each family draws besides its bars. A family not listed draws bars only,
@@ -67,14 +68,17 @@ constexpr std::array Families{
 constexpr FamilyFigures PlainLinear{"", &LinearBars, 0, false, 0};
 
 const FamilyFigures& FiguresOf(std::string_view family) {
-    const auto* found = std::find_if(Families.begin(), Families.end(),
-                                     [family](const FamilyFigures& f) { return f.family == family; });
+    const auto* found =
+        std::find_if(Families.begin(), Families.end(),
+                     [family](const FamilyFigures& f) { return f.family == family; });
     return found == Families.end() ? PlainLinear : *found;
 }
 
 } // namespace
 
-FaceGeometry GeometryOf(Symbology symbology) { return Geometry[static_cast<std::size_t>(symbology)]; }
+FaceGeometry GeometryOf(Symbology symbology) {
+    return Geometry[static_cast<std::size_t>(symbology)];
+}
 
 double XDimensionMm(Symbology symbology, double pointSize) {
     return GeometryOf(symbology).ModuleEm * pointSize * MmPerPoint;
@@ -84,7 +88,8 @@ FaceHeights HeightsOf(const SampleFace& face) {
     const FamilyFigures& figures = FiguresOf(face.Family);
     const std::size_t letter = face.Size ? static_cast<std::size_t>(face.Size - 'a') : 0;
     const bool text = figures.alwaysText || face.HumanReadable;
-    return {(*figures.bars)[letter], figures.bearer, text ? TextDropModules : 0, figures.guardDescent};
+    return {(*figures.bars)[letter], figures.bearer, text ? TextDropModules : 0,
+            figures.guardDescent};
 }
 
 double FaceHeightEm(const SampleFace& face) {

@@ -9,13 +9,16 @@ namespace zindra {
 // fitting of labels and the font build. EAN, UPC and Bookland share the EAN/UPC
 // figures; the font build takes each family's module from here.
 struct FaceGeometry {
-    double ModuleEm;          // one module (the narrow bar) in em
-    double QuietZoneModules;  // the quiet zone each side that the symbology asks for
-    double MinXmm;            // the smallest X-dimension that scans reliably
-    double MaxXmm;            // the largest usual X-dimension; 0 when there is none
+    double ModuleEm;         // one module (the narrow bar) in em
+    double QuietZoneModules; // the quiet zone each side that the symbology asks for
+    double MinXmm;           // the smallest X-dimension that scans reliably
+    double MaxXmm;           // the largest usual X-dimension; 0 when there is none
 };
 
 FaceGeometry GeometryOf(Symbology symbology);
+
+// The EAN/UPC X-dimension at 100 % magnification.
+inline constexpr double EanUpcNominalXmm = 0.33;
 
 // The X-dimension, in millimetres, of the symbology's faces at pointSize points.
 double XDimensionMm(Symbology symbology, double pointSize);

@@ -114,11 +114,20 @@ class MainWindowModel {
     // The window read into one encoding's inputs.
     BarOptions ReadOptions() const;
     Symbology CurrentSymbology() const;
+    // How big the made bar code prints in the current face and point size, in
+    // one line for under the sample; empty before Make or with no readable size.
+    std::u16string SizeAdviceText() const;
 
     // ---- Window-level values
     bool MadeFlag = false;
     FontType LastFontType = FontType::Standard;
-    std::u16string HumanText;          // kept for the sample page
+    std::u16string HumanText; // kept for the sample page
+    // What the last Make made, kept for the sample page: the data as Make read it
+    // (typing after Make does not change what was made) and the result's font
+    // string and sums.
+    std::u16string MadeData;
+    std::u16string MadeFontString;
+    std::u16string MadeSums;
     RichEdit BarCodeOut;               // the sample field's text and styles
     std::optional<int> BarTextOutSize; // set by Code 93 and kept; none until then
     int Left = 0;                      // the window's top-left corner on the screen,

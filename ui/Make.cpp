@@ -1,6 +1,7 @@
 #include "engine/EncodeRequest.h"
 #include "ui/MainWindowModel.h"
 #include "ui/SampleFaceName.h"
+#include "ui/SizeAdvice.h"
 
 #include <algorithm>
 #include <array>
@@ -71,6 +72,7 @@ void MainWindowModel::MakeButtonClickClick() {
         ShowEncodeError(error->Message);
         return;
     }
+    MadeData = outcome.DataText;
     ShowBarResult(std::get<BarResult>(outcome.Outcome));
     SetFocus(BarTextInput);
 }
@@ -84,7 +86,16 @@ void MainWindowModel::ShowBarResult(const BarResult& result) {
     StyleSecondLine(result.SampleSize);
     if (options.symbology == Symbology::Code128 && options.VariantChoice >= 3)
         HumanText = result.HumanText;
+    MadeFontString = result.FontString;
+    MadeSums = result.SumsText;
     MadeFlag = true;
+}
+
+std::u16string MainWindowModel::SizeAdviceText() const {
+    if (!MadeFlag) return {};
+    const std::optional<int> size = PointSizeValue(Text(PointSize));
+    if (!size) return {};
+    return SizeAdviceLine(AdviseSize(ReadOptions(), MadeFontString, *size));
 }
 
 // Only SCC-14 and SSCC-18 with human-readable text put a second line into

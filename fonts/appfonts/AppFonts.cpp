@@ -6,25 +6,24 @@
 
 namespace zindra {
 
-QStringList BarCodeFontFolders() {
-    QStringList folders;
-    folders << QStringLiteral(ZINDRA_FONT_BUILD_DIR);
-    folders << QDir(QCoreApplication::applicationDirPath())
-                   .absoluteFilePath(QStringLiteral("../" ZINDRA_FONT_INSTALL_DIR));
-    return folders;
+QString BuildTreeFontFolder() {
+    // Canonical paths on both sides: a build tree reached through a symbolic
+    // link is still the build tree, and a build tree that no longer exists
+    // (an installed copy on another machine) never matches.
+    const QString buildTree = QDir(QStringLiteral(ZINDRA_BUILD_DIR)).canonicalPath();
+    const QString programDir = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
+    if (buildTree.isEmpty() || !programDir.startsWith(buildTree + QLatin1Char('/'))) return {};
+    return QStringLiteral(ZINDRA_FONT_BUILD_DIR);
 }
 
 int RegisterBarCodeFonts() {
-    for (const QString& folder : BarCodeFontFolders()) {
-        const QDir dir(folder);
-        const QStringList files = dir.entryList({QStringLiteral("*.ttf")}, QDir::Files, QDir::Name);
-        if (files.isEmpty()) continue;
-        int registered = 0;
-        for (const QString& file : files)
-            if (QFontDatabase::addApplicationFont(dir.absoluteFilePath(file)) >= 0) ++registered;
-        return registered;  // the first folder that has faces wins
-    }
-    return 0;
+    const QString folder = BuildTreeFontFolder();
+    if (folder.isEmpty()) return 0;
+    const QDir dir(folder);
+    int registered = 0;
+    for (const QString& file : dir.entryList({QStringLiteral("*.ttf")}, QDir::Files, QDir::Name))
+        if (QFontDatabase::addApplicationFont(dir.absoluteFilePath(file)) >= 0) ++registered;
+    return registered;
 }
 
 } // namespace zindra

@@ -1,18 +1,17 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace zindra {
 
-// Folders that may hold our bar-code faces, most specific first: the build
-// tree this program was built in, then the installed share/fonts/zindra
-// beside the program.
-QStringList BarCodeFontFolders();
+// The build tree's faces when this program runs from the build tree it was
+// built in; empty for an installed program, whose faces fontconfig finds
+// among the system's fonts like any other program's.
+QString BuildTreeFontFolder();
 
-// Registers every face found in those folders as a Qt application font, so
-// the samples show bars before (or without) the fonts being installed for the
-// user. Returns the number of font files registered. Needs a QGuiApplication.
+// Registers the faces of BuildTreeFontFolder as Qt application fonts, so a
+// program run from the build tree shows bars without anything installed.
+// Returns the number of font files registered. Needs a QGuiApplication.
 int RegisterBarCodeFonts();
 
 } // namespace zindra

@@ -12,6 +12,10 @@ START = "nnnn"   # bar, space, bar, space
 STOP = "wnn"     # bar, space, bar
 
 QUIET_ZONE = 10
+# Inside the closed box the quiet zone is bounded by the box side: 2 modules over
+# the 10-module minimum keep it wide enough for a reader that measures the narrow
+# bar from a start pattern widened by rounding to whole dots.
+BOX_QUIET_ZONE = 12
 
 
 def pair_char(value):
@@ -42,7 +46,7 @@ def glyph_defs(human_readable, bearer=0, closed_box=False):
                                         text=pair if human_readable else ""))
     if closed_box:
         # "~" is the quiet zone inside the box, "|" a vertical side of it.
-        defs.append(glyphs.blank_glyph("itf_quiet", [ord("~")], QUIET_ZONE, "quiet zone in the box"))
+        defs.append(glyphs.blank_glyph("itf_quiet", [ord("~")], BOX_QUIET_ZONE, "quiet zone in the box"))
         side = glyphs.GlyphDef("itf_side", (ord("|"),), bearer, "box side", "",
                                [glyphs.Bars(((0, bearer),), "side")])
     if bearer:

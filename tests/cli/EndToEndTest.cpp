@@ -71,6 +71,12 @@ TEST(EndToEnd, JsonSuccessWithBooklandWriteBack) {
         {"output_text_size", nullptr},
         {"human_text", ""},
         {"face", "Tessary EAN d"},
+        // EAN-13, the 9-module gap and the 47-module add-on, 2 x 11 quiet: 173 x 0.33867 mm;
+        // bars 22 + text 8 modules high.
+        {"x_dimension_mm", 0.339},
+        {"width_mm", 58.589},
+        {"height_mm", 10.16},
+        {"magnification_percent", 102.626},
         {"data_text", "0306406152"},
     };
     EXPECT_EQ(got, want);
@@ -157,7 +163,9 @@ TEST(EndToEnd, RequestsLineOverTheLimit) {
     EXPECT_EQ(run.Out, "{\"error\":\"bad request: the line is longer than 1 MB (1048576 bytes)\"}\n"
                        "{\"font_string\":\"*B*\",\"sums_text\":\"\",\"bar_text_out\":\"*B*\","
                        "\"sample_text\":\"*B*  \",\"sample_size\":24,\"output_text_size\":null,"
-                       "\"human_text\":\"\",\"face\":\"Tessary 39 d\",\"data_text\":\"B\"}\n");
+                       "\"human_text\":\"\",\"face\":\"Tessary 39 d\",\"x_dimension_mm\":0.339,"
+                       "\"width_mm\":22.691,\"height_mm\":5.757,\"magnification_percent\":null,"
+                       "\"data_text\":\"B\"}\n");
 }
 
 // A client that writes one request and waits for its answer before writing

@@ -140,6 +140,11 @@ TEST(Requests, AnswerSuccess) {
         {"output_text_size", nullptr},
         {"human_text", ""},
         {"face", "Tessary 39 d"},
+        // 9 x 16 - 1 + 2 x 10 modules of 0.33867 mm; bars 17 modules high.
+        {"x_dimension_mm", 0.339},
+        {"width_mm", 55.203},
+        {"height_mm", 5.757},
+        {"magnification_percent", nullptr},
         {"data_text", "CODE39"},
     };
     EXPECT_EQ(got, want);

@@ -26,6 +26,7 @@ MODULE = {"Postal": 20, "UPCA": 20, "UPCE": 20}
 DEFAULT_MODULE = 40
 # Faces without any text: every point of theirs is a bar corner.
 TEXT_FAMILIES = {"EAN", "UPCA", "UPCE", "Code 128ABhr", "Code 128Chr"}
+CODE128_FAMILIES = "Code 128AB, Code 128ABhr, Code 128C, Code 128Chr"
 
 
 class FaceTest(unittest.TestCase):
@@ -105,6 +106,28 @@ class FaceTest(unittest.TestCase):
                 self.assertEqual(sorted(set(tops)), tops, f"bar tops for {letters}")
                 widths = {s: dict(by_size[s]["hmtx"].metrics) for s in letters}
                 self.assertTrue(all(w == widths[letters[0]] for w in widths.values()))
+
+    @harness.skip_unless(GENERATOR, "ZINDRA_FONT_GENERATOR not set")
+    def test_readme_geometry_table_matches_the_face_list(self):
+        """The README's geometry table, written by hand, gives each family the module
+        and the bar height per size letter (A first) that the face list gives it."""
+        readme = os.path.join(os.path.dirname(os.path.dirname(GENERATOR)), "README.md")
+        with open(readme, encoding="utf-8") as f:
+            rows = [line.split("|")[1:4] for line in f if " = " in line and " units |" in line]
+        listed = {}
+        with open(harness.FACE_LIST, encoding="utf-8") as f:
+            for line in f:
+                _, family, size, _, module, bar, *_ = line.rstrip("\n").split("\t")
+                listed.setdefault(family, {})[size] = (int(module), float(bar))
+        self.assertEqual(4, len(rows))
+        for families, module, bars in rows:
+            units = int(module.split("=")[1].split()[0])
+            heights = dict(zip("abcdef", bars.split(" and ")[0].split(", ")))
+            for family in families.replace("Code 128 (all)", CODE128_FAMILIES).split(", "):
+                with self.subTest(family):
+                    for size, (face_units, bar) in listed[family.strip()].items():
+                        self.assertEqual(units, face_units)
+                        self.assertEqual(heights[size].strip(), f"{bar:g}", size)
 
     @harness.skip_unless(GENERATOR, "ZINDRA_FONT_GENERATOR not set")
     def test_readme_glyph_maps_match_the_generator(self):

@@ -36,13 +36,13 @@ TEST(SamplePageGrid, UnitsFollowTheResolution) {
     }
 }
 
-const PageGrid Grid600 = {120, 60};
+const PageGrid Grid600 = {120, 60, 600};
 
 SamplePageInput Code39Input() {
     SamplePageInput input;
     input.Choices.symbology = Symbology::Code39;
     input.Choices.DataText = u"CODE39";
-    input.BarTextOut = u"*CODE39W*";
+    input.FontString = u"*CODE39W*";
     input.FaceName = "Tessary 39 d";
     return input;
 }
@@ -84,7 +84,7 @@ SamplePageInput SccInput(FontType fontType) {
     input.Choices.fontType = fontType;
     input.Choices.Option2 = true;
     input.Choices.DataText = u"1061414100001";
-    input.BarTextOut = U("}\u00CE\"+^JJ!!4l~"); // 12 characters
+    input.FontString = U("}\u00CE\"+^JJ!!4l~"); // 12 characters
     input.FaceName = "Tessary Code 128C d";
     input.HumanText = u" (01) 1 06 14141 00001 9";
     return input;
@@ -96,14 +96,16 @@ TEST(SamplePage, HumanReadableLineFollowsEachScc14Step) {
     for (const auto& t : page)
         if (t.Text == u" (01) 1 06 14141 00001 9") lines.push_back(t);
 
-    // Column 12 + 15 + d, row under each bar code, Arial at (28k + 112) / 24.
+    // Column 12 + 15 + d, Arial at (28k + 112) / 24. One row under the top of the
+    // bar code unless the bars reach further: then 12 dots under the bars, which
+    // reach 0.68 em (17 modules of 1/25 em) down: ceil(0.68 x n x 600 / 72) dots.
     const std::vector<PageText> expected = {
-        {1440, 1920, "Arial", 4, u" (01) 1 06 14141 00001 9"},
-        {1560, 2160, "Arial", 5, u" (01) 1 06 14141 00001 9"},
-        {1680, 2400, "Arial", 7, u" (01) 1 06 14141 00001 9"},
-        {1800, 2760, "Arial", 8, u" (01) 1 06 14141 00001 9"},
-        {1920, 3120, "Arial", 9, u" (01) 1 06 14141 00001 9"},
-        {2100, 3600, "Arial", 10, u" (01) 1 06 14141 00001 9"},
+        {1440, 1800 + 120, "Arial", 4, u" (01) 1 06 14141 00001 9"},      // 91 + 12 < 120
+        {1560, 2040 + 114 + 12, "Arial", 5, u" (01) 1 06 14141 00001 9"}, // 113.3
+        {1680, 2280 + 136 + 12, "Arial", 7, u" (01) 1 06 14141 00001 9"},
+        {1800, 2640 + 159 + 12, "Arial", 8, u" (01) 1 06 14141 00001 9"}, // 158.7
+        {1920, 3000 + 182 + 12, "Arial", 9, u" (01) 1 06 14141 00001 9"}, // 181.3
+        {2100, 3480 + 204 + 12, "Arial", 10, u" (01) 1 06 14141 00001 9"},
     };
     EXPECT_EQ(lines, expected);
     EXPECT_NE(
@@ -111,14 +113,85 @@ TEST(SamplePage, HumanReadableLineFollowsEachScc14Step) {
         nullptr);
 }
 
-TEST(SamplePage, HumanReadableLineColumnCountsTheSums) {
+TEST(SamplePage, SumsPrintInTextAndLeaveTheBarCodeAndItsLineAlone) {
     SamplePageInput input = SccInput(FontType::HumanReadable);
-    input.BarTextOut += u"   Mod10: 9  Sum: 1105  Checksum: 75  ASCII: 108"; // 48 more
+    input.SumsText = u"Mod10: 9  Sum: 1105  Checksum: 75  ASCII: 108";
     const auto page = LayoutSamplePage(input, Grid600);
     const auto first =
         std::find_if(page.begin(), page.end(), [](const PageText& t) { return t.PointSize == 4; });
     ASSERT_NE(first, page.end());
-    EXPECT_EQ(first->X, (60 + 15 - 3) * 60);
+    EXPECT_EQ(first->X, (12 + 15 - 3) * 60);
+    const auto* sums = Find(page, input.SumsText);
+    ASSERT_NE(sums, nullptr);
+    EXPECT_EQ(*sums, (PageText{300, 14 * 120, "Arial", 10, input.SumsText}));
+    for (const auto& t : page) {
+        if (t.Face == "Tessary Code 128C d") {
+            EXPECT_EQ(t.Text, input.FontString);
+        }
+    }
+}
+
+struct SplitRow {
+    std::u16string fontString;
+    std::u16string sums;
+    std::u16string barCode;
+    std::u16string sumsLine;
+};
+
+const SplitRow SplitRows[] = {
+    // Code 93 moves its stop character to the front of its sums.
+    {u"(ABC+X", u")   CSum: 6  Ksum: 7  CCheck: 8  KCheck: 9", u"(ABC+X)",
+     u"CSum: 6  Ksum: 7  CCheck: 8  KCheck: 9"},
+    {u"|ABC\u00E0~", u"   Sum: 203  Checksum: 21  ASCII: 53 5", u"|ABC\u00E0~",
+     u"Sum: 203  Checksum: 21  ASCII: 53 5"},
+    {u"*CODE39*", u"", u"*CODE39*", u""},
+};
+
+TEST(SamplePage, InputSplitsTheSumsFromTheBarCode) {
+    BarOptions choices;
+    for (const auto& row : SplitRows) {
+        const SamplePageInput input = SamplePageInputOf(choices, row.fontString, row.sums, u"");
+        EXPECT_EQ(Show(input.FontString), Show(row.barCode));
+        EXPECT_EQ(Show(input.SumsText), Show(row.sumsLine));
+        EXPECT_EQ(input.FaceName, "Tessary 39 d");
+    }
+}
+
+struct ChecksumRow {
+    Symbology symbology;
+    FontType fontType;
+    bool printed;
+};
+
+// The box is a check character only for Interleaved 2 of 5 (not ITF-14, where it
+// is hidden) and Code 39; Code 128 captions it "No quotes?", others hide it.
+const ChecksumRow ChecksumRows[] = {
+    {Symbology::Code39, FontType::Standard, true},
+    {Symbology::Interleaved25, FontType::HumanReadable, true},
+    {Symbology::Interleaved25, FontType::Itf14, false},
+    {Symbology::Code128, FontType::Standard, false},
+    {Symbology::Code93, FontType::Standard, false},
+    {Symbology::Codabar, FontType::Standard, false},
+    {Symbology::Ean, FontType::Standard, false},
+    {Symbology::Upc, FontType::Standard, false},
+    {Symbology::PostNet, FontType::Standard, false},
+};
+
+TEST(SamplePage, IncludesChecksumOnlyWhereTheBoxAddsACheckCharacter) {
+    for (const auto& row : ChecksumRows) {
+        SamplePageInput input = Code39Input();
+        input.Choices.symbology = row.symbology;
+        input.Choices.fontType = row.fontType;
+        input.Choices.OptionalChecksum = true;
+        const auto page = LayoutSamplePage(input, Grid600);
+        const auto* line = Find(page, u"Includes checksum");
+        EXPECT_EQ(line != nullptr, row.printed) << static_cast<int>(row.symbology);
+        const auto string = std::find_if(page.begin(), page.end(), [](const PageText& t) {
+            return t.Text.starts_with(u"String to use");
+        });
+        ASSERT_NE(string, page.end());
+        EXPECT_EQ(string->Y, (row.printed ? 14 : 13) * 120);
+    }
 }
 
 TEST(SamplePage, NoHumanReadableLineWithoutItsFontTypeOrOutsideScc) {

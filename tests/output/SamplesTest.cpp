@@ -24,9 +24,31 @@ TEST_F(Samples, PrintsWhatMakeLeft) {
     EXPECT_EQ(page.Choices.symbology, Symbology::Code39);
     EXPECT_TRUE(page.Choices.OptionalChecksum);
     EXPECT_EQ(page.Choices.DataText, u"CODE39");
-    EXPECT_EQ(page.BarTextOut, u"*CODE39W*");
+    EXPECT_EQ(page.FontString, u"*CODE39W*");
     EXPECT_EQ(page.FaceName, "Tessary 39 d");
     EXPECT_TRUE(main.MadeFlag);
+}
+
+TEST_F(Samples, DataIsWhatMakeRead) {
+    main.SetChecked(ControlId::OptionalChecksum, true);
+    Make(u"CODE39");
+    main.SetText(ControlId::BarTextInput, u"CODE39XYZ");
+    main.Click(ControlId::PrintButtonClick);
+    ASSERT_EQ(output.Printed.size(), 1u);
+    EXPECT_EQ(output.Printed[0].Choices.DataText, u"CODE39");
+    EXPECT_EQ(output.Printed[0].FontString, u"*CODE39W*");
+}
+
+TEST_F(Samples, Code93SumsLeaveTheBarCodeWhole) {
+    main.Select(ControlId::Radio93);
+    main.SetChecked(ControlId::DispSums, true);
+    Make(u"TEST93");
+    main.Click(ControlId::PrintButtonClick);
+    ASSERT_EQ(output.Printed.size(), 1u);
+    const SamplePageInput& page = output.Printed[0];
+    // The whole symbol, stop character included, as without the sums.
+    EXPECT_EQ(page.FontString.back(), u')');
+    EXPECT_TRUE(page.SumsText.starts_with(u"CSum: ")) << test::Show(page.SumsText);
 }
 
 TEST_F(Samples, Scc14PageGetsTheKeptHumanReadableLine) {

@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <regex>
 #include <stdexcept>
+#include <string>
 
 namespace zindra {
 namespace {
@@ -13,8 +18,8 @@ constexpr double MmPerInch = 25.4;
 struct DefaultSize {
     Symbology symbology;
     double pointSize;
-    double xMm;       // module em x points x 25.4 / 72, worked by hand
-    double dots300;   // the same in dots at 300 dpi
+    double xMm;     // module em x points x 25.4 / 72, worked by hand
+    double dots300; // the same in dots at 300 dpi
 };
 
 // Every family at the point size the program sets it at by default.
@@ -56,7 +61,7 @@ TEST(FaceGeometryTest, EanAndUpcStayWithinEightyToTwoHundredPercentOfNominal) {
 struct HeightRow {
     const char* face;
     FaceHeights heights;
-    double em;  // top of the bars or bearer to the text baseline or lowest bars
+    double em; // top of the bars or bearer to the text baseline or lowest bars
 };
 
 const HeightRow HeightRows[] = {
@@ -109,6 +114,38 @@ TEST(FaceGeometryTest, ModulesAreWholeFontUnits) {
         const double units = GeometryOf(face.symbology).ModuleEm * UnitsPerEm;
         EXPECT_EQ(std::round(units), units) << face.Name;
     }
+}
+
+std::string WholeDots(Symbology symbology, int pointSize) {
+    const double dots300 = XDimensionMm(symbology, pointSize) / MmPerInch * 300;
+    if (std::abs(dots300 - std::round(dots300)) < 1e-9) return ", whole dots at 300 and 600 dpi";
+    const double dots600 = 2 * dots300;
+    if (std::abs(dots600 - std::round(dots600)) < 1e-9) return ", whole dots at 600 dpi";
+    return "";
+}
+
+std::string HelpCell(Symbology symbology, int pointSize) {
+    char x[32];
+    std::snprintf(x, sizeof x, "%.3f mm", XDimensionMm(symbology, pointSize));
+    return x + WholeDots(symbology, pointSize);
+}
+
+// The help's table of X-dimensions is written by hand: every row must say what
+// the faces print.
+TEST(FaceGeometryTest, HelpTableOfXDimensionsMatchesTheFaces) {
+    std::ifstream in(ZINDRA_HELP_HTML);
+    const std::string help{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::regex row("<tr><td>([0-9]+)</td><td>([^<]*)</td><td>([^<]*)</td></tr>");
+    int rows = 0;
+    for (auto it = std::sregex_iterator(help.begin(), help.end(), row);
+         it != std::sregex_iterator(); ++it, ++rows) {
+        const int size = std::stoi((*it)[1]);
+        SCOPED_TRACE(size);
+        for (Symbology s : {Symbology::Code39, Symbology::Ean})
+            EXPECT_EQ((*it)[2], HelpCell(s, size));
+        EXPECT_EQ((*it)[3], HelpCell(Symbology::Upc, size));
+    }
+    EXPECT_GE(rows, 10);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 #include <array>
 #include <vector>
 
@@ -54,6 +56,7 @@ class TForm1 : public QWidget {
     QtPlatform& platform_;
     std::array<QWidget*, ControlCount> widgets_{};
     std::vector<StyledRun> shownRuns_;
+    QLabel* sizeAdvice_ = nullptr; // read-only: how big the made bar code prints
     bool busy_ = false;
 };
 

@@ -279,6 +279,10 @@ void TForm1::Arrange() {
     window->addSpacing(6);
     for (ControlId id : {StaticText5, BarTextOut, StaticText6, BarCodeOut})
         window->addWidget(w(id));
+    sizeAdvice_ = new QLabel(this);
+    sizeAdvice_->setAccessibleName(QStringLiteral("Printed size"));
+    sizeAdvice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    window->addWidget(sizeAdvice_);
     // One size for every look, so nothing offers to maximise it.
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }

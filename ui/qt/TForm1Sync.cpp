@@ -75,6 +75,7 @@ void TForm1::Sync() {
     for (const ControlSpec& spec : AllControlSpecs())
         SyncControl(spec.Id);
     SyncSample();
+    sizeAdvice_->setText(QString::fromStdU16String(model_.SizeAdviceText()));
     SyncPosition();
     SyncFocus();
     busy_ = wasBusy;

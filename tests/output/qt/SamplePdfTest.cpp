@@ -33,7 +33,7 @@ SamplePageInput Code39Input() {
     SamplePageInput input;
     input.Choices.symbology = Symbology::Code39;
     input.Choices.DataText = u"CODE39";
-    input.BarTextOut = u"*CODE39W*";
+    input.FontString = u"*CODE39W*";
     input.FaceName = "Tessary 39 d";
     return input;
 }

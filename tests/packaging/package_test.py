@@ -1,0 +1,241 @@
+#!/usr/bin/python3
+"""The Debian package as a user's machine gets it: build it with CPack, let
+lintian, desktop-file-validate and appstreamcli judge it, install it with
+apt-get, start the installed zindra for a user who never ran it (the product
+folder must be seeded and the sample drawn in the installed face), run the
+installed zindra-encode, find its man page and completion, then purge the
+package and find none of its files left.
+
+Needs root (it installs into /usr). Without root it is skipped, except under
+CI, where that is a failure.
+
+Usage (on an X display, e.g. under xvfb-run -a):
+    package_test.py BUILD_DIR VERSION
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from Xlib import X, XK, display, protocol
+from Xlib.ext import xtest
+
+TIMEOUT = 30
+FACE_FILE = "/usr/share/fonts/truetype/zindra/Tessary-39-d.ttf"
+# What the installer puts into a product folder, worked out from the product
+# files and the eight label stocks.
+PRODUCT_FILES = ["zindratips.ini", "Zindras.rtf", "zindra.html", "help.css", "ot060.rtf",
+                 "ot161.rtf", "ot162.rtf", "ot163.rtf", "ot164.rtf", "ot167.rtf", "ot197.rtf",
+                 "ot570.rtf"]
+# Completion of "zindra-encode -s co": the symbology names that start so.
+CODE_SYMBOLOGIES = ["codabar", "code128", "code39", "code93"]
+
+
+def fail(message):
+    sys.exit("FAIL: " + message)
+
+
+def run(*args, env=None, check=True):
+    done = subprocess.run(args, capture_output=True, text=True, env=env)
+    if check and done.returncode != 0:
+        fail("%s ended with %d:\n%s%s" % (" ".join(args), done.returncode, done.stdout,
+                                          done.stderr))
+    return done
+
+
+def build_package(build, version):
+    run("cmake", "--build", build, "--target", "package")
+    arch = run("dpkg", "--print-architecture").stdout.strip()
+    deb = os.path.join(build, "zindra_%s_%s.deb" % (version, arch))
+    if not os.path.isfile(deb):
+        fail("no %s after the package target" % deb)
+    depends = run("dpkg-deb", "-f", deb, "Depends").stdout.strip()
+    print("package: %s, %d bytes\nDepends: %s" % (os.path.basename(deb), os.path.getsize(deb),
+                                                   depends))
+    for needed in ("fontconfig", "libqt6widgets6", "libc6"):
+        if needed not in depends:
+            fail("Depends lacks %s: %s" % (needed, depends))
+    # lintian refuses nothing as root but says so on stderr; its tags go to stdout.
+    lint = run("lintian", "--fail-on", "error", deb, check=False)
+    print("lintian:\n" + lint.stdout)
+    if lint.returncode != 0 or any(line.startswith("E:") for line in lint.stdout.splitlines()):
+        fail("lintian reports errors")
+    return deb
+
+
+def validate_desktop_files():
+    run("desktop-file-validate", "/usr/share/applications/zindra.desktop")
+    run("appstreamcli", "validate", "--no-net",
+        "/usr/share/metainfo/com.example.Zindra.metainfo.xml")
+    for size in (16, 22, 24, 32, 48, 64, 128, 256):
+        if not os.path.isfile("/usr/share/icons/hicolor/%dx%d/apps/zindra.png" % (size, size)):
+            fail("no %d pixel icon" % size)
+
+
+def user_environment(home):
+    runtime = os.path.join(home, "runtime")
+    os.mkdir(runtime, 0o700)
+    env = {key: value for key, value in os.environ.items()
+           if not key.startswith(("XDG_", "FONTCONFIG", "QT_"))}
+    env.update(HOME=home, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
+    return env
+
+
+def titled(disp, prefix):
+    end = time.time() + TIMEOUT
+    net_name = disp.intern_atom("_NET_WM_NAME")
+    utf8 = disp.intern_atom("UTF8_STRING")
+    while time.time() < end:
+        for window in disp.screen().root.query_tree().children:
+            try:
+                if window.get_attributes().map_state != X.IsViewable:
+                    continue
+                name = window.get_full_property(net_name, utf8)
+                title = name.value.decode("utf-8") if name else window.get_wm_name() or ""
+            except Exception:  # a window that went away while we looked
+                continue
+            if title.startswith(prefix):
+                return window
+        time.sleep(0.2)
+    fail("no window titled %r" % prefix)
+
+
+def close(disp, window):
+    """What a window manager sends when the user closes a window."""
+    protocols = disp.intern_atom("WM_PROTOCOLS")
+    delete = disp.intern_atom("WM_DELETE_WINDOW")
+    event = protocol.event.ClientMessage(window=window, client_type=protocols,
+                                         data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+    window.send_event(event, event_mask=X.NoEventMask)
+    disp.flush()
+
+
+def press(disp, keys):
+    codes = [disp.keysym_to_keycode(XK.string_to_keysym(key)) for key in keys]
+    for code in codes:
+        xtest.fake_input(disp, X.KeyPress, code)
+    for code in reversed(codes):
+        xtest.fake_input(disp, X.KeyRelease, code)
+    disp.sync()
+    time.sleep(0.1)
+
+
+def mapped_fonts(pid):
+    with open("/proc/%d/maps" % pid, encoding="utf-8") as f:
+        return {line.split()[-1] for line in f if line.rstrip().endswith(".ttf")}
+
+
+def first_start(env, home):
+    """The installed program for a user who never ran it: the product folder
+    is seeded, the tip of the day (read from the seeded settings file) shows,
+    and a Make draws the sample in the installed face."""
+    product = os.path.join(home, "Documents", "Zindra")
+    disp = display.Display()
+    program = subprocess.Popen(["/usr/bin/zindra"], env=env)
+    try:
+        main = titled(disp, "Zindra")
+        wm_class = main.get_wm_class()
+        if not wm_class or wm_class[1] != "Zindra":
+            fail("WM_CLASS %r does not match StartupWMClass=Zindra" % (wm_class,))
+        main.set_input_focus(X.RevertToParent, X.CurrentTime)
+        disp.sync()
+        close(disp, titled(disp, "Tip of the Day"))
+        time.sleep(0.5)
+        main.set_input_focus(X.RevertToParent, X.CurrentTime)
+        disp.sync()
+        for key in "CODE39":
+            press(disp, ["Shift_L", key] if key.isalpha() else [key])
+        press(disp, ["Alt_L", "m"])
+        end = time.time() + TIMEOUT
+        while FACE_FILE not in mapped_fonts(program.pid) and time.time() < end:
+            time.sleep(0.2)
+        fonts = mapped_fonts(program.pid)
+        if FACE_FILE not in fonts:
+            fail("the sample was not drawn in %s; the program has %s" % (FACE_FILE, sorted(fonts)))
+        strays = [font for font in fonts if not font.startswith("/usr/share/fonts/")]
+        if strays:
+            fail("faces from outside the installed fonts: %s" % strays)
+    finally:
+        program.kill()
+        program.wait()
+    missing = [name for name in PRODUCT_FILES if not os.path.isfile(os.path.join(product, name))]
+    if missing:
+        fail("the first start did not seed %s" % missing)
+    with open(os.path.join(product, "zindratips.ini"), encoding="utf-8") as f:
+        if "[TipoftheDay]" not in f.read():
+            fail("the seeded settings file has no tips")
+
+
+def installed_tools(env, home, version):
+    face = run("fc-match", "-f", "%{file}", "Tessary 39 d", env=env).stdout
+    if face != FACE_FILE:
+        fail("fontconfig resolves 'Tessary 39 d' to %r" % face)
+    for program in ("zindra", "zindra-encode"):
+        said = run("/usr/bin/" + program, "--version", env=env).stdout.strip()
+        if said != "%s %s" % (program, version):
+            fail("%s --version says %r" % (program, said))
+    # Code 39 of CODE39 with its mod-43 check: values sum to 75, 75 mod 43 = 32 = "W".
+    line = run("/usr/bin/zindra-encode", "--checksum", "CODE39", env=env).stdout.strip()
+    if line != "*CODE39W*":
+        fail("zindra-encode --checksum CODE39 printed %r" % line)
+    png = os.path.join(home, "code39.png")
+    run("/usr/bin/zindra-encode", "-s", "code39", "--png", png, "CODE39", env=env)
+    read = run("zbarimg", "--nodbus", "-q", png).stdout.strip()
+    if read != "CODE-39:CODE39":
+        fail("the installed --png helper drew %r" % read)
+    page = run("man", "-w", "zindra-encode", env=env).stdout.strip()
+    if page != "/usr/share/man/man1/zindra-encode.1.gz":
+        fail("man -w zindra-encode gives %r" % page)
+    completion = run("bash", "-c", 'source /usr/share/bash-completion/bash_completion; '
+                     'source /usr/share/bash-completion/completions/zindra-encode; '
+                     'COMP_WORDS=(zindra-encode -s co); COMP_CWORD=2; '
+                     'COMP_LINE="zindra-encode -s co"; COMP_POINT=${#COMP_LINE}; '
+                     '_zindra_encode zindra-encode co -s; printf "%s\\n" "${COMPREPLY[@]}"',
+                     env=env).stdout.split()
+    if sorted(completion) != CODE_SYMBOLOGIES:
+        fail("completing -s co offers %s" % completion)
+
+
+def install_and_use(deb, version):
+    files = None
+    home = tempfile.mkdtemp(prefix="zindra-package-")
+    try:
+        apt = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
+        run("apt-get", "install", "-y", "-q", "--no-install-recommends", os.path.abspath(deb),
+            env=apt)
+        files = [path for path in run("dpkg", "-L", "zindra").stdout.splitlines()
+                 if os.path.isfile(path)]
+        validate_desktop_files()
+        env = user_environment(home)
+        installed_tools(env, home, version)
+        first_start(env, home)
+    finally:
+        run("apt-get", "purge", "-y", "-q", "zindra", env=apt, check=False)
+        shutil.rmtree(home, ignore_errors=True)
+    if run("dpkg", "-L", "zindra", check=False).returncode == 0:
+        fail("dpkg still knows files of zindra after the purge")
+    left = [path for path in files or [] if os.path.lexists(path)]
+    if left or os.path.isdir("/usr/share/fonts/truetype/zindra"):
+        fail("left behind after the purge: %s" % left[:10])
+    print("package: installed, used by a new user and purged; %d files came and went"
+          % len(files))
+
+
+def main(build, version):
+    if os.geteuid() != 0:
+        if os.environ.get("CI"):
+            fail("the package test installs into /usr and must run as root")
+        print("package test skipped: it installs into /usr and needs root")
+        return 77
+    deb = build_package(build, version)
+    install_and_use(deb, version)
+    return 0
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    sys.exit(main(*sys.argv[1:]))

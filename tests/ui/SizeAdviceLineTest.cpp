@@ -1,0 +1,39 @@
+#include "WindowFixture.h"
+#include "tests/TestText.h"
+
+namespace zindra::test {
+namespace {
+
+using enum ControlId;
+
+using SizeAdviceLine = WindowFixture;
+
+TEST_F(SizeAdviceLine, FollowsTheMadeCodeTheLetterAndThePointSize) {
+    EXPECT_EQ(Show(window.SizeAdviceText()), "");
+    window.UserEdit(BarTextInput, u"CODE39");
+    window.SetChecked(OptionalChecksum, true);
+    window.Click(MakeButtonClick);
+    // *CODE39W*: 163 modules of 0.33867 mm, bars 17 modules (size D).
+    EXPECT_EQ(Show(window.SizeAdviceText()), "55.2 mm wide, 5.8 mm high, X 0.34 mm");
+    // Typing after Make changes nothing that was made.
+    window.UserEdit(BarTextInput, u"CODE39CODE39");
+    EXPECT_EQ(Show(window.SizeAdviceText()), "55.2 mm wide, 5.8 mm high, X 0.34 mm");
+    // The letter chooses the height: A is 8 modules.
+    window.Click(FontA);
+    EXPECT_EQ(Show(window.SizeAdviceText()), "55.2 mm wide, 2.7 mm high, X 0.34 mm");
+    // The point size the width: at 8 points X is 0.113 mm.
+    window.SetText(PointSize, u"8");
+    EXPECT_EQ(Show(window.SizeAdviceText()),
+              "18.4 mm wide, 0.9 mm high, X 0.11 mm: too small to scan reliably");
+    window.SetText(PointSize, u"big");
+    EXPECT_EQ(Show(window.SizeAdviceText()), "");
+}
+
+TEST_F(SizeAdviceLine, EmptyAfterAnError) {
+    window.UserEdit(BarTextInput, u"abc");
+    window.Click(MakeButtonClick);
+    EXPECT_EQ(Show(window.SizeAdviceText()), "");
+}
+
+} // namespace
+} // namespace zindra::test

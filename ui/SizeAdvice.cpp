@@ -1,0 +1,95 @@
+#include "ui/SizeAdvice.h"
+
+#include "fonts/advances/GlyphAdvances.h"
+#include "ui/FaceGeometry.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+
+namespace zindra {
+namespace {
+
+const FamilyAdvances* AdvancesOf(std::string_view family) {
+    for (const FamilyAdvances& f : AllFamilyAdvances())
+        if (f.Family == family) return &f;
+    return nullptr;
+}
+
+const GlyphAdvance* GlyphOf(const FamilyAdvances& family, char16_t code) {
+    const auto found =
+        std::lower_bound(family.Glyphs.begin(), family.Glyphs.end(), code,
+                         [](const GlyphAdvance& g, char16_t c) { return g.Code < c; });
+    return found != family.Glyphs.end() && found->Code == code ? &*found : nullptr;
+}
+
+const SampleFace* FaceNamed(const std::string& name) {
+    static const std::vector<SampleFace> faces = AllSampleFaces();
+    const auto found = std::find_if(faces.begin(), faces.end(),
+                                    [&name](const SampleFace& f) { return f.Name == name; });
+    return found == faces.end() ? nullptr : &*found;
+}
+
+bool IsEanOrUpc(Symbology symbology) {
+    return symbology == Symbology::Ean || symbology == Symbology::Upc;
+}
+
+std::u16string Ascii(const char* text) {
+    return {text, text + std::char_traits<char>::length(text)};
+}
+
+} // namespace
+
+double SymbolWidthModules(const SampleFace& face, std::u16string_view fontString) {
+    const FamilyAdvances* family = AdvancesOf(face.Family);
+    if (!family) return 0;
+    const double bearer = HeightsOf(face).Bearer * family->UnitsPerModule;
+    double x = 0;
+    double left = std::numeric_limits<double>::max();
+    double right = std::numeric_limits<double>::lowest();
+    for (char16_t c : fontString) {
+        const GlyphAdvance* glyph = GlyphOf(*family, c);
+        if (!glyph) continue; // a character the face lacks prints nothing
+        const double scale = glyph->BearerWide ? bearer : 1;
+        if (glyph->InkRight > glyph->InkLeft) {
+            left = std::min(left, x + glyph->InkLeft * scale);
+            right = std::max(right, x + glyph->InkRight * scale);
+        }
+        x += glyph->Advance * scale;
+    }
+    return right > left ? (right - left) / family->UnitsPerModule : 0;
+}
+
+SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString, int pointSize) {
+    SizeAdvice advice;
+    const Symbology symbology = choices.symbology;
+    const FaceGeometry geometry = GeometryOf(symbology);
+    const double x = XDimensionMm(symbology, pointSize);
+    advice.XDimensionMm = x;
+    if (const SampleFace* face = FaceNamed(SampleFaceName(choices))) {
+        advice.WidthMm =
+            (SymbolWidthModules(*face, fontString) + 2 * geometry.QuietZoneModules) * x;
+        advice.HeightMm = FaceHeightEm(*face) / geometry.ModuleEm * x;
+    }
+    if (IsEanOrUpc(symbology)) advice.MagnificationPercent = 100 * x / EanUpcNominalXmm;
+    advice.TooSmall = x < geometry.MinXmm;
+    advice.TooLarge = geometry.MaxXmm > 0 && x > geometry.MaxXmm;
+    return advice;
+}
+
+std::u16string SizeAdviceLine(const SizeAdvice& advice) {
+    char line[160];
+    std::snprintf(line, sizeof line, "%.1f mm wide, %.1f mm high, X %.2f mm", advice.WidthMm,
+                  advice.HeightMm, advice.XDimensionMm);
+    std::u16string text = Ascii(line);
+    if (advice.MagnificationPercent) {
+        std::snprintf(line, sizeof line, ", %.0f %%", *advice.MagnificationPercent);
+        text += Ascii(line);
+    }
+    if (advice.TooSmall) text += u": too small to scan reliably";
+    if (advice.TooLarge)
+        text += advice.MagnificationPercent ? u": above 200 %" : u": above the usual size";
+    return text;
+}
+
+} // namespace zindra

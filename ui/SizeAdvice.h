@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/BarOptions.h"
+#include "ui/SampleFaceName.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zindra {
+
+// How big a made bar code prints at its point size in its face.
+struct SizeAdvice {
+    double XDimensionMm = 0;
+    double WidthMm = 0;  // the bars and the symbology's quiet zone on each side
+    double HeightMm = 0; // the top of the bars (or bearer) to the foot of the text
+    std::optional<double> MagnificationPercent; // EAN and UPC: X against the nominal 0.33 mm
+    bool TooSmall = false;                      // X below the symbology's usual minimum
+    bool TooLarge = false;                      // X above the symbology's usual maximum
+};
+
+// The width of `fontString` set in `face`, from its first bar to its last, in
+// modules; 0 when it draws no bar.
+double SymbolWidthModules(const SampleFace& face, std::u16string_view fontString);
+
+// The advice for a font string Make made from `choices`, set at `pointSize`
+// points in the face SampleFaceName names for them.
+SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString, int pointSize);
+
+// The advice in one line: "38.6 mm wide, 11.2 mm high, X 0.34 mm, 103 %", with a
+// plain warning when X leaves the usual range.
+std::u16string SizeAdviceLine(const SizeAdvice& advice);
+
+} // namespace zindra
