@@ -69,7 +69,7 @@ void ForEachLine(InputReader& input,
     // Adds to the line being read, or drops it once it is over the limit.
     const auto keep = [&](std::string_view text) {
         if (tooLong) return;
-        if (partial.size() + text.size() > MaxLineBytes) {
+        if (partial.size() + text.size() > MaxRecordBytes) {
             tooLong = true;
             partial.clear();
         } else {
@@ -86,7 +86,7 @@ void ForEachLine(InputReader& input,
         for (;;) {
             const std::size_t end = block.find('\n');
             if (end == std::string_view::npos) break;
-            if (partial.empty() && !tooLong && end <= MaxLineBytes) {
+            if (partial.empty() && !tooLong && end <= MaxRecordBytes) {
                 onLine(block.substr(0, end), false);
             } else {
                 keep(block.substr(0, end));

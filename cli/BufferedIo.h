@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/RecordLimit.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -56,13 +58,9 @@ class InputReader {
     std::string readError_;
 };
 
-// The most bytes one line may take; a longer one is handed over as too long,
-// without its text, so a file without line feeds costs no more memory.
-constexpr std::size_t MaxLineBytes = 1024 * 1024;
-
 // Splits blocks into lines without the line feed (a carriage return before it
 // stays); a last line without a line feed is still a line. `onLine` gets each
-// line in order, or an empty text and `tooLong` for a line over MaxLineBytes.
+// line in order, or an empty text and `tooLong` for a line over MaxRecordBytes.
 void ForEachLine(InputReader& input,
                  const std::function<void(std::string_view line, bool tooLong)>& onLine);
 

@@ -43,6 +43,12 @@ constexpr option LongOptions[] = {
     {"paper", required_argument, nullptr, PaperOpt},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, VersionOpt},
+    {"sheet", required_argument, nullptr, SheetOpt},
+    {"pdf", required_argument, nullptr, PdfOpt},
+    {"skip", required_argument, nullptr, SkipOpt},
+    {"copies", required_argument, nullptr, CopiesOpt},
+    {"outline", no_argument, nullptr, OutlineOpt},
+    {"extra-column", required_argument, nullptr, ExtraColumnOpt},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -93,6 +99,7 @@ std::optional<std::string> Apply(int code, const char* value, CommandLine& line)
     case 'z':
         return Store(ReadSizeLetter(value), o.FontSize, SizeLetterError(value));
     case 'p':
+        line.Sheet.PointSizeGiven = true;
         return ReadText(value, "--point-size", o.PointSize);
     case 'e':
         return ReadText(value, "--extra", o.Extra);
@@ -129,6 +136,8 @@ std::optional<std::string> Apply(int code, const char* value, CommandLine& line)
         break;
     case PaperOpt:
         return Store(ReadPaper(value), line.PaperA4, "the paper must be letter or a4");
+    default:
+        return ApplySheetOption(code, value, line.Sheet);
     }
     return std::nullopt;
 }
@@ -209,6 +218,12 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
     }
 
     const std::size_t operands = static_cast<std::size_t>(argc - optind);
+    if (line.Sheet.Stock == "list") {
+        line.Mode = RunMode::SheetList;
+        return line;
+    }
+    if (auto complaint = CheckSheetChoices(line.Sheet, line.Mode == RunMode::Batch))
+        return UsageError{*complaint};
     if (auto complaint = CheckCombination(line, dpiGiven, paperGiven, requestsAndBatch, operands))
         return UsageError{*complaint};
     if (line.Mode == RunMode::Single &&
@@ -218,9 +233,10 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
 }
 
 std::string UsageText() {
-    return R"(Usage: zindra-encode [OPTIONS] [--] DATA
+    return std::string(R"(Usage: zindra-encode [OPTIONS] [--] DATA
        zindra-encode [OPTIONS] --requests FILE|-   (JSON Lines in, JSON Lines out)
        zindra-encode [OPTIONS] --batch FILE|-      (CSV in, CSV out)
+       zindra-encode [OPTIONS] --batch FILE|- --sheet STOCK --pdf OUT.pdf   (CSV in, labels out)
 
 Prints the font string that sets DATA as a bar code in the matching bar-code font.
 
@@ -244,7 +260,8 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
       --dpi N            resolution of the PNG (default 600)
       --sample-page FILE also write the printed sample page as a PDF
       --paper NAME       letter | a4: the paper of the sample page (default letter)
-  -h, --help             show this text
+)" + std::string(SheetUsage) +
+                       R"(  -h, --help             show this text
       --version          show the version
 
 A --requests line or a --batch record may be up to 1 MB long; a longer one is
@@ -253,9 +270,10 @@ start of the input is skipped.
 
 Exit status, in every mode:
   0  every record was encoded (and the image written)
-  1  some record failed to encode, a malformed one included
+  1  some record failed to encode, a malformed one included (on sheets: or
+     could not be placed at a size that scans)
   2  bad usage, unreadable input or unwritable output (nothing is left half written)
-)";
+)");
 }
 
 } // namespace zindra::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/SheetOptions.h"
 #include "engine/BarOptions.h"
 
 #include <string>
@@ -8,7 +9,7 @@
 
 namespace zindra::cli {
 
-enum class RunMode { Single, Requests, Batch, Help, Version };
+enum class RunMode { Single, Requests, Batch, Help, Version, SheetList };
 
 // What the command line asks for. Options holds the choices every request
 // starts from; in Single mode its DataText is DATA.
@@ -21,6 +22,7 @@ struct CommandLine {
     int Dpi = 600;
     std::string SamplePagePath; // empty: no sample page
     bool PaperA4 = false;       // the sample page on A4 instead of Letter
+    SheetChoices Sheet;         // with --batch: label sheets instead of CSV
 };
 
 struct UsageError {

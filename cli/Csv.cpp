@@ -8,6 +8,7 @@ namespace {
 constexpr std::string_view TextAfterQuote = "text after a closing quote";
 constexpr std::string_view UnclosedQuote = "a quoted field is not closed at the end of the input";
 constexpr std::string_view TooLong = "the record is longer than 1 MB (1048576 bytes)";
+static_assert(MaxRecordBytes == 1048576, "the message names the limit");
 // Spreadsheets write it at the start of every "CSV UTF-8" file.
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
@@ -30,6 +31,19 @@ CharClass ClassOf(char c) {
     return CharClasses[static_cast<unsigned char>(c)];
 }
 
+// The bytes that end a run of plain text in an unquoted and in a quoted field.
+using StopTable = std::array<bool, 256>;
+
+constexpr StopTable StopsOf(CharClass a, CharClass b) {
+    StopTable stops{};
+    for (std::size_t c = 0; c < stops.size(); ++c)
+        stops[c] = CharClasses[c] == a || CharClasses[c] == b;
+    return stops;
+}
+
+constexpr StopTable UnquotedStops = StopsOf(Comma, Break);
+constexpr StopTable QuotedStops = StopsOf(Quote, Break);
+
 bool NeedsQuotes(std::string_view field) {
     for (char c : field)
         if (ClassOf(c) != Plain) return true;
@@ -41,12 +55,16 @@ bool NeedsQuotes(std::string_view field) {
 bool CsvReader::Grow(std::size_t bytes) {
     if (tooLong_) return false;
     recordBytes_ += bytes;
-    if (recordBytes_ <= MaxCsvRecordBytes) return true;
+    if (recordBytes_ <= MaxRecordBytes) return true;
+    DropTooLong();
+    return false;
+}
+
+void CsvReader::DropTooLong() {
     // What was read of the record is dropped, so its memory stays bounded.
     tooLong_ = true;
     error_ = TooLong;
     count_ = 0;
-    return false;
 }
 
 void CsvReader::Append(std::string_view text) {
@@ -134,10 +152,9 @@ void CsvReader::FeedBody(std::string_view piece) {
     for (std::size_t i = 0; i < piece.size(); ++i) {
         // Plain text inside a field is copied in one go; it is most of the input.
         if (state_ == State::Unquoted || state_ == State::Quoted) {
-            const CharClass stop = state_ == State::Unquoted ? Comma : Quote;
+            const StopTable& stops = state_ == State::Unquoted ? UnquotedStops : QuotedStops;
             std::size_t end = i;
-            while (end < piece.size() && ClassOf(piece[end]) != stop &&
-                   ClassOf(piece[end]) != Break)
+            while (end < piece.size() && !stops[static_cast<unsigned char>(piece[end])])
                 ++end;
             if (end > i) {
                 Append(piece.substr(i, end - i));

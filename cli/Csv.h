@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/RecordLimit.h"
+
 #include <cstddef>
 #include <functional>
 #include <span>
@@ -8,11 +10,6 @@
 #include <vector>
 
 namespace zindra::cli {
-
-// The most bytes one record may take in the input. A longer record is handed
-// over as one malformed record without fields, so a file without line breaks
-// (or /dev/zero) costs no more memory than this.
-constexpr std::size_t MaxCsvRecordBytes = 1024 * 1024;
 
 // One record as read. Line is the line of the input it starts on, from 1
 // (a line break inside quotes counts). When the record is malformed, Error
@@ -32,10 +29,10 @@ struct CsvRecord {
 //
 // Three faults make a record malformed: text after a closing quote, a quoted
 // field still open at the end of the input, and a record longer than
-// MaxCsvRecordBytes. After text after a closing quote the reader goes on to
-// the end of the record as the quotes delimit it, so a quoted line break later
-// in the same record does not start a record of its own: one record in is
-// always one record out.
+// MaxRecordBytes (handed over without fields). After text after a closing
+// quote the reader goes on to the end of the record as the quotes delimit it,
+// so a quoted line break later in the same record does not start a record of
+// its own: one record in is always one record out.
 class CsvReader {
   public:
     explicit CsvReader(std::function<void(const CsvRecord&)> onRecord)
@@ -53,6 +50,7 @@ class CsvReader {
     void Step(char c);
     void StartField();
     bool Grow(std::size_t bytes);
+    [[gnu::cold, gnu::noinline]] void DropTooLong();
     void Append(std::string_view text);
     void Fault(std::string_view error);
     void EndLine(char c);

@@ -3,6 +3,7 @@
 #include "cli/Batch.h"
 #include "cli/CommandLine.h"
 #include "cli/Requests.h"
+#include "output/SheetStocks.h"
 #include "product/Version.h"
 
 #include <unistd.h>
@@ -16,6 +17,7 @@ namespace {
 
 constexpr int UsageStatus = 2;
 constexpr char PngProgram[] = "zindra-encode-png";
+constexpr char SheetProgram[] = "zindra-encode-sheet";
 
 int Complain(OutputBuffer& err, const std::string& message) {
     err.Text() += "zindra-encode: " + message + "\n";
@@ -31,22 +33,22 @@ int RunBulk(const CommandLine& line, OutputBuffer& out, OutputBuffer& err) {
     return status;
 }
 
-// The PNG program: installed in the helper folder (libexec/zindra, found
+// A Qt program of ours: installed in the helper folder (libexec/zindra, found
 // from bin/ by the relative path the build computed), or beside this program
 // in the build tree.
-std::string PngProgramPath() {
+std::string HelperPath(const char* name) {
     std::error_code ignored;
     const auto here = std::filesystem::read_symlink("/proc/self/exe", ignored).parent_path();
-    const auto installed = (here / ZINDRA_HELPER_DIR_FROM_BIN / PngProgram).lexically_normal();
-    const auto beside = here / PngProgram;
+    const auto installed = (here / ZINDRA_HELPER_DIR_FROM_BIN / name).lexically_normal();
+    const auto beside = here / name;
     return (std::filesystem::exists(installed, ignored) ? installed : beside).string();
 }
 
-// Replaces this process by the PNG program with the same arguments; returns
-// only when that could not be done. Nothing has been written yet, so the
-// other program's output is all the caller sees.
-int HandToPngProgram(const std::vector<std::string>& args, OutputBuffer& err) {
-    const std::string program = PngProgramPath();
+// Replaces this process by the helper program `name` with the same arguments;
+// returns only when that could not be done. Nothing has been written yet, so
+// the other program's output is all the caller sees.
+int HandToProgram(const char* name, const std::vector<std::string>& args, OutputBuffer& err) {
+    const std::string program = HelperPath(name);
     std::vector<std::string> storage{program};
     storage.insert(storage.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -74,10 +76,15 @@ int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBu
         return 0;
     case RunMode::Single:
         if ((!line.PngPath.empty() && !qt.Png) || (!line.SamplePagePath.empty() && !qt.SamplePage))
-            return HandToPngProgram(args, err);
+            return HandToProgram(PngProgram, args, err);
         return RunSingleRequest(line, out, err, qt);
-    case RunMode::Requests:
+    case RunMode::SheetList:
+        out.Text() += SheetStockList();
+        return 0;
     case RunMode::Batch:
+        if (!line.Sheet.Stock.empty()) return HandToProgram(SheetProgram, args, err);
+        return RunBulk(line, out, err);
+    case RunMode::Requests:
         return RunBulk(line, out, err);
     }
     return UsageStatus;

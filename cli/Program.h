@@ -12,7 +12,7 @@ namespace zindra::cli {
 // the mode they ask for and returns the exit status. Without the Qt writers
 // (zindra-encode itself, which links no Qt so that bulk runs start fast) a
 // run with --png or --sample-page is handed to the zindra-encode-png program
-// beside it, with the same arguments.
+// beside it, and a --sheet run to zindra-encode-sheet, with the same arguments.
 int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBuffer& err,
                QtWriters qt);
 

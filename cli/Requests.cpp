@@ -18,6 +18,7 @@ using Complaint = std::optional<std::string>;
 
 constexpr std::string_view LineTooLong =
     "bad request: the line is longer than 1 MB (1048576 bytes)";
+static_assert(MaxRecordBytes == 1048576, "the message names the limit");
 
 Complaint Text(const Json& value, std::string_view key, std::u16string& into) {
     if (!value.is_string()) return "\"" + std::string(key) + "\" must be a string";

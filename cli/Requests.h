@@ -23,7 +23,7 @@ std::variant<BarOptions, std::string> ParseRequest(std::string_view line,
 bool AnswerRequest(std::string_view line, const BarOptions& defaults, std::string& out);
 
 // Answers every line of `input`, one output line per input line, in order; a
-// line over MaxLineBytes is answered with an error. Returns the exit status:
+// line over MaxRecordBytes is answered with an error. Returns the exit status:
 // 0 when every line encoded, 1 otherwise.
 int RunRequests(InputReader& input, OutputBuffer& out, const BarOptions& defaults);
 

@@ -1,5 +1,7 @@
 #include "output/qt/TForm3.h"
 
+#include "engine/Utf8.h"
+#include "output/qt/SheetPrint.h"
 #include "ui/MainWindowModel.h"
 #include "ui/qt/Placement.h"
 
@@ -9,12 +11,17 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace zindra {
 namespace {
+
+// Where the Labels window's warnings go, as its template warnings do.
+constexpr WindowOffset WarningBoxPlacement = {100, 100};
 
 QString FromU16(const char16_t* text) {
     return QString::fromUtf16(text);
@@ -57,8 +64,10 @@ TForm3::TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* m
         countFrame->layout()->addWidget(new QLabel(FromU16(stock.PerSheet), countFrame));
         numberFrame->layout()->addWidget(new QLabel(FromU16(stock.StockNumber), numberFrame));
     }
-    connect(group, &QButtonGroup::idClicked, this,
-            [this](int size) { model_.CheckLabelSize(size); });
+    connect(group, &QButtonGroup::idClicked, this, [this](int size) {
+        model_.CheckLabelSize(size);
+        printSheet_->setEnabled(FindSheetStock(model_.CheckedStock()) != nullptr);
+    });
     frames->addWidget(sizeFrame);
     frames->addWidget(countFrame);
     frames->addWidget(numberFrame);
@@ -85,7 +94,11 @@ TForm3::TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* m
         model_.ExitLabelsClick();
         CloseIfDone();
     });
+    printSheet_ = Button("Print a sheet\u2026", "PrintSheet",
+                         "Print the bar code on every label of a sheet of the selected size", this);
+    connect(printSheet_, &QPushButton::clicked, this, [this] { PrintSheet(); });
     buttons->addWidget(print);
+    buttons->addWidget(printSheet_);
     buttons->addWidget(exit);
     layout->addLayout(buttons);
 }
@@ -94,12 +107,32 @@ void TForm3::showEvent(QShowEvent* event) {
     model_.FormShow();
     sizes_[model_.CheckedLabelSize() - 1]->setChecked(true);
     explainPaste_->setChecked(model_.ExplainPaste());
+    printSheet_->setEnabled(FindSheetStock(model_.CheckedStock()) != nullptr);
     QDialog::showEvent(event);
 }
 
 void TForm3::setVisible(bool visible) {
     if (visible) PlaceBeside(this, QPoint(main_.Left, main_.Top), LabelsWindowPlacement);
     QDialog::setVisible(visible);
+}
+
+// The print dialog chooses the printer or "Print to File (PDF)"; the sheet's
+// own paper and the labels' places come from the stock, whatever the dialog
+// says about them, so the printer must print at 100 %.
+void TForm3::PrintSheet() {
+    const SheetStock* stock = FindSheetStock(model_.CheckedStock());
+    if (!stock) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setDocName("labels"); // "Print to File (PDF)" offers labels.pdf
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle("Print a sheet");
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (const auto why = PrintFullSheet(printer, *stock, main_.ReadOptions())) {
+        std::u16string text;
+        DecodeUtf8(*why, text);
+        main_.platform.MessageBox(text, WarningBoxPlacement);
+    }
 }
 
 void TForm3::CloseIfDone() {

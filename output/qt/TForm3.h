@@ -7,6 +7,7 @@
 #include <array>
 
 class QCheckBox;
+class QPushButton;
 class QRadioButton;
 
 namespace zindra {
@@ -23,11 +24,13 @@ class TForm3 : public QDialog {
 
   private:
     void CloseIfDone();
+    void PrintSheet();
 
     LabelsWindowModel& model_;
     const MainWindowModel& main_;
     std::array<QRadioButton*, LabelStocks.size()> sizes_{};
     QCheckBox* explainPaste_;
+    QPushButton* printSheet_;
 };
 
 } // namespace zindra

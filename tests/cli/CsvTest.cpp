@@ -115,17 +115,17 @@ TEST(Csv, RecordsKnowTheLineTheyStartOn) {
 
 TEST(Csv, ARecordOverTheLimitIsOneFailedRecord) {
     constexpr char TooLong[] = "the record is longer than 1 MB (1048576 bytes)";
-    const std::string over(MaxCsvRecordBytes + 1, 'a');
+    const std::string over(MaxRecordBytes + 1, 'a');
     const struct {
         std::string input;
         std::vector<Record> records;
     } rows[] = {
-        {std::string(MaxCsvRecordBytes, 'a') + "\nz",
-         {{{std::string(MaxCsvRecordBytes, 'a')}, ""}, {{"z"}, ""}}},
+        {std::string(MaxRecordBytes, 'a') + "\nz",
+         {{{std::string(MaxRecordBytes, 'a')}, ""}, {{"z"}, ""}}},
         {over + "\nz\n", {{{}, TooLong}, {{"z"}, ""}}},
         {"y\n" + over, {{{"y"}, ""}, {{}, TooLong}}},
-        {"\"" + std::string(MaxCsvRecordBytes + 1, '\n') + "\"\nz", {{{}, TooLong}, {{"z"}, ""}}},
-        {std::string(MaxCsvRecordBytes + 1, ',') + "\nz", {{{}, TooLong}, {{"z"}, ""}}},
+        {"\"" + std::string(MaxRecordBytes + 1, '\n') + "\"\nz", {{{}, TooLong}, {{"z"}, ""}}},
+        {std::string(MaxRecordBytes + 1, ',') + "\nz", {{{}, TooLong}, {{"z"}, ""}}},
         {"\"" + over, {{{}, TooLong}}}, // too long tells more than unclosed
     };
     for (const auto& row : rows) {

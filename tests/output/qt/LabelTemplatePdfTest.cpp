@@ -4,8 +4,8 @@
 
 #include "output/LabelTemplate.h"
 
-#include "tests/output/qt/PdfWords.h"
 #include "tests/MissingTool.h"
+#include "tests/output/qt/PdfWords.h"
 
 #include <QDir>
 #include <QFile>

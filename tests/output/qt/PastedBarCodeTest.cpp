@@ -4,9 +4,9 @@
 
 #include "output/ClipboardContent.h"
 
+#include "tests/MissingTool.h"
 #include "tests/output/OutputFixture.h"
 #include "tests/output/qt/PdfWords.h"
-#include "tests/MissingTool.h"
 
 #include <QDir>
 #include <QFile>

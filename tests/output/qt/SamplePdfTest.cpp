@@ -1,7 +1,7 @@
 #include "output/qt/SamplePainter.h"
 
-#include "tests/output/qt/PdfWords.h"
 #include "tests/MissingTool.h"
+#include "tests/output/qt/PdfWords.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

@@ -5,8 +5,8 @@
 
 #include "output/qt/OutputPart.h"
 #include "product/ProductFolder.h"
-#include "tests/output/RtfReader.h"
 #include "tests/MissingTool.h"
+#include "tests/output/RtfReader.h"
 #include "ui/MainWindowModel.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/qt/TForm1.h"

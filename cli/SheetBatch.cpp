@@ -1,0 +1,163 @@
+#include "cli/SheetBatch.h"
+
+#include "cli/Csv.h"
+#include "engine/EncodeRequest.h"
+#include "engine/Utf8.h"
+#include "fonts/appfonts/AppFonts.h"
+#include "output/qt/SheetPainter.h"
+#include "ui/SampleFaceName.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPdfWriter>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace zindra::cli {
+namespace {
+
+constexpr int FailedStatus = 1;
+constexpr int UsageStatus = 2;
+
+int Complain(OutputBuffer& err, const std::string& message) {
+    err.Text() += "zindra-encode: " + message + "\n";
+    return UsageStatus;
+}
+
+// Takes away what a failed run left, but never a device such as /dev/full.
+void RemoveIfFile(const QFile& file) {
+    std::error_code ignored;
+    const std::filesystem::path path = file.fileName().toStdString();
+    if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
+}
+
+QString ToQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The records of one run, one label (or --copies labels) each.
+class SheetRun {
+  public:
+    SheetRun(const CommandLine& line, SheetPainter& painter, OutputBuffer& err,
+             std::optional<double> pointSize)
+        : line_(line), options_(line.Options), painter_(painter), err_(err),
+          face_(QString::fromStdString(SampleFaceName(line.Options))), pointSize_(pointSize) {}
+
+    void Record(const CsvRecord& record) {
+        if (auto why = Print(record)) {
+            failed_ = true;
+            err_.Text() +=
+                "zindra-encode: line " + std::to_string(record.Line) + ": " + *why + "\n";
+            for (int copy = 0; copy < line_.Sheet.Copies; ++copy)
+                painter_.Skip();
+        }
+        err_.FlushIfFull();
+    }
+
+    bool Failed() const { return failed_; }
+
+  private:
+    std::string_view Field(const CsvRecord& record, int column) const {
+        const auto index = static_cast<std::size_t>(column - 1);
+        return index < record.Fields.size() ? std::string_view(record.Fields[index]) : "";
+    }
+
+    std::optional<std::string> Print(const CsvRecord& record) {
+        if (!record.Error.empty()) return "bad CSV: " + std::string(record.Error);
+        const int extraColumn = line_.Sheet.ExtraColumn;
+        if (!DecodeUtf8(Field(record, 1), options_.DataText)) return "invalid UTF-8 in data";
+        std::u16string caption;
+        if (extraColumn != 2 && !DecodeUtf8(Field(record, 2), caption))
+            return "invalid UTF-8 in the caption";
+        // An empty cell keeps the -e text, as it does without --sheet.
+        const std::string_view extra = extraColumn > 0 ? Field(record, extraColumn) : "";
+        if (extra.empty())
+            options_.Extra = line_.Options.Extra;
+        else if (!DecodeUtf8(extra, options_.Extra))
+            return "invalid UTF-8 in extra";
+
+        const RequestOutcome outcome = EncodeRequest(options_);
+        if (const auto* error = std::get_if<EncodeError>(&outcome.Outcome))
+            return ToUtf8(error->Message);
+        const auto& result = std::get<BarResult>(outcome.Outcome);
+        // The caption is one line; a line break in its cell reads as a space.
+        QString text = ToQString(caption);
+        text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        text.replace(QLatin1Char('\n'), QLatin1Char(' '))
+            .replace(QLatin1Char('\r'), QLatin1Char(' '));
+        auto prepared = painter_.Prepare(face_, options_.symbology, ToQString(result.FontString),
+                                         text, pointSize_);
+        if (auto* why = std::get_if<std::string>(&prepared)) return *why;
+        for (int copy = 0; copy < line_.Sheet.Copies; ++copy)
+            painter_.Print(std::get<PreparedLabel>(prepared));
+        return std::nullopt;
+    }
+
+    const CommandLine& line_;
+    BarOptions options_;
+    SheetPainter& painter_;
+    OutputBuffer& err_;
+    const QString face_;
+    const std::optional<double> pointSize_;
+    bool failed_ = false;
+};
+
+} // namespace
+
+int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
+    std::optional<double> pointSize;
+    if (line.Sheet.PointSizeGiven) {
+        const auto value = PointSizeValue(line.Options.PointSize);
+        if (!value) return Complain(err, "the point size must be a whole number from 1 to 1638");
+        pointSize = *value;
+    }
+
+    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+    int argc = 1;
+    char name[] = "zindra-encode";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    RegisterBarCodeFonts();
+    const std::string face = SampleFaceName(line.Options);
+    if (!QFontDatabase::families().contains(QString::fromStdString(face), Qt::CaseSensitive))
+        return Complain(err, "the face \"" + face + "\" is not installed");
+
+    InputReader input(line.InputPath, [] {});
+    if (!input.OpenError().empty()) return Complain(err, input.OpenError());
+    // The file is ours to open, so a refusal is reported with its reason.
+    QFile file(QString::fromStdString(line.Sheet.PdfPath));
+    const std::string cannotWrite = "cannot write '" + line.Sheet.PdfPath + "': ";
+    if (!file.open(QIODevice::WriteOnly))
+        return Complain(err, cannotWrite + file.errorString().toStdString());
+    QPdfWriter writer(&file);
+    writer.setCreator(QStringLiteral("zindra-encode"));
+    SheetPainter painter(writer, *FindSheetStock(line.Sheet.Stock), line.Sheet.Outline);
+    if (!painter.Begin()) return Complain(err, cannotWrite + "the PDF could not be started");
+    for (int label = 0; label < line.Sheet.Skip; ++label)
+        painter.Skip();
+
+    SheetRun run(line, painter, err, pointSize);
+    CsvReader reader([&run](const CsvRecord& record) { run.Record(record); });
+    std::string_view block;
+    while (input.Next(block))
+        reader.Feed(block);
+    reader.Finish();
+    const bool ended = painter.End();
+    file.close();
+    // Sheets of part of a list would pass for the whole of it: nothing is
+    // left half written.
+    if (!input.ReadError().empty()) {
+        RemoveIfFile(file);
+        return Complain(err, input.ReadError());
+    }
+    if (!ended || file.error() != QFileDevice::NoError) {
+        const std::string why = file.errorString().toStdString();
+        RemoveIfFile(file);
+        return Complain(err, cannotWrite + why + "; the incomplete file was removed");
+    }
+    return run.Failed() ? FailedStatus : 0;
+}
+
+} // namespace zindra::cli

@@ -1,0 +1,72 @@
+#include "cli/SheetOptions.h"
+
+#include "output/SheetStocks.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace zindra::cli {
+namespace {
+
+constexpr int MaxCopies = 1000;
+constexpr int MaxColumn = 1000;
+
+std::optional<int> ReadWhole(std::string_view word, int least, int most) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc{} || end != word.data() + word.size() || value < least || value > most)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::string> Store(std::optional<int> read, int& into, std::string refusal) {
+    if (!read) return refusal;
+    into = *read;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> ApplySheetOption(int code, const char* value, SheetChoices& sheet) {
+    switch (code) {
+    case SheetOpt:
+        if (std::string_view(value) != "list" && !FindSheetStock(value))
+            return "unknown label stock '" + std::string(value) + "' (see --sheet list)";
+        sheet.Stock = value;
+        break;
+    case PdfOpt:
+        if (*value == '\0') return "--pdf needs a file name";
+        sheet.PdfPath = value;
+        break;
+    case SkipOpt:
+        // Checked against the stock once every option is read.
+        return Store(ReadWhole(value, 0, MaxCopies * MaxColumn), sheet.Skip,
+                     "--skip needs a whole number of labels");
+    case CopiesOpt:
+        return Store(ReadWhole(value, 1, MaxCopies), sheet.Copies,
+                     "--copies must be a whole number from 1 to 1000");
+    case ExtraColumnOpt:
+        return Store(ReadWhole(value, 2, MaxColumn), sheet.ExtraColumn,
+                     "--extra-column must be a column number from 2 to 1000");
+    case OutlineOpt:
+        sheet.Outline = true;
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> CheckSheetChoices(const SheetChoices& sheet, bool batch) {
+    const bool companions = !sheet.PdfPath.empty() || sheet.Skip > 0 || sheet.Copies > 1 ||
+                            sheet.Outline || sheet.ExtraColumn > 0;
+    if (sheet.Stock.empty()) {
+        if (companions) return "--pdf, --skip, --copies, --outline and --extra-column need --sheet";
+        return std::nullopt;
+    }
+    if (!batch) return "--sheet needs --batch (or --sheet list)";
+    if (sheet.PdfPath.empty()) return "--sheet needs --pdf FILE";
+    if (sheet.Skip >= LabelsPerSheet(*FindSheetStock(sheet.Stock)))
+        return "--skip must leave a label on the first sheet";
+    return std::nullopt;
+}
+
+} // namespace zindra::cli

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zindra::cli {
+
+// Option codes of the label-sheet options, past those of the command line.
+enum SheetOptionCode { SheetOpt = 512, PdfOpt, SkipOpt, CopiesOpt, OutlineOpt, ExtraColumnOpt };
+
+// What --sheet and its companions ask for. A sheet run reads CSV records
+// "data[,caption[,...]]": the first column is the data, the second the text
+// printed under the bar code, and --extra-column N names the column that
+// holds the add-on digits or Bookland price (an empty cell, or no such
+// column, takes the -e text).
+struct SheetChoices {
+    std::string Stock; // empty: no sheet; "list": print the stocks
+    std::string PdfPath;
+    int Skip = 0;
+    int Copies = 1;
+    bool Outline = false;
+    int ExtraColumn = 0; // 1-based; 0 when -e serves every record
+    bool PointSizeGiven = false;
+};
+
+// Applies one sheet option; returns the complaint about its value, if any.
+std::optional<std::string> ApplySheetOption(int code, const char* value, SheetChoices& sheet);
+
+// Whether the sheet options make sense with the mode; `batch` says --batch was given.
+std::optional<std::string> CheckSheetChoices(const SheetChoices& sheet, bool batch);
+
+inline constexpr char SheetUsage[] =
+    R"(      --sheet STOCK      with --batch: print the records on label sheets (see --sheet list);
+                         CSV columns: data[,text printed under the bar code]
+      --pdf FILE         the PDF of the sheets
+      --skip N           start at label N + 1 of the first sheet
+      --copies N         print each record N times (default 1)
+      --outline          draw the label outlines, for a test print on plain paper
+      --extra-column N   take the add-on or Bookland price from CSV column N
+)";
+
+} // namespace zindra::cli

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zindra {
+
+struct LabelStock;
+
+// A sheet of labels as a printer sees it; every length is in points (1/72 in).
+// The labels sit in a grid centred on the page, which gives the margins the
+// makers of these stocks print.
+struct SheetStock {
+    std::string Name; // "5160", "a4-63.5x38.1": what --sheet takes
+    double PageWidth;
+    double PageHeight;
+    double LabelWidth;
+    double LabelHeight;
+    int Columns;
+    int Rows;
+    double ColumnGap; // between neighbouring labels of a row
+    double RowGap;    // between neighbouring rows
+};
+
+// One label's rectangle on its page, from the page's top-left corner.
+struct LabelBox {
+    double Left;
+    double Top;
+    double Width;
+    double Height;
+};
+
+// The Letter stocks of the Labels window (in its button order, the custom
+// size left out), then the A4 stocks.
+const std::vector<SheetStock>& SheetStocks();
+
+// The stock named `name`, or nullptr.
+const SheetStock* FindSheetStock(std::string_view name);
+// The sheet of a Labels window size, or nullptr for the custom size.
+const SheetStock* FindSheetStock(const LabelStock& size);
+
+int LabelsPerSheet(const SheetStock& stock);
+
+// Label `index` (0-based, reading order) of one sheet.
+LabelBox LabelOnSheet(const SheetStock& stock, int index);
+
+// The text of --sheet list: one stock a line with its paper, label size and grid.
+std::string SheetStockList();
+
+} // namespace zindra

@@ -1,0 +1,113 @@
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace zindra::cli {
+namespace {
+
+using Args = std::vector<std::string>;
+
+std::string Joined(const Args& args) {
+    std::string text;
+    for (const auto& arg : args)
+        text += "[" + arg + "]";
+    return text;
+}
+
+void ExpectSame(const CommandLine& got, const CommandLine& want, const std::string& row) {
+    EXPECT_EQ(got.Mode, want.Mode) << row;
+    EXPECT_EQ(got.InputPath, want.InputPath) << row;
+    EXPECT_EQ(got.Sheet.Stock, want.Sheet.Stock) << row;
+    EXPECT_EQ(got.Sheet.PdfPath, want.Sheet.PdfPath) << row;
+    EXPECT_EQ(got.Sheet.Skip, want.Sheet.Skip) << row;
+    EXPECT_EQ(got.Sheet.Copies, want.Sheet.Copies) << row;
+    EXPECT_EQ(got.Sheet.Outline, want.Sheet.Outline) << row;
+    EXPECT_EQ(got.Sheet.ExtraColumn, want.Sheet.ExtraColumn) << row;
+    EXPECT_EQ(got.Sheet.PointSizeGiven, want.Sheet.PointSizeGiven) << row;
+}
+
+struct AcceptedRow {
+    Args args;
+    std::function<void(CommandLine&)> change; // from a sheet of 5160 from rows.csv to out.pdf
+};
+
+TEST(SheetOptions, Accepted) {
+    const Args sheet = {"--batch", "rows.csv", "--sheet", "5160", "--pdf", "out.pdf"};
+    const AcceptedRow rows[] = {
+        {{}, [](CommandLine&) {}},
+        {{"--skip", "29"}, [](CommandLine& l) { l.Sheet.Skip = 29; }}, // the last label of 30
+        {{"--copies", "1000", "--outline"},
+         [](CommandLine& l) {
+             l.Sheet.Copies = 1000;
+             l.Sheet.Outline = true;
+         }},
+        {{"--extra-column", "3"}, [](CommandLine& l) { l.Sheet.ExtraColumn = 3; }},
+        {{"-p", "24"}, [](CommandLine& l) { l.Sheet.PointSizeGiven = true; }},
+        {{"--sheet=a4-99.1x38.1"}, [](CommandLine& l) { l.Sheet.Stock = "a4-99.1x38.1"; }},
+        // "list" needs nothing else and ignores the rest.
+        {{"--sheet", "list"},
+         [](CommandLine& l) {
+             l.Mode = RunMode::SheetList;
+             l.Sheet.Stock = "list";
+         }},
+    };
+    for (const auto& row : rows) {
+        Args args = sheet;
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        CommandLine want;
+        want.Mode = RunMode::Batch;
+        want.InputPath = "rows.csv";
+        want.Sheet.Stock = "5160";
+        want.Sheet.PdfPath = "out.pdf";
+        row.change(want);
+        const auto got = ParseCommandLine(args);
+        ASSERT_TRUE(std::holds_alternative<CommandLine>(got))
+            << Joined(args) << ": " << std::get<UsageError>(got).Message;
+        ExpectSame(std::get<CommandLine>(got), want, Joined(args));
+    }
+    const auto list = ParseCommandLine({"--sheet", "list"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(list));
+    EXPECT_EQ(std::get<CommandLine>(list).Mode, RunMode::SheetList);
+}
+
+TEST(SheetOptions, Refused) {
+    const std::pair<Args, std::string> rows[] = {
+        {{"--batch", "a", "--sheet", "5159", "--pdf", "o"},
+         "unknown label stock '5159' (see --sheet list)"},
+        {{"--batch", "a", "--sheet", "---", "--pdf", "o"}, // the custom size has no sheet
+         "unknown label stock '---' (see --sheet list)"},
+        {{"--batch", "a", "--sheet", "5160"}, "--sheet needs --pdf FILE"},
+        {{"--sheet", "5160", "--pdf", "o", "X"}, "--sheet needs --batch (or --sheet list)"},
+        {{"--requests", "a", "--sheet", "5160", "--pdf", "o"},
+         "--sheet needs --batch (or --sheet list)"},
+        {{"--batch", "a", "--pdf", "o"},
+         "--pdf, --skip, --copies, --outline and --extra-column need --sheet"},
+        {{"--batch", "a", "--outline"},
+         "--pdf, --skip, --copies, --outline and --extra-column need --sheet"},
+        {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--skip", "30"},
+         "--skip must leave a label on the first sheet"},
+        {{"--batch", "a", "--sheet", "5164", "--pdf", "o", "--skip", "6"},
+         "--skip must leave a label on the first sheet"},
+        {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--skip", "-1"},
+         "--skip needs a whole number of labels"},
+        {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--copies", "0"},
+         "--copies must be a whole number from 1 to 1000"},
+        {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--copies", "1001"},
+         "--copies must be a whole number from 1 to 1000"},
+        {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--extra-column", "1"},
+         "--extra-column must be a column number from 2 to 1000"},
+        {{"--batch", "a", "--sheet", "5160", "--pdf", ""}, "--pdf needs a file name"},
+        {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--outline=1"},
+         "option '--outline' takes no value"},
+    };
+    for (const auto& [args, message] : rows) {
+        const auto got = ParseCommandLine(args);
+        ASSERT_TRUE(std::holds_alternative<UsageError>(got)) << Joined(args);
+        EXPECT_EQ(std::get<UsageError>(got).Message, message) << Joined(args);
+    }
+}
+
+} // namespace
+} // namespace zindra::cli

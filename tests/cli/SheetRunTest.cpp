@@ -1,0 +1,85 @@
+#include "tests/cli/RunProgram.h"
+#include "tests/output/qt/PdfWords.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zindra::cli {
+namespace {
+
+using test::ReadFile;
+using test::RunEncoder;
+using test::ScratchFile;
+using test::WriteFile;
+
+TEST(SheetRun, ListNamesEveryStock) {
+    const auto run = RunEncoder({"--sheet", "list"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "");
+    // The window's eight stocks, then the A4 ones.
+    for (const char* name : {"5167 ", "6570 ", "5160 ", "5161 ", "5162 ", "5197 ", "5163 ", "5164 ",
+                             "a4-63.5x38.1 ", "a4-70x37 ", "a4-99.1x38.1 "})
+        EXPECT_NE(("\n" + run.Out).find(std::string("\n") + name), std::string::npos) << name;
+    EXPECT_NE(run.Out.find("5160           Letter 2.625 x 1.000 in   66.7 x 25.4 mm  3 x 10 = 30"),
+              std::string::npos)
+        << run.Out;
+}
+
+TEST(SheetRun, InputAndOutputFaultsAreStatusTwoAndLeaveNoFile) {
+    const std::string csv = ScratchFile("sheet.csv").string();
+    const std::string pdf = ScratchFile("sheet.pdf").string();
+    WriteFile(csv, "CODE39\n");
+    std::filesystem::remove(pdf);
+
+    const auto missing = RunEncoder({"--batch", csv + ".none", "--sheet", "5160", "--pdf", pdf});
+    EXPECT_EQ(missing.Status, 2);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+
+    const auto folder =
+        RunEncoder({"--batch", csv, "--sheet", "5160", "--pdf", "/nonexistent/a.pdf"});
+    EXPECT_EQ(folder.Status, 2);
+    EXPECT_NE(folder.Err.find("zindra-encode: cannot write '/nonexistent/a.pdf': "),
+              std::string::npos)
+        << folder.Err;
+
+    const auto full = RunEncoder({"--batch", csv, "--sheet", "5160", "--pdf", "/dev/full"});
+    EXPECT_EQ(full.Status, 2);
+    EXPECT_NE(full.Err.find("zindra-encode: cannot write '/dev/full': "), std::string::npos)
+        << full.Err;
+    EXPECT_TRUE(std::filesystem::exists("/dev/full")) << "a device is never removed";
+}
+
+// Records that fail leave their labels empty, in their places, and are named by line.
+TEST(SheetRun, FailedRecordsAreReportedByLineAndLeaveTheirLabelsEmpty) {
+    if (!test::HavePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    const std::string csv = ScratchFile("mixed.csv").string();
+    const std::string pdf = ScratchFile("mixed.pdf").string();
+    // Line 2 cannot be encoded; line 3 holds a quoted line break, so the
+    // record after it starts on line 5 and is the one too long for 5167.
+    WriteFile(csv, "AB\nab\n\"CD\",\"two\nlines\"\n" + std::string(60, 'X') + "\nEF\n");
+    const auto run = RunEncoder({"--batch", csv, "--sheet", "5167", "--pdf", pdf});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find("zindra-encode: line 2: Error: input character \"a\" not legal"),
+              std::string::npos)
+        << run.Err;
+    EXPECT_NE(run.Err.find("zindra-encode: line 5: does not fit the label"), std::string::npos)
+        << run.Err;
+    const auto words = test::ReadPdfWords(QString::fromStdString(pdf));
+    // 5167: 4 labels of 1.75 x 0.5 in a row, 2.05 in apart from 0.3 in, rows
+    // from 0.5 in: each word's label by its centre.
+    std::vector<std::pair<int, std::string>> placed;
+    for (const auto& word : words) {
+        const int column = static_cast<int>(((word.xMin + word.xMax) / 2 / 72 - 0.3) / 2.05);
+        const int row = static_cast<int>(((word.yMin + word.yMax) / 2 / 72 - 0.5) / 0.5);
+        placed.emplace_back(row * 4 + column, word.text.toStdString());
+    }
+    std::sort(placed.begin(), placed.end());
+    // Labels 1, 3 and 5; the caption's line break prints as a space.
+    const std::vector<std::pair<int, std::string>> expected = {
+        {0, "*AB*"}, {2, "*CD*"}, {2, "lines"}, {2, "two"}, {4, "*EF*"}};
+    EXPECT_EQ(placed, expected);
+}
+
+} // namespace
+} // namespace zindra::cli

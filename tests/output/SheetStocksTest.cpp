@@ -1,0 +1,148 @@
+#include "output/SheetStocks.h"
+#include "output/SheetLayout.h"
+#include "ui/FaceGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace zindra {
+namespace {
+
+constexpr double Inch = 72.0;
+constexpr double Mm = 72.0 / 25.4;
+
+// Label positions from the makers' published layouts: (label index, left, top).
+struct StockRow {
+    const char* name;
+    int perSheet;
+    int index;
+    double left;
+    double top;
+    double width;
+    double height;
+};
+
+TEST(SheetStocks, PublishedGeometry) {
+    const StockRow rows[] = {
+        {"5167", 80, 0, 0.3 * Inch, 0.5 * Inch, 1.75 * Inch, 0.5 * Inch},
+        {"5167", 80, 79, 0.3 * Inch + 3 * 2.05 * Inch, 10.0 * Inch, 1.75 * Inch, 0.5 * Inch},
+        {"6570", 32, 5, 0.3 * Inch + 2.05 * Inch, 0.5 * Inch + 1.25 * Inch, 1.75 * Inch,
+         1.25 * Inch},
+        {"5160", 30, 0, 0.1875 * Inch, 0.5 * Inch, 2.625 * Inch, 1.0 * Inch},
+        {"5160", 30, 5, 0.1875 * Inch + 2 * 2.75 * Inch, 1.5 * Inch, 2.625 * Inch, 1.0 * Inch},
+        {"5161", 20, 3, 0.15625 * Inch + 4.1875 * Inch, 1.5 * Inch, 4 * Inch, 1.0 * Inch},
+        {"5162", 14, 0, 0.15625 * Inch, (11 - 7 * 4.0 / 3) / 2 * Inch, 4 * Inch, 4.0 / 3 * Inch},
+        {"5197", 12, 11, 0.15625 * Inch + 4.1875 * Inch, 1.0 * Inch + 5 * 1.5 * Inch, 4 * Inch,
+         1.5 * Inch},
+        {"5163", 10, 0, 0.15625 * Inch, 0.5 * Inch, 4 * Inch, 2 * Inch},
+        {"5164", 6, 2, 0.15625 * Inch, (11 - 3 * 10.0 / 3) / 2 * Inch + 10.0 / 3 * Inch, 4 * Inch,
+         10.0 / 3 * Inch},
+        {"a4-63.5x38.1", 21, 4, 7.25 * Mm + 66.0 * Mm, 15.15 * Mm + 38.1 * Mm, 63.5 * Mm,
+         38.1 * Mm},
+        {"a4-70x37", 24, 23, 140 * Mm, 0.5 * Mm + 7 * 37 * Mm, 70 * Mm, 37 * Mm},
+        {"a4-99.1x38.1", 14, 1, 4.65 * Mm + 101.6 * Mm, 15.15 * Mm, 99.1 * Mm, 38.1 * Mm},
+        {"a4-38.1x21.2", 65, 64, 4.75 * Mm + 4 * 40.6 * Mm, 10.7 * Mm + 12 * 21.2 * Mm, 38.1 * Mm,
+         21.2 * Mm},
+    };
+    for (const auto& row : rows) {
+        const SheetStock* stock = FindSheetStock(row.name);
+        ASSERT_NE(stock, nullptr) << row.name;
+        EXPECT_EQ(LabelsPerSheet(*stock), row.perSheet) << row.name;
+        const LabelBox box = LabelOnSheet(*stock, row.index);
+        EXPECT_NEAR(box.Left, row.left, 0.01) << row.name << " " << row.index;
+        EXPECT_NEAR(box.Top, row.top, 0.01) << row.name << " " << row.index;
+        EXPECT_NEAR(box.Width, row.width, 0.01) << row.name;
+        EXPECT_NEAR(box.Height, row.height, 0.01) << row.name;
+    }
+    EXPECT_EQ(FindSheetStock("---"), nullptr);
+    EXPECT_EQ(SheetStocks().size(), 12u);
+}
+
+double ModuleDots(Symbology symbology, double size) {
+    return GeometryOf(symbology).ModuleEm * size * ModuleDotsPerInch / Inch;
+}
+
+// The layout reads the module, quiet zone and X-dimension limits from the face
+// geometry table, which the fonts are calibrated against; these rows check the
+// rule (whole dots, the largest that fits, quiet zones inside) whatever the table holds.
+struct FitRow {
+    const char* what;
+    Symbology symbology;
+    SymbolInk ink; // per point of size
+    bool caption;
+};
+
+TEST(SheetLayout, LargestWholeDotSizeThatFits) {
+    const LabelBox label{0, 0, 2.625 * Inch, 1.0 * Inch}; // 5160
+    const FitRow rows[] = {
+        {"wide Code 128, width bound", Symbology::Code128, {0, -0.8, 8.0, 0.8}, false},
+        {"wide Code 128 with a caption", Symbology::Code128, {0, -0.8, 8.0, 0.8}, true},
+        {"short Code 39, height bound", Symbology::Code39, {0.1, -1.2, 2.0, 1.2}, true},
+        {"EAN-13, capped at the largest usual X", Symbology::Ean, {0, -0.6, 4.75, 0.7}, false},
+    };
+    const CaptionLine none;
+    const CaptionLine line{7.2, 1.7};
+    for (const auto& row : rows) {
+        const CaptionLine& caption = row.caption ? line : none;
+        const FaceGeometry geometry = GeometryOf(row.symbology);
+        const auto placed = PlaceLabel(label, row.symbology, row.ink, caption, std::nullopt);
+        ASSERT_TRUE(std::holds_alternative<LabelPlacement>(placed)) << row.what;
+        const LabelPlacement& at = std::get<LabelPlacement>(placed);
+        const double dots = ModuleDots(row.symbology, at.PointSize);
+        EXPECT_NEAR(dots, std::round(dots), 1e-6) << row.what;
+        EXPECT_GE(geometry.ModuleEm * at.PointSize, geometry.MinXmm * Mm - 1e-9) << row.what;
+        if (geometry.MaxXmm > 0) {
+            EXPECT_LE(geometry.ModuleEm * at.PointSize, geometry.MaxXmm * Mm + 1e-9) << row.what;
+        }
+        // Quiet zones inside the label, ink centred on it to within half a dot.
+        const double quiet = geometry.QuietZoneModules * geometry.ModuleEm * at.PointSize;
+        const double inkLeft = at.PenX + row.ink.Left * at.PointSize;
+        const double inkRight = inkLeft + row.ink.Width * at.PointSize;
+        EXPECT_GE(inkLeft, quiet - 0.125) << row.what;
+        EXPECT_LE(inkRight, label.Width - quiet + 0.125) << row.what;
+        EXPECT_NEAR(inkLeft + inkRight, label.Width, 0.25) << row.what;
+        // Ink and caption inside the label, the caption under the bars.
+        const double inkTop = at.Baseline + row.ink.Top * at.PointSize;
+        const double inkBottom = inkTop + row.ink.Height * at.PointSize;
+        EXPECT_GT(inkTop, 0) << row.what;
+        if (row.caption) {
+            EXPECT_GT(at.CaptionBaseline - caption.Ascent, inkBottom) << row.what;
+            EXPECT_LT(at.CaptionBaseline + caption.Descent, label.Height) << row.what;
+        } else {
+            EXPECT_LT(inkBottom, label.Height) << row.what;
+        }
+        // One dot more is refused at a fixed size, unless the cap stopped it.
+        const double bigger = (std::round(dots) + 1) * Inch / ModuleDotsPerInch / geometry.ModuleEm;
+        const bool capped =
+            geometry.MaxXmm > 0 && geometry.ModuleEm * bigger > geometry.MaxXmm * Mm + 1e-9;
+        if (!capped) {
+            EXPECT_TRUE(std::holds_alternative<std::string>(
+                PlaceLabel(label, row.symbology, row.ink, caption, bigger)))
+                << row.what;
+        }
+    }
+}
+
+TEST(SheetLayout, RefusesWhatCannotScan) {
+    const LabelBox label{0, 0, 1.75 * Inch, 0.5 * Inch}; // 5167
+    const SymbolInk longCode{0, -0.8, 40.0, 0.8};
+    EXPECT_TRUE(std::holds_alternative<std::string>(
+        PlaceLabel(label, Symbology::Code39, longCode, {}, std::nullopt)));
+    const SymbolInk shortCode{0, -0.8, 1.0, 0.8};
+    // A point size whose narrow bar is below the smallest that scans.
+    const double tiny =
+        GeometryOf(Symbology::Code39).MinXmm * Mm / GeometryOf(Symbology::Code39).ModuleEm * 0.9;
+    EXPECT_TRUE(std::holds_alternative<std::string>(
+        PlaceLabel(label, Symbology::Code39, shortCode, {}, tiny)));
+    // A point size too big for the label.
+    EXPECT_TRUE(std::holds_alternative<std::string>(
+        PlaceLabel(label, Symbology::Code39, shortCode, {}, 200.0)));
+    // A given size that fits is kept as given, whole dots or not.
+    const auto given = PlaceLabel(label, Symbology::Code39, shortCode, {}, 17.0);
+    ASSERT_TRUE(std::holds_alternative<LabelPlacement>(given));
+    EXPECT_EQ(std::get<LabelPlacement>(given).PointSize, 17.0);
+}
+
+} // namespace
+} // namespace zindra

@@ -1,0 +1,348 @@
+"""Label sheets from a list, read back as a label printer's customer would: each
+family's records go onto a Letter and an A4 stock, the PDF is rasterised at 300 dpi,
+every label cell is cut out and decoded with zbar and zxing-cpp, and the ink is
+checked to stay inside its own cell with the symbology's quiet zones.
+
+The cell grids are the stocks' published dimensions, not the program's tables;
+check digits are worked out here with the standards' own rules."""
+import concurrent.futures
+import os
+import random
+import re
+import subprocess
+import sys
+import tempfile
+import unittest
+import xml.etree.ElementTree as ElementTree
+
+import numpy
+
+ENCODER = os.environ.get("ZINDRA_ENCODE", "")
+EXAMPLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "docs",
+                       "mail-merge", "products.csv")
+DPI = 300
+INK = 128
+ZBAR_NS = "{http://zbar.sourceforge.net/2008/barcode}"
+TOOLS = ("pdftoppm", "pdffonts", "zbarimg", "ZXingReader")
+
+
+def mm(value):
+    return value / 25.4 * DPI
+
+
+def inch(value):
+    return value * DPI
+
+
+# name: (page width, height, label width, height, columns, rows, column pitch, left, top),
+# in 300 dpi dots, from the makers' published sheet layouts.
+STOCKS = {
+    "5160": (inch(8.5), inch(11), inch(2.625), inch(1), 3, 10, inch(2.75), inch(0.1875), inch(0.5)),
+    "a4-63.5x38.1": (mm(210), mm(297), mm(63.5), mm(38.1), 3, 7, mm(66.0), mm(7.25), mm(15.15)),
+}
+
+
+def ean_check(digits):
+    """The EAN/UPC check digit: weights 3 and 1 from the right, to the next ten."""
+    total = sum(int(d) * (3 if i % 2 == 0 else 1) for i, d in enumerate(reversed(digits)))
+    return str((10 - total % 10) % 10)
+
+
+def digits(rng, count):
+    return "".join(rng.choice("0123456789") for _ in range(count))
+
+
+def text(rng, alphabet, least, most):
+    return "".join(rng.choice(alphabet) for _ in range(rng.randint(least, most)))
+
+
+UPPER = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+# Printable ASCII without the double quote, which -c turns into a code of its own.
+PRINTABLE = "".join(chr(c) for c in range(32, 127) if chr(c) != '"')
+
+
+def i25(rng):
+    data = digits(rng, 2 * rng.randint(3, 6))
+    return data, ("I2/5", data), ("ITF", data)
+
+
+def code39(rng):
+    data = text(rng, UPPER + "-.$/+%", 3, 9)
+    return data, ("CODE-39", data), ("Code39", data)
+
+
+def code93(rng):
+    data = text(rng, UPPER + "-.$/+%", 3, 9)
+    return data, ("CODE-93", data), ("Code93", data)
+
+
+def code128(rng):
+    data = text(rng, PRINTABLE, 3, 10).strip() or "X"
+    return data, ("CODE-128", data), ("Code128", data)
+
+
+def codabar(rng):
+    body = text(rng, "0123456789-$:/.+", 3, 10)
+    return "A" + body + "B", ("Codabar", "A" + body + "B"), ("Codabar", body)
+
+
+def ean13(rng):
+    data = rng.choice("123456789") + digits(rng, 11)
+    full = data + ean_check(data)
+    return data, ("EAN-13", full), ("EAN-13", full)
+
+
+def upca(rng):
+    data = digits(rng, 11)
+    full = data + ean_check(data)
+    # zbar reports UPC-A in its EAN-13 form.
+    return data, ("EAN-13", "0" + full), ("UPC-A", full)
+
+
+def postnet(rng):
+    # Neither decoder reads PostNet: its labels are checked for place and ink only.
+    data = digits(rng, rng.choice((5, 9)))
+    return data, None, None
+
+
+# family: (encoder options, record maker, records that fail to encode, a record too
+# long for a 5160 label at a scannable size or None, quiet zone in modules)
+FAMILIES = {
+    "i25": (("-s", "i25"), i25, ("12A4", "123"), "12" * 40, 10),
+    "code39": (("-s", "code39"), code39, ("abc", "A*B"), "CODE39" * 10, 10),
+    "code93": (("-s", "code93"), code93, ("\u20ac",), "CODE93" * 12, 10),
+    "code128": (("-s", "code128", "-v", "2"), code128, ("\u20ac",), "Code 128 " * 10, 10),
+    "codabar": (("-s", "codabar"), codabar, ("1234", "A12B34"), "A" + "1234567890" * 8 + "B", 10),
+    "ean": (("-s", "ean", "-v", "2"), ean13, ("12345", "12345678901X"), None, 9),
+    "upc": (("-s", "upc"), upca, ("123", "1234567890A"), None, 9),
+    "postnet": (("-s", "postnet"), postnet, ("12a", "1234"), None, 6),
+}
+RECORDS = 120
+
+
+def csv_field(value):
+    if any(c in value for c in ',"\r\n'):
+        return '"' + value.replace('"', '""') + '"'
+    return value
+
+
+def make_records(family, seed):
+    """[(data, caption, zbar expectation, zxing expectation, fails)] in line order."""
+    _, maker, bad, too_long, _ = FAMILIES[family]
+    rng = random.Random(seed)
+    records = []
+    for number in range(RECORDS):
+        data, zbar, zxing = maker(rng)
+        # Every other record has a caption, some with a comma (quoted in the CSV).
+        caption = "" if number % 2 else f"Item {number + 1}" + (", boxed" if number % 6 == 0 else "")
+        records.append((data, caption, zbar, zxing, False))
+    failing = list(bad) + ([too_long] if too_long else [])
+    for slot, data in zip((4, 41, 77), failing):
+        records[slot] = (data, "must stay empty", None, None, True)
+    return records
+
+
+def read_pgm(path):
+    with open(path, "rb") as f:
+        raw = f.read()
+    head = raw.split(b"\n", 3)
+    width, height = map(int, head[1].split())
+    return numpy.frombuffer(head[3], dtype=numpy.uint8).reshape(height, width)
+
+
+def write_pgm(path, image):
+    with open(path, "wb") as f:
+        f.write(b"P5\n%d %d\n255\n" % (image.shape[1], image.shape[0]) + image.tobytes())
+
+
+def cells(stock):
+    page_w, page_h, w, h, columns, rows, pitch, left, top = STOCKS[stock]
+    return [(round(left + c * pitch), round(top + r * h), round(left + c * pitch + w), round(top + (r + 1) * h))
+            for r in range(rows) for c in range(columns)]
+
+
+def zbar_all(paths):
+    done = subprocess.run(["zbarimg", "--nodbus", "--xml", *paths], capture_output=True, check=False)
+    found = {path: [] for path in paths}
+    for source in ElementTree.fromstring(done.stdout).iter(ZBAR_NS + "source"):
+        found[source.get("href")] = [(s.get("type"), s.find(ZBAR_NS + "data").text)
+                                     for s in source.iter(ZBAR_NS + "symbol")]
+    return found
+
+
+def zxing_all(paths):
+    done = subprocess.run(["ZXingReader", "-noscale", "-1", *paths], capture_output=True, text=True,
+                          check=False)
+    found = {path: [] for path in paths}
+    for line in done.stdout.splitlines():
+        match = re.fullmatch(r"(\S+) (\S+) \"(.*)\"", line)
+        if match and match.group(1) in found:
+            found[match.group(1)].append((match.group(2), match.group(3)))
+    return found
+
+
+def bar_span(cell):
+    """First and last ink column and the narrowest run, along a row through the bars."""
+    rows = numpy.nonzero((cell < INK).any(axis=1))[0]
+    line = cell[rows[0] + 2] < INK
+    columns = numpy.nonzero(line)[0]
+    first, last = columns[0], columns[-1]
+    changes = numpy.nonzero(numpy.diff(line[first:last + 1].astype(numpy.int8)))[0]
+    runs = numpy.diff(numpy.concatenate(([-1], changes, [last - first])))
+    return first, last, int(runs.min())
+
+
+def run_sheet(family, stock, extra_args, folder, seed):
+    """Makes one family's sheets; returns (records, exit status, stderr, page images, pdf)."""
+    records = make_records(family, seed)
+    csv_path = os.path.join(folder, f"{family}-{stock}.csv")
+    with open(csv_path, "w", encoding="utf-8", newline="") as f:
+        for data, caption, *_ in records:
+            f.write(csv_field(data) + ("," + csv_field(caption) if caption else "") + "\r\n")
+    pdf = os.path.join(folder, f"{family}-{stock}.pdf")
+    done = subprocess.run([ENCODER, *FAMILIES[family][0], "--batch", csv_path, "--sheet", stock,
+                           "--pdf", pdf, *extra_args], capture_output=True, text=True, check=False)
+    prefix = os.path.join(folder, f"{family}-{stock}")
+    subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", pdf, prefix], check=True)
+    pages = sorted(p for p in os.listdir(folder) if p.startswith(f"{family}-{stock}-") and p.endswith(".pgm"))
+    return records, done.returncode, done.stderr, [os.path.join(folder, p) for p in pages], pdf
+
+
+def check_family(family, stock, skip, copies, folder, seed, every):
+    """Every fault found, as text; an empty list when the sheets are right. Every
+    label of the first sheet is decoded, and every `every`-th label after it."""
+    extra = ["--skip", str(skip)] if skip else []
+    extra += ["--copies", str(copies)] if copies > 1 else []
+    records, status, stderr, pages, _ = run_sheet(family, stock, extra, folder, seed)
+    faults = []
+    failing = [number + 1 for number, record in enumerate(records) if record[4]]
+    reported = sorted(int(n) for n in re.findall(r"line (\d+):", stderr))
+    if status != 1 or reported != failing:
+        faults.append(f"{family} {stock}: status {status}, reported lines {reported}, "
+                      f"expected 1 and {failing}: {stderr}")
+    grid = cells(stock)
+    per_sheet = len(grid)
+    labels = [None] * skip + [record for record in records for _ in range(copies)]
+    if len(pages) != -(-len(labels) // per_sheet):
+        faults.append(f"{family} {stock}: {len(pages)} pages for {len(labels)} labels")
+    quiet = FAMILIES[family][4]
+    crops = []
+    for page_number, page_path in enumerate(pages):
+        page = read_pgm(page_path)
+        outside = numpy.ones(page.shape, dtype=bool)
+        for index, (x0, y0, x1, y1) in enumerate(grid):
+            outside[y0 + 1:y1 - 1, x0 + 1:x1 - 1] = False
+            slot = page_number * per_sheet + index
+            record = labels[slot] if slot < len(labels) else None
+            cell = page[y0 + 1:y1 - 1, x0 + 1:x1 - 1]
+            inked = bool((cell < INK).any())
+            where = f"{family} {stock} page {page_number + 1} label {index + 1}"
+            if record is None or record[4]:
+                if inked:
+                    faults.append(f"{where}: should be empty")
+                continue
+            if not inked:
+                faults.append(f"{where}: empty, expected {record[0]!r}")
+                continue
+            first, last, narrow = bar_span(cell)
+            room = quiet * narrow - 2  # the crop lost a dot each side; allow one of rounding
+            if first < room or cell.shape[1] - 1 - last < room:
+                faults.append(f"{where}: quiet zone {first}/{cell.shape[1] - 1 - last} dots "
+                              f"< {quiet} x {narrow}")
+            if record[2] is not None and (page_number == 0 or slot % every == 0):
+                path = f"{page_path[:-4]}-{index + 1}.pgm"
+                write_pgm(path, cell)
+                crops.append((path, where, record))
+        if (page[outside] < INK).any():
+            faults.append(f"{family} {stock} page {page_number + 1}: ink outside the labels")
+    if crops:
+        paths = [path for path, _, _ in crops]
+        zbar, zxing = zbar_all(paths), zxing_all(paths)
+        for path, where, (data, _, want_zbar, want_zxing, _) in crops:
+            if zbar[path] != [want_zbar]:
+                faults.append(f"{where}: zbar read {zbar[path]}, expected {want_zbar}")
+            if zxing[path] != [want_zxing]:
+                faults.append(f"{where}: zxing read {zxing[path]}, expected {want_zxing}")
+    return faults
+
+
+def check_one(args):
+    family, stock, skip, copies, every, seed = args
+    with tempfile.TemporaryDirectory(prefix="zindra-sheets-") as folder:
+        return check_family(family, stock, skip, copies, folder, seed, every)
+
+
+class SheetScan(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        missing = [tool for tool in TOOLS if not any(
+            os.access(os.path.join(d, tool), os.X_OK) for d in os.environ["PATH"].split(os.pathsep))]
+        if missing and os.environ.get("CI"):
+            raise AssertionError(f"missing {missing}")
+        if missing:
+            raise unittest.SkipTest(f"missing {missing}")
+        cls.folder = tempfile.TemporaryDirectory(prefix="zindra-sheets-")
+        runtime = os.path.join(cls.folder.name, "runtime")
+        os.mkdir(runtime, 0o700)
+        os.environ["XDG_RUNTIME_DIR"] = runtime
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.folder.cleanup()
+
+    def test_every_label_of_every_family_scans_in_its_place(self):
+        # The Letter run starts two labels in (a partly used sheet) and has every
+        # label decoded; the A4 run prints every record twice, and past its first
+        # sheet every third label is decoded, which keeps the test quick.
+        jobs = [(family, stock, skip, copies, every, seed)
+                for seed, family in enumerate(FAMILIES)
+                for stock, skip, copies, every in (("5160", 2, 1, 1), ("a4-63.5x38.1", 0, 2, 3))]
+        with concurrent.futures.ProcessPoolExecutor(max_workers=2) as pool:
+            faults = [fault for found in pool.map(check_one, jobs) for fault in found]
+        self.assertEqual(faults[:40], [], f"{len(faults)} faults")
+
+    def test_faces_are_embedded_and_print_without_them_installed(self):
+        folder = self.folder.name
+        _, _, _, pages, pdf = run_sheet("code128", "5160", [], folder, 99)
+        fonts = subprocess.run(["pdffonts", pdf], capture_output=True, text=True, check=True).stdout
+        rows = [line.split() for line in fonts.splitlines()[2:]]
+        names = [row[0] for row in rows]
+        self.assertTrue(any(name.startswith("Tessary") for name in names), fonts)
+        self.assertEqual(len(names), len(set(names)), "a face embedded twice:\n" + fonts)
+        for row in rows:
+            self.assertEqual(row[-5], "yes", "not embedded:\n" + fonts)
+        # An empty font configuration: poppler can only use what the PDF carries.
+        empty = os.path.join(folder, "empty-fonts.conf")
+        with open(empty, "w", encoding="utf-8") as f:
+            f.write("<?xml version='1.0'?><fontconfig></fontconfig>\n")
+        bare = os.path.join(folder, "bare")
+        subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", pdf, bare], check=True,
+                       env={**os.environ, "FONTCONFIG_FILE": empty})
+        bare_pages = sorted(p for p in os.listdir(folder) if p.startswith("bare-"))
+        self.assertEqual(len(bare_pages), len(pages))
+        for page, bare_page in zip(pages, bare_pages):
+            self.assertTrue(numpy.array_equal(read_pgm(page), read_pgm(os.path.join(folder, bare_page))),
+                            f"{bare_page} differs without the faces installed")
+
+    def test_the_documented_example_prints_every_row(self):
+        folder = self.folder.name
+        pdf = os.path.join(folder, "labels.pdf")
+        # The command of docs/mail-merge/README.md, with the paths of this tree.
+        done = subprocess.run([ENCODER, "-s", "code128", "-v", "2", "--batch", EXAMPLE, "--sheet",
+                               "5160", "--pdf", pdf], capture_output=True, text=True, check=False)
+        self.assertEqual(done.returncode, 0, done.stderr)
+        subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", pdf, os.path.join(folder, "example")],
+                       check=True)
+        page = read_pgm(os.path.join(folder, "example-1.pgm"))
+        with open(EXAMPLE, encoding="utf-8") as f:
+            wanted = [line.split(",")[0] for line in f.read().splitlines()]
+        paths = []
+        for index, (x0, y0, x1, y1) in enumerate(cells("5160")[:len(wanted)]):
+            paths.append(os.path.join(folder, f"example-cell-{index}.pgm"))
+            write_pgm(paths[-1], page[y0 + 1:y1 - 1, x0 + 1:x1 - 1])
+        read = zbar_all(paths)
+        self.assertEqual([read[path] for path in paths], [[("CODE-128", data)] for data in wanted])
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
