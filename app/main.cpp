@@ -17,8 +17,9 @@
 int main(int argc, char* argv[]) {
     if (const auto status = zindra::AnswerInfoOption(argc, argv)) return *status;
     QApplication app(argc, argv);
+    // The application's name only: a display name would be appended to every
+    // window's caption ("About — Zindra").
     QApplication::setApplicationName(QStringLiteral("Zindra"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zindra"));
     QApplication::setDesktopFileName(QStringLiteral("zindra"));
     zindra::RegisterBarCodeFonts();
 

@@ -6,12 +6,17 @@ namespace zindra {
 namespace {
 
 constexpr char16_t NotMadeMessage[] = u"Must click \"Make\" before copying to clip board";
+constexpr char16_t ClipboardRefusedMessage[] =
+    u"The bar code could not be placed on the clipboard: another program holds it.\n"
+    u"Please try Copy again.";
+constexpr WindowOffset WarningPlacement = {100, 100};
 
 } // namespace
 
 void CopyStep(MainWindowModel& main, OutputPlatform& output) {
     main.BarCodeOut.SelectAll();
-    output.SetClipboard(MakeClipboardContent(main.BarCodeOut.SelectedRuns()));
+    if (!output.SetClipboard(MakeClipboardContent(main.BarCodeOut.SelectedRuns())))
+        main.platform.MessageBox(ClipboardRefusedMessage, WarningPlacement);
 }
 
 void CopyButtonClickClick(MainWindowModel& main, const WarningBoxModel& warning,

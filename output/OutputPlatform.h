@@ -11,9 +11,9 @@ class OutputPlatform {
   public:
     virtual ~OutputPlatform() = default;
 
-    // Replaces the clipboard's content with these forms of one text. A
-    // clipboard that cannot be taken is not reported.
-    virtual void SetClipboard(const ClipboardContent& content) = 0;
+    // Replaces the clipboard's content with these forms of one text; false
+    // when the clipboard could not be taken (the caller tells the user).
+    virtual bool SetClipboard(const ClipboardContent& content) = 0;
 
     // Shows the print dialog and, unless the user cancels it, prints the
     // sample page as one job of one page with an empty title.

@@ -1,5 +1,5 @@
-#include "ui/MainWindowModel.h"
 #include "engine/EncodeRequest.h"
+#include "ui/MainWindowModel.h"
 #include "ui/PointSizeText.h"
 #include "ui/SampleFaceName.h"
 
@@ -23,7 +23,8 @@ int BarCodeLength(std::u16string_view sample) {
 std::optional<int> MainWindowModel::ReadPointSize() {
     const std::u16string& text = Text(PointSize);
     const std::optional<int> size = PointSizeValue(text);
-    if (!size) platform.MessageBox(PointSizeConversionError(text), std::nullopt);
+    if (!size && reportBadPointSize_)
+        platform.MessageBox(PointSizeConversionError(text), std::nullopt);
     return size;
 }
 
@@ -80,15 +81,14 @@ void MainWindowModel::FontAClick() {
     if (ApplyFontChoice()) SetFocus(BarTextInput);
 }
 
+// Runs per keystroke. A text that is not a size yet ("2" on the way to
+// "200", "a" typed by mistake) is the user still typing: no message, and the
+// focus stays in the box so the next digit lands there too. A text that
+// stays unreadable is reported once, when the focus leaves the box.
 void MainWindowModel::PointSizeChange() {
-    // Too short or too small: the user is still typing.
-    if (Text(PointSize).size() < 2) {
-        SetFocus(PointSize);
-        return;
-    }
-    const std::optional<int> size = ReadPointSize();
-    if (!size) return;
-    if (*size < SmallestTypedPointSize) {
+    const std::u16string& text = Text(PointSize);
+    const std::optional<int> size = PointSizeValue(text);
+    if (text.size() < 2 || !size || *size < SmallestTypedPointSize) {
         SetFocus(PointSize);
         return;
     }
@@ -97,8 +97,19 @@ void MainWindowModel::PointSizeChange() {
         SetText(BarTextOut, u"");
         BarCodeOut.SetText(u"");
     }
-    if (!ApplyFontChoice()) return;
-    SetFocus(BarTextInput);
+    ApplyFontChoice();
+}
+
+// Leaving the box runs FontAClick, which reads the size only while a bar
+// code is shown; an unreadable size is reported here either way, once.
+// Unlike a click on a font button, leaving the box keeps the focus where the
+// user moved it (Tab, a click), so every control stays within Tab's reach.
+void MainWindowModel::PointSizeExit() {
+    reportBadPointSize_ = false;
+    ApplyFontChoice();
+    reportBadPointSize_ = true;
+    const std::u16string& text = Text(PointSize);
+    if (!PointSizeValue(text)) platform.MessageBox(PointSizeConversionError(text), std::nullopt);
 }
 
 } // namespace zindra

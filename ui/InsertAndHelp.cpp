@@ -11,7 +11,10 @@ const CharStyle MessageFont{"Arial", 12};
 
 } // namespace
 
+// Emptying the results takes the made bar code with it, so Copy, Samples
+// and Labels ask for a new Make instead of using an empty sample.
 void MainWindowModel::InsertClick() {
+    MadeFlag = false;
     BarCodeOut.SetWholeFont(MessageFont);
     BarCodeOut.SetText(u"");
     SetText(BarTextOut, u"");

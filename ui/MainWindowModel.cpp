@@ -121,7 +121,7 @@ void MainWindowModel::SetSelection(ControlId edit, int start, int length) {
 void MainWindowModel::SetFocus(ControlId id) {
     const ControlId left = focus_;
     focus_ = id;
-    if (left == PointSize && id != PointSize) FontAClick();
+    if (left == PointSize && id != PointSize) PointSizeExit();
 }
 
 void MainWindowModel::Click(ControlId id) {

@@ -62,7 +62,8 @@ class MainWindowModel {
     void SetVisible(ControlId id, bool visible);
     void SetWidth(ControlId id, int width);
     void SetSelection(ControlId edit, int start, int length);
-    // Moving the focus out of PointSize runs FontAClick, as leaving the box does.
+    // Moving the focus out of PointSize runs FontAClick, as leaving the box
+    // does, and leaves the focus where it was moved.
     void SetFocus(ControlId id);
 
     // ---- User events, as a view forwards them
@@ -143,12 +144,14 @@ class MainWindowModel {
     bool ApplyFontChoice();
     bool Restyle();
     std::optional<int> ReadPointSize();
+    void PointSizeExit();
     void OpenHelp();
     void StyleSecondLine(int pointSize);
 
     std::array<Control, ControlCount> controls_;
     ControlId focus_ = ControlId::BarTextInput;
     bool activated_ = false;
+    bool reportBadPointSize_ = true;
 };
 
 } // namespace zindra

@@ -28,8 +28,9 @@ class Platform {
     // "TForm3") modally; returns its modal result once it is closed.
     virtual int ShowModal(std::string_view windowClass) = 0;
 
-    // Hands a document or address to the desktop's "open" service. Nobody
-    // looks at the outcome: a missing document is the desktop's to report.
+    // Hands a document or address to the desktop's "open" service. When the
+    // desktop cannot open it (no application registered, a missing file),
+    // the platform tells the user what could not be opened and why.
     virtual void OpenDocument(const std::string& location) = 0;
 
     // A message box with one OK button. With an offset it is a warning placed

@@ -48,8 +48,11 @@ struct LetterLook {
 constexpr LetterLook AbcLetters[] = {{FontA, u"A", 30}, {FontB, u"B", 30}, {FontC, u"C", 30}};
 constexpr LetterLook AllSixLetters[] = {{FontA, u"A", 30}, {FontB, u"B", 30}, {FontC, u"C", 30},
                                         {FontD, u"D", 30}, {FontE, u"E", 30}, {FontF, u"F", 30}};
-constexpr LetterLook EanUpcLetters[] = {
-    {FontA, u"A", 35}, {FontB, u"B", 30}, {FontC, u"C", 30}, {FontD, u"D", 0}, {FontE, u"E", 0}};
+constexpr LetterLook EanUpcLetters[] = {{FontA, u"A", WidestLetter},
+                                        {FontB, u"B", 30},
+                                        {FontC, u"C", 30},
+                                        {FontD, u"D", 0},
+                                        {FontE, u"E", 0}};
 
 std::span<const LetterLook> LetterLooks(Letters letters) {
     switch (letters) {
@@ -145,6 +148,9 @@ void MainWindowModel::ApplyLook(Symbology symbology) {
     ShowBy(*this, look.pointSizeGroup, {GroupBox4});
     SetText(PointSize, look.pointSize);
     ShowBy(*this, look.itf14, {ITF14});
+    // A hidden ITF-14 must not stay the font type: no button would show it,
+    // yet Make would use it.
+    if (!Visible(ITF14) && Checked(ITF14)) Select(Type1);
     SetText(BarCodeDesc, look.description);
     SetText(BarCodeDesc2, look.description2);
     ShowBy(*this, look.specialCharacters, {Insert, ComboBox1});

@@ -301,4 +301,27 @@ const SymbologyLook& LookOf(Symbology symbology) {
     return Looks[static_cast<std::size_t>(symbology)];
 }
 
+std::vector<std::u16string_view> CaptionsOf(ControlId id) {
+    std::vector<std::u16string_view> captions{SpecOf(id).Text};
+    auto add = [&](std::u16string_view caption) {
+        if (!caption.empty()) captions.push_back(caption);
+    };
+    for (const SymbologyLook& look : Looks) {
+        if (id == Type1) add(look.type1.Caption);
+        if (id == Type2) add(look.type2.Caption);
+        if (id == OptionalChecksum) add(look.optionalChecksumLabel.Caption);
+        if (id == Option2) {
+            add(look.option2Label.Caption);
+            add(look.option2Itf14Caption);
+        }
+        if (id == DispSums && look.dispSumsCaption) add(*look.dispSumsCaption);
+        if (!look.variants) continue;
+        if (id == GroupBox3) add(look.variants->Group.Caption);
+        if (id == GB3b1) add(look.variants->B1.Caption);
+        if (id == GB3b2) add(look.variants->B2.Caption);
+        if (id == GB3b3) add(look.variants->B3.Caption);
+    }
+    return captions;
+}
+
 } // namespace zindra

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace zindra {
 
@@ -90,5 +91,12 @@ struct SymbologyLook {
 };
 
 const SymbologyLook& LookOf(Symbology symbology);
+
+// The widest a size letter is made (FontA under EAN and UPC).
+inline constexpr int WidestLetter = 35;
+
+// Every caption a handler can give the control (its creation caption first),
+// so that a view can make room for the longest once and keep it.
+std::vector<std::u16string_view> CaptionsOf(ControlId id);
 
 } // namespace zindra

@@ -32,8 +32,13 @@ QMimeData* ClipboardMimeData(const ClipboardContent& content) {
     return data;
 }
 
-void QtOutputPlatform::SetClipboard(const ClipboardContent& content) {
-    QApplication::clipboard()->setMimeData(ClipboardMimeData(content), QClipboard::Clipboard);
+// When the desktop refuses the clipboard to us (on X11 another client keeps
+// the selection), the clipboard hands back someone else's data, not ours.
+bool QtOutputPlatform::SetClipboard(const ClipboardContent& content) {
+    QMimeData* data = ClipboardMimeData(content);
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->setMimeData(data, QClipboard::Clipboard);
+    return clipboard->mimeData(QClipboard::Clipboard) == data;
 }
 
 void QtOutputPlatform::PrintSamplePage(const SamplePageInput& page) {

@@ -17,7 +17,7 @@ class QtOutputPlatform : public OutputPlatform {
   public:
     explicit QtOutputPlatform(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 
-    void SetClipboard(const ClipboardContent& content) override;
+    bool SetClipboard(const ClipboardContent& content) override;
     void PrintSamplePage(const SamplePageInput& page) override;
 
   private:

@@ -3,6 +3,7 @@
 #include "engine/Utf8.h"
 #include "output/qt/SheetPrint.h"
 #include "ui/MainWindowModel.h"
+#include "ui/qt/Placement.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -107,8 +108,12 @@ void TForm3::showEvent(QShowEvent* event) {
     sizes_[model_.CheckedLabelSize() - 1]->setChecked(true);
     explainPaste_->setChecked(model_.ExplainPaste());
     printSheet_->setEnabled(FindSheetStock(model_.CheckedStock()) != nullptr);
-    move(main_.Left + LabelsWindowPlacement.Right, main_.Top + LabelsWindowPlacement.Down);
     QDialog::showEvent(event);
+}
+
+void TForm3::setVisible(bool visible) {
+    if (visible) PlaceBeside(this, QPoint(main_.Left, main_.Top), LabelsWindowPlacement);
+    QDialog::setVisible(visible);
 }
 
 // The print dialog chooses the printer or "Print to File (PDF)"; the sheet's

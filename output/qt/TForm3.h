@@ -19,6 +19,7 @@ class TForm3 : public QDialog {
     TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* mainWindow);
 
   protected:
+    void setVisible(bool visible) override;
     void showEvent(QShowEvent* event) override;
 
   private:

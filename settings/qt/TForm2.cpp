@@ -1,6 +1,7 @@
 #include "settings/qt/TForm2.h"
 
 #include "product/Maker.h"
+#include "ui/qt/Placement.h"
 
 #include <QDate>
 #include <QEvent>
@@ -8,6 +9,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace zindra {
 namespace {
@@ -24,6 +27,7 @@ void SetFontStyle(QLabel* label, bool bold, bool underline) {
 }
 
 constexpr int ClientWidth = 200;
+constexpr int TextMargin = 10;
 constexpr int ClientHeight = 210;
 
 } // namespace
@@ -63,14 +67,30 @@ TForm2::TForm2(AboutWindow& model, QWidget* mainWindow)
     back->setObjectName(QStringLiteral("BitBtn1"));
     back->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     back->setToolTip(QStringLiteral("Return to the program"));
-    back->setGeometry(ClientWidth - 16 - 40, 172, 40, 28);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
+    FitTexts(back);
+}
+
+// At least the designed width, wider where the web address or the notice
+// (this year's) would be clipped in the desktop's font.
+void TForm2::FitTexts(QPushButton* back) {
+    const QString notice = FromUtf16(AboutNotice(QDate::currentDate().year()));
+    int widest = 0;
+    for (QLabel* label : findChildren<QLabel*>()) {
+        const QString& text = label == staticText6_ ? notice : label->text();
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(text));
+    }
+    const int width = std::max(ClientWidth, widest + 2 * TextMargin + 4);
+    setFixedSize(width, ClientHeight);
+    for (QLabel* label : findChildren<QLabel*>())
+        label->setGeometry(TextMargin, label->y(), width - 2 * TextMargin, label->height());
+    back->setGeometry(width - 16 - 40, 172, 40, 28);
 }
 
 QLabel* TForm2::AddText(const char* name, const QString& text, int top) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(10, top, ClientWidth - 20, 18);
+    label->setGeometry(TextMargin, top, ClientWidth - 2 * TextMargin, 18);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     label->setStyleSheet(QStringLiteral("background: white; color: black;"));
     return label;
@@ -81,9 +101,12 @@ void TForm2::Sync() {
     staticText6_->setText(FromUtf16(model_.StaticText6));
 }
 
+void TForm2::setVisible(bool visible) {
+    if (visible) PlaceBeside(this, mainWindow_, AboutWindowOffset);
+    QDialog::setVisible(visible);
+}
+
 void TForm2::showEvent(QShowEvent* event) {
-    if (mainWindow_)
-        move(mainWindow_->pos() + QPoint(AboutWindowOffset.Right, AboutWindowOffset.Down));
     model_.FormActivate(QDate::currentDate().year());
     Sync();
     QDialog::showEvent(event);

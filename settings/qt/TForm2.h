@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 
 namespace zindra {
 
@@ -16,12 +17,14 @@ class TForm2 : public QDialog {
     TForm2(AboutWindow& model, QWidget* mainWindow);
 
   protected:
+    void setVisible(bool visible) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QLabel* AddText(const char* name, const QString& text, int top);
+    void FitTexts(QPushButton* back);
     void Sync();
 
     AboutWindow& model_;

@@ -1,5 +1,7 @@
 #include "settings/qt/TTip.h"
 
+#include "ui/qt/Placement.h"
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -71,8 +73,12 @@ void TTip::Sync() {
     tipLabel_->setText(FromUtf16(model_.View.TipLabel));
 }
 
+void TTip::setVisible(bool visible) {
+    if (visible) PlaceBeside(this, mainWindow_, TipWindowOffset);
+    QDialog::setVisible(visible);
+}
+
 void TTip::showEvent(QShowEvent* event) {
-    if (mainWindow_) move(mainWindow_->pos() + QPoint(TipWindowOffset.Right, TipWindowOffset.Down));
     QDialog::showEvent(event);
     // Once the window is up, so that a warning about the tip file opens over it.
     QMetaObject::invokeMethod(

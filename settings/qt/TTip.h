@@ -18,6 +18,7 @@ class TTip : public QDialog {
     TTip(TipWindow& model, QWidget* mainWindow);
 
   protected:
+    void setVisible(bool visible) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

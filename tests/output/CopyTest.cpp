@@ -39,6 +39,17 @@ TEST_F(Copy, WarnsThenCopiesTheSampleWithItsFace) {
     EXPECT_EQ(main.Focus(), ControlId::BarTextInput);
 }
 
+TEST_F(Copy, ARefusedClipboardIsReported) {
+    Make(u"CODE39");
+    output.ClipboardFree = false;
+    main.Click(ControlId::CopyButtonClick);
+    EXPECT_EQ(platform.Calls,
+              (Calls{"modal TWarningBox", "clipboard",
+                     "message @100,100 The bar code could not be placed on the clipboard: another "
+                     "program holds it.\nPlease try Copy again."}));
+    EXPECT_TRUE(main.MadeFlag);
+}
+
 TEST_F(Copy, NoWarningOnceTheBoxIsTicked) {
     Make(u"CODE39");
     // The user ticks the box inside the warning window the first time.

@@ -22,15 +22,18 @@ class RecordingOutputPlatform : public OutputPlatform {
   public:
     explicit RecordingOutputPlatform(std::vector<std::string>& calls) : calls_(calls) {}
 
-    void SetClipboard(const ClipboardContent& content) override {
+    bool SetClipboard(const ClipboardContent& content) override {
         calls_.push_back("clipboard");
+        if (!ClipboardFree) return false;
         Clipboard.push_back(content);
+        return true;
     }
     void PrintSamplePage(const SamplePageInput& page) override {
         calls_.push_back("print");
         Printed.push_back(page);
     }
 
+    bool ClipboardFree = true; // false: the desktop refuses the clipboard
     std::vector<ClipboardContent> Clipboard;
     std::vector<SamplePageInput> Printed;
 

@@ -47,7 +47,7 @@ TEST_F(EventRule, LeavingThePointSizeBoxRunsTheFontHandler) {
     EXPECT_EQ(window.BarCodeOut.Runs()[0].Style.Size, 24);
     window.SetFocus(Extra);
     EXPECT_EQ(window.BarCodeOut.Runs()[0].Style.Size, 36);
-    EXPECT_EQ(window.Focus(), BarTextInput); // the font handler's last step
+    EXPECT_EQ(window.Focus(), Extra); // where the user moved it
 }
 
 TEST_F(EventRule, ClickFollowsTheRuleOfTheControlsKind) {

@@ -77,37 +77,56 @@ TEST_F(FontHandlers, PointSizeTypingActsOnceTheSizeIsPlausible) {
     EXPECT_EQ(window.BarCodeOut.Runs()[0].Style.Size, 24);
     window.UserEdit(PointSize, u"36");
     EXPECT_EQ(window.BarCodeOut.Runs()[0].Style.Size, 36);
-    EXPECT_EQ(window.Focus(), BarTextInput);
+    // The focus stays for a third digit: "360" must not end up in the data.
+    EXPECT_EQ(window.Focus(), PointSize);
+    window.UserEdit(PointSize, u"360");
+    EXPECT_EQ(window.BarCodeOut.Runs()[0].Style.Size, 360);
+    EXPECT_EQ(window.Focus(), PointSize);
 }
 
 struct PointSizeRow {
     std::u16string_view text;
-    int sampleSize; // after the edit; 24 when refused
+    int sampleSize; // after typing it digit by digit and leaving the box
     std::vector<std::string> calls;
 };
 
+// While typing nothing is reported; the calls are those of leaving the box
+// (by Tab to the Make button), where an unreadable size is reported once.
 const PointSizeRow PointSizeRows[] = {
-    {u"12", 24, {}}, // below 18: refused without a word
-    {u"17", 24, {}},
+    {u"12", 12, {}}, // below 18 typing ignores it; leaving the box applies it
+    {u"17", 17, {}},
     {u"18", 18, {}},
     {u"018", 18, {}},
-    {u"x", 24, {}}, // one character: the user is still typing, no message yet
+    // one character: no message while typing, one on leaving
+    {u"x", 24, {"message 'x' is not a valid point size: type a whole number from 1 to 1638"}},
     {u"1638", 1638, {}},
     {u"abc", 24, {"message 'abc' is not a valid point size: type a whole number from 1 to 1638"}},
-    {u"2000", 24, {"message '2000' is not a valid point size: type a whole number from 1 to 1638"}},
+    // "200" on the way is applied; "2000" is too large and reported on leaving
+    {u"2000",
+     200,
+     {"message '2000' is not a valid point size: type a whole number from 1 to 1638"}},
     {u" 24", 24, {"message ' 24' is not a valid point size: type a whole number from 1 to 1638"}},
 };
 
-TEST(PointSizeChange, AcceptsWholeNumbersFrom18AndReportsTheRest) {
+TEST(PointSizeChange, AcceptsWholeNumbersFrom18AndReportsTheRestOnLeaving) {
     for (const PointSizeRow& row : PointSizeRows) {
         SCOPED_TRACE(Show(row.text));
-        StartedWindow started;
-        ShowMadeCode39(started.window);
-        started.window.SetFocus(PointSize);
-        started.window.UserEdit(PointSize, row.text);
-        EXPECT_EQ(started.window.BarCodeOut.Runs()[0].Style.Size, row.sampleSize);
-        EXPECT_EQ(started.platform.Calls, row.calls);
-        EXPECT_TRUE(started.window.MadeFlag);
+        for (bool made : {true, false}) {
+            StartedWindow started;
+            if (made) ShowMadeCode39(started.window);
+            started.window.SetFocus(PointSize);
+            for (std::size_t typed = 1; typed <= row.text.size(); ++typed)
+                started.window.UserEdit(PointSize, row.text.substr(0, typed));
+            EXPECT_TRUE(started.platform.Calls.empty());
+            EXPECT_EQ(started.window.Focus(), PointSize);
+            started.window.SetFocus(MakeButtonClick);
+            EXPECT_EQ(started.platform.Calls, row.calls);
+            EXPECT_EQ(started.window.Focus(), MakeButtonClick);
+            EXPECT_EQ(started.window.MadeFlag, made);
+            if (made) {
+                EXPECT_EQ(started.window.BarCodeOut.Runs()[0].Style.Size, row.sampleSize);
+            }
+        }
     }
 }
 

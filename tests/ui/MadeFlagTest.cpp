@@ -71,7 +71,14 @@ const MadeFlagRow MadeFlagRows[] = {
      },
      [](auto& w) { w.UserEdit(PointSize, u"30"); }, false},
     {"DispSumsClick", SelectIn(Radio93), [](auto& w) { w.SetChecked(DispSums, true); }, true},
-    {"InsertClick", SelectIn(Radio128), [](auto& w) { w.InsertClick(); }, true},
+    // Insert empties the results, so the made bar code goes with them.
+    {"InsertClick", SelectIn(Radio128), [](auto& w) { w.InsertClick(); }, false},
+    {"InsertClick, SCC-14",
+     [](auto& w) {
+         w.Select(Radio128);
+         w.Select(GB3b4);
+     },
+     [](auto& w) { w.InsertClick(); }, false},
     {"typing the data", Nothing, [](auto& w) { w.UserEdit(BarTextInput, u"X"); }, true},
     {"typing the supplement", SelectIn(RadioUPC), [](auto& w) { w.UserEdit(Extra, u"12"); }, true},
     {"help", Nothing, [](auto& w) { w.Click(HelpButtonClick); }, true},

@@ -157,14 +157,25 @@ TEST_F(SymbologyHandlers, Interleaved25FromSizeAEndsWithTheFontHandlersCaptions)
     EXPECT_EQ(window.Text(Option2), u"Bearer bars?");
 }
 
-TEST_F(SymbologyHandlers, Interleaved25WithItf14HidesTheChecksumAndKeepsItsCaption) {
-    window.Select(Radio25);
-    window.Select(ITF14);
-    window.Select(Radio128);
-    window.Select(Radio25);
-    EXPECT_EQ(window.Text(Option2), u"Closed Box?");
-    EXPECT_FALSE(window.Visible(OptionalChecksum));
-    EXPECT_EQ(window.Text(OptionalChecksum), u"No quotes?");
+// Every other symbology hides ITF14; a hidden ITF-14 must not stay the font
+// type, so Standard is selected as a click would, and 2/5 comes back plain.
+TEST(SymbologyHandler, HidingASelectedItf14SelectsStandard) {
+    for (ControlId button :
+         {Radio39, Radio93, Radio128, RadioCodabar, RadioEAN, RadioPostNet, RadioUPC}) {
+        SCOPED_TRACE(std::string(SpecOf(button).Name));
+        StartedWindow started;
+        MainWindowModel& window = started.window;
+        window.Select(Radio25);
+        window.Select(ITF14);
+        window.Select(button);
+        EXPECT_TRUE(window.Checked(Type1));
+        EXPECT_FALSE(window.Checked(ITF14));
+        EXPECT_EQ(window.LastFontType, FontType::Standard); // FontAClick ran
+        EXPECT_EQ(window.ReadOptions().fontType, FontType::Standard);
+        window.Select(Radio25);
+        EXPECT_EQ(window.Text(Option2), u"Bearer bars?");
+        EXPECT_TRUE(window.Visible(OptionalChecksum));
+    }
 }
 
 TEST_F(SymbologyHandlers, EanAndUpcHaveNoSizeF) {

@@ -9,6 +9,7 @@
 #include <string>
 
 class QDialog;
+class QString;
 class QWidget;
 
 namespace zindra {
@@ -32,6 +33,10 @@ class QtPlatform : public Platform {
 
   private:
     void PrepareModal();
+    // A failure of the desktop, told as the program's other warnings are.
+    void Report(const QString& text);
+
+    static constexpr WindowOffset ReportOffset{100, 100};
 
     QPointer<QWidget> mainWindow_;
     std::map<std::string, QPointer<QDialog>, std::less<>> windows_;

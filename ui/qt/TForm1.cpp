@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -36,6 +37,8 @@ TForm1::TForm1(MainWindowModel& model, QtPlatform& platform, QWidget* parent)
     setWindowTitle(QStringLiteral("Zindra"));
     CreateWidgets();
     Arrange();
+    Sync();
+    KeepChoicesInPlace();
     Sync();
     CentreOnScreen();
     ConnectEvents();
@@ -134,9 +137,27 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// Start-up runs once the activation is complete: run inside it, the Tip of
+// the Day's modal loop would return to an activation that then hands the
+// focus on and clears the data's selection.
 bool TForm1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) Forward([this] { model_.Activate(); });
+    if (event->type() == QEvent::WindowActivate)
+        QMetaObject::invokeMethod(
+            this, [this] { Forward([this] { model_.Activate(); }); }, Qt::QueuedConnection);
     return QWidget::event(event);
+}
+
+// Make is the window's default button: Enter that no control takes (the data
+// fields, the check boxes, the radio buttons) presses it. A focused push
+// button takes Enter itself.
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* make = static_cast<QPushButton*>(WidgetOf(MakeButtonClick));
+    if (enter && event->modifiers() == Qt::NoModifier && make->isVisible()) {
+        make->animateClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

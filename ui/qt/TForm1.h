@@ -29,6 +29,7 @@ class TForm1 : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,6 +37,7 @@ class TForm1 : public QWidget {
   private:
     void CreateWidgets();
     void Arrange();
+    void KeepChoicesInPlace();
     void ConnectEvents();
     void CentreOnScreen();
 

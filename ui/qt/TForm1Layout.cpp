@@ -1,5 +1,7 @@
+#include "ui/SymbologyLooks.h"
 #include "ui/qt/TForm1.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,8 +13,11 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTextEdit>
-#include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace zindra {
 namespace {
@@ -23,9 +28,25 @@ constexpr int SampleHeight = 130;
 constexpr int DataFieldWidth = 380;
 constexpr int PointSizeWidth = 80;
 
+// The data field keeps its selection when another control takes the focus,
+// so what Make or a click left selected is still there, and seen, on return.
+class KeptSelectionEdit : public QLineEdit {
+  protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        const int start = selectionStart();
+        const int length = selectionLength();
+        QLineEdit::focusOutEvent(event);
+        if (length > 0 && !hasSelectedText()) setSelection(start, length);
+    }
+};
+
+// Editable, without Qt's completer: it re-cases what the user types ("fnc1"
+// would become "FNC1") and completes a "2" to "20". The model sees exactly
+// what was typed; only a pick from the list is a pick.
 QComboBox* CreateDropDown(ControlId id) {
     auto* box = new QComboBox;
     box->setEditable(true);
+    box->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
     for (std::u16string_view item : ItemsOf(id))
         box->addItem(QString::fromUtf16(item.data(), static_cast<qsizetype>(item.size())));
@@ -40,25 +61,41 @@ QWidget* CreateWidget(const ControlSpec& spec, QStyle* style) {
         return new QRadioButton;
     case ControlKind::CheckBox:
         return new QCheckBox;
-    case ControlKind::Button:
-        return new QPushButton;
+    case ControlKind::Button: {
+        // Enter on a focused button presses it, as in a dialog.
+        auto* button = new QPushButton;
+        button->setAutoDefault(true);
+        return button;
+    }
     case ControlKind::PictureButton: {
-        auto* button = new QToolButton;
+        auto* button = new QPushButton;
         button->setIcon(style->standardIcon(QStyle::SP_MessageBoxInformation));
-        button->setAutoRaise(true);
+        button->setFlat(true);
+        button->setAutoDefault(true);
+        button->setAccessibleName(
+            QString::fromUtf16(spec.Hint.data(), static_cast<qsizetype>(spec.Hint.size())));
         return button;
     }
     case ControlKind::StaticText:
         return new QLabel;
     case ControlKind::Edit: {
-        auto* edit = new QLineEdit;
+        auto* edit = spec.Id == BarTextInput ? new KeptSelectionEdit : new QLineEdit;
         edit->setReadOnly(!spec.TabStop);
         return edit;
     }
     case ControlKind::ComboBox:
         return CreateDropDown(spec.Id);
     case ControlKind::RichEdit: {
+        // The sample is paper: black on white whatever the desktop's theme,
+        // as it prints and as a scanner reads it from the screen.
         auto* view = new QTextEdit;
+        QPalette paper = view->palette();
+        for (QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            paper.setColor(group, QPalette::Base, Qt::white);
+            paper.setColor(group, QPalette::Text, Qt::black);
+        }
+        view->setPalette(paper);
         view->setReadOnly(true);
         view->setLineWrapMode(QTextEdit::NoWrap);
         view->document()->setDocumentMargin(10);
@@ -69,6 +106,73 @@ QWidget* CreateWidget(const ControlSpec& spec, QStyle* style) {
     }
     return nullptr;
 }
+
+QString FromModel(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The widest a button or group box gets with any caption a handler gives it.
+int WidestWith(QWidget* widget, const std::vector<std::u16string_view>& captions) {
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    auto* group = qobject_cast<QGroupBox*>(widget);
+    int widest = 0;
+    for (std::u16string_view caption : captions) {
+        if (button) button->setText(FromModel(caption));
+        if (group) group->setTitle(FromModel(caption));
+        widest = std::max(widest, widget->sizeHint().width());
+    }
+    return widest;
+}
+
+// The order Tab follows: the window read left to right, top to bottom.
+constexpr ControlId ReadingOrder[] = {
+    Radio25,
+    Radio39,
+    Radio93,
+    Radio128,
+    RadioCodabar,
+    RadioEAN,
+    RadioPostNet,
+    RadioUPC,
+    SpeedButton1,
+    SpeedButton2,
+    HelpButtonClick,
+    FontA,
+    FontB,
+    FontC,
+    FontD,
+    FontE,
+    FontF,
+    Type1,
+    Type2,
+    ITF14,
+    GB3b1,
+    GB3b2,
+    GB3b3,
+    GB3b4,
+    GB3b5,
+    PointSize,
+    OptionalChecksum,
+    Option2,
+    DispSums,
+    TipCheckBox,
+    BarTextInput,
+    Insert,
+    ComboBox1,
+    MakeButtonClick,
+    CopyButtonClick,
+    PrintLabel,
+    PrintButtonClick,
+    Extra,
+};
+
+// Labels name the fields they stand over, for screen readers as for people.
+constexpr std::pair<ControlId, ControlId> LabelOf[] = {
+    {StaticText4, BarTextInput},
+    {ExtraLabel, Extra},
+    {StaticText5, BarTextOut},
+    {StaticText6, BarCodeOut},
+};
 
 QVBoxLayout* Column(std::initializer_list<QWidget*> widgets) {
     auto* column = new QVBoxLayout;
@@ -157,6 +261,13 @@ void TForm1::Arrange() {
 
     w(BarCodeOut)->setFixedHeight(SampleHeight);
 
+    for (const auto& [label, field] : LabelOf)
+        static_cast<QLabel*>(w(label))->setBuddy(w(field));
+    w(PointSize)->setAccessibleName(QStringLiteral("Point size"));
+    w(ComboBox1)->setAccessibleName(QStringLiteral("Special character"));
+    for (std::size_t i = 1; i < std::size(ReadingOrder); ++i)
+        setTabOrder(w(ReadingOrder[i - 1]), w(ReadingOrder[i]));
+
     auto* window = new QVBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->setContentsMargins(12, 12, 12, 12);
@@ -172,6 +283,21 @@ void TForm1::Arrange() {
     sizeAdvice_->setAccessibleName(QStringLiteral("Printed size"));
     sizeAdvice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     window->addWidget(sizeAdvice_);
+    // One size for every look, so nothing offers to maximise it.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+}
+
+// Captions that a handler changes, and the letters' widths, would move every
+// control to their right; each group and button is made as wide as its
+// widest caption once, so a symbology's look always sits at the same places.
+// Sync puts the model's captions and widths back afterwards.
+void TForm1::KeepChoicesInPlace() {
+    ensurePolished(); // measured in the style and font the window shows
+    for (ControlId id : {Type1, Type2, GB3b1, GB3b2, GB3b3, OptionalChecksum, Option2, DispSums})
+        WidgetOf(id)->setMinimumWidth(WidestWith(WidgetOf(id), CaptionsOf(id)));
+    WidgetOf(FontA)->setFixedWidth(WidestLetter);
+    for (ControlId id : {GroupBoxSize, GroupBox2, GroupBox3, GroupBox4})
+        WidgetOf(id)->setFixedWidth(WidestWith(WidgetOf(id), CaptionsOf(id)));
 }
 
 } // namespace zindra

@@ -1,3 +1,4 @@
+#include "ui/WindowPlacement.h"
 #include "ui/qt/SampleView.h"
 #include "ui/qt/TForm1.h"
 
@@ -7,13 +8,20 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace zindra {
 namespace {
 
 using enum ControlId;
+
+// Without a window manager there is no frame; a strip this high at the top
+// of the window still has to stay reachable.
+constexpr int SmallestTitleBar = 24;
 
 QString ToQString(const std::u16string& text) {
     return QString::fromStdU16String(text);
@@ -82,6 +90,9 @@ void TForm1::SyncControl(ControlId id) {
     widget->setToolTip(ToQString(control.Hint));
     if (control.Width > 0) widget->setFixedWidth(control.Width);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) SyncChecked(button, control.Checked);
+    // Tab enters a radio group on its checked button; the arrows move within.
+    if (SpecOf(id).Kind == ControlKind::Radio)
+        widget->setFocusPolicy(control.Checked ? Qt::StrongFocus : Qt::ClickFocus);
     SyncText(widget, control);
     if (id == BarTextOut) {
         QFont font = QApplication::font(widget);
@@ -99,9 +110,22 @@ void TForm1::SyncSample() {
     shownRuns_ = std::move(runs);
 }
 
+// A position that the window did not take itself (a restored one) may come
+// from another monitor layout: its title bar is kept on a screen.
 void TForm1::SyncPosition() {
-    const QPoint wanted(model_.Left, model_.Top);
-    if (pos() != wanted) move(wanted);
+    if (pos() == QPoint(model_.Left, model_.Top)) return;
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    const QRect frame = frameGeometry();
+    const int titleHeight = std::max(geometry().top() - frame.top(), SmallestTitleBar);
+    const WindowCorner placed =
+        KeepTitleBarOnScreen({model_.Left, model_.Top}, frame.width(), titleHeight, screens);
+    model_.Left = placed.Left;
+    model_.Top = placed.Top;
+    move(placed.Left, placed.Top);
 }
 
 void TForm1::SyncFocus() {
