@@ -97,8 +97,13 @@ const char* Name(ControlId id) {
 void RestoreChoices(const IniFile& ini, MainWindowModel& window, LabelChoices& labels) {
     window.Left = ini.ReadInteger(SettingsSection, "Left", 0);
     window.Top = ini.ReadInteger(SettingsSection, "Top", 0);
-    for (const auto& key : ButtonKeys)
-        window.Select(ButtonFor(key, ini.ReadString(SettingsSection, key.key, key.whenMissing)));
+    for (const auto& key : ButtonKeys) {
+        ControlId button = ButtonFor(key, ini.ReadString(SettingsSection, key.key, key.whenMissing));
+        // ITF-14 belongs to 2/5 alone: under the symbology just restored it may
+        // be hidden, and a font type no button shows would still steer Make.
+        if (button == ITF14 && !window.Visible(ITF14)) button = Type1;
+        window.Select(button);
+    }
     for (const auto& key : TextKeys)
         window.SetText(key.control,
                        ini.ReadString(SettingsSection, key.key, key.whenMissing, key.longest));

@@ -68,9 +68,12 @@ TEST_F(StartUpTest, EachSavedChoiceComesBackThroughItsButton) {
         {"Type=codabar\n", {RadioUPC}}, // texts compare with their letter case
         {"Type=\n", {RadioUPC}},
         {"Type=39\n", {Radio39}},
-        {"FontType=I\n", {ITF14}},
-        {"FontType=X\n", {ITF14}},
-        {"FontType=\n", {ITF14}},
+        {"Type=25\nFontType=I\n", {Radio25, ITF14}},
+        {"Type=25\nFontType=X\n", {Radio25, ITF14}},
+        {"Type=25\nFontType=\n", {Radio25, ITF14}},
+        // Code 39 (also what a missing Type gives) hides ITF-14: Standard instead.
+        {"FontType=I\n", {Radio39, Type1}},
+        {"Type=128\nFontType=I\n", {Radio128, Type1}},
         {"FontType=S\n", {Type1}},
         {"FontSize=a\n", {FontF}},
         {"FontSize=B\n", {FontB}},
