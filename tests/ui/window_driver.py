@@ -21,6 +21,44 @@ def fail(message):
     sys.exit("FAIL: " + message)
 
 
+failures = []
+
+
+def expect(what, actual, wanted, settle=3.0):
+    """`actual` may be a probe: the window gets a moment to catch up with the
+    events just sent (a sanitizer build is slow), then the last value counts."""
+    value = actual() if callable(actual) else actual
+    end = time.time() + settle
+    while callable(actual) and value != wanted and time.time() < end:
+        time.sleep(0.1)
+        value = actual()
+    if value != wanted:
+        failures.append("%s: got %r, expected %r" % (what, value, wanted))
+
+
+def run_scenarios(d, scenarios, name, prepare=lambda d: None):
+    """Installs the product folder with the tips off, runs `prepare`, then each
+    scenario (or only the one named by $ONLY) against the desktop; closes it and
+    fails with every row that did not hold."""
+    try:
+        file = d.install_product()
+        edit_settings(file, {"Enabled": "0"}, section="TipoftheDay")
+        prepare(d)
+        for scenario in scenarios:
+            if os.environ.get("ONLY", scenario.__name__) != scenario.__name__:
+                continue
+            started = time.time()
+            print("--", scenario.__name__, flush=True)
+            scenario(d, file)
+            print("   %.1f s" % (time.time() - started), flush=True)
+    finally:
+        d.close()
+        print("\n".join(failures), flush=True)
+    if failures:
+        fail("\n  ".join([""] + failures))
+    print("%s: every row passed" % name)
+
+
 def require_tools(extra=()):
     """A missing tool skips the test, except in CI where it fails."""
     missing = [t for t in list(TOOLS) + list(extra) if not shutil.which(t)]

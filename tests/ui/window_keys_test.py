@@ -9,26 +9,11 @@ Usage: xvfb-run -a dbus-run-session -- window_keys_test.py SOURCE_DIR BUILD_DIR
 
 import os
 import stat
-import time
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from window_driver import (Desktop, Program, edit_settings, fail, read_settings,  # noqa: E402
-                           require_tools, wait_until)
-
-failures = []
-
-
-def expect(what, actual, wanted, settle=3.0):
-    """`actual` may be a probe: the window gets a moment to catch up with the
-    events just sent (a sanitizer build is slow), then the last value counts."""
-    value = actual() if callable(actual) else actual
-    end = time.time() + settle
-    while callable(actual) and value != wanted and time.time() < end:
-        time.sleep(0.1)
-        value = actual()
-    if value != wanted:
-        failures.append("%s: got %r, expected %r" % (what, value, wanted))
+from window_driver import (Desktop, Program, edit_settings, expect, read_settings,  # noqa: E402
+                           require_tools, run_scenarios, wait_until)
 
 
 def clear_and_type(d, field, text):
@@ -293,24 +278,10 @@ def failed_opens(d, file):
 
 def main(source, build):
     require_tools()
-    d = Desktop(source, build)
-    try:
-        file = d.install_product()
-        edit_settings(file, {"Enabled": "0"}, section="TipoftheDay")
-        for scenario in (special_characters, point_size, keyboard, after_the_tip,
-                         paper_sample, clamped_position, failed_opens, plain_messages):
-            if os.environ.get("ONLY", scenario.__name__) != scenario.__name__:
-                continue
-            started = time.time()
-            print("--", scenario.__name__, flush=True)
-            scenario(d, file)
-            print("   %.1f s" % (time.time() - started), flush=True)
-    finally:
-        d.close()
-        print("\n".join(failures), flush=True)
-    if failures:
-        fail("\n  ".join([""] + failures))
-    print("window keys: every row passed")
+    run_scenarios(Desktop(source, build),
+                  (special_characters, point_size, keyboard, after_the_tip, paper_sample,
+                   clamped_position, failed_opens, plain_messages),
+                  "window keys")
 
 
 if __name__ == "__main__":

@@ -14,22 +14,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from window_driver import (Desktop, Program, edit_settings, fail, require_tools,  # noqa: E402
-                           wait_until)
-
-failures = []
-
-
-def expect(what, actual, wanted, settle=3.0):
-    """`actual` may be a probe: the window gets a moment to catch up with the
-    events just sent (a sanitizer build is slow), then the last value counts."""
-    value = actual() if callable(actual) else actual
-    end = time.time() + settle
-    while callable(actual) and value != wanted and time.time() < end:
-        time.sleep(0.1)
-        value = actual()
-    if value != wanted:
-        failures.append("%s: got %r, expected %r" % (what, value, wanted))
+from window_driver import (Desktop, Program, edit_settings, expect,  # noqa: E402
+                           require_tools, run_scenarios, wait_until)
 
 
 def start_window_manager(d):
@@ -164,24 +150,8 @@ def about_texts(d, file):
 
 def main(source, build):
     require_tools(["openbox"])
-    d = Desktop(source, build)
-    try:
-        file = d.install_product()
-        edit_settings(file, {"Enabled": "0"}, section="TipoftheDay")
-        start_window_manager(d)
-        for scenario in (captions_and_places, fixed_places, about_texts):
-            if os.environ.get("ONLY", scenario.__name__) != scenario.__name__:
-                continue
-            started = time.time()
-            print("--", scenario.__name__, flush=True)
-            scenario(d, file)
-            print("   %.1f s" % (time.time() - started), flush=True)
-    finally:
-        d.close()
-        print("\n".join(failures), flush=True)
-    if failures:
-        fail("\n  ".join([""] + failures))
-    print("window manager: every row passed")
+    run_scenarios(Desktop(source, build), (captions_and_places, fixed_places, about_texts),
+                  "window manager", prepare=start_window_manager)
 
 
 if __name__ == "__main__":
