@@ -20,10 +20,13 @@ import sys
 import tempfile
 import time
 
-from Xlib import X, XK, display, protocol
+from Xlib import X, XK, display
 from Xlib.ext import xtest
 
-TIMEOUT = 30
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir))
+from x11_windows import TIMEOUT, close, fail, wait_for  # noqa: E402
+
+
 FACE_FILE = "/usr/share/fonts/truetype/zindra/Tessary-39-d.ttf"
 # What the installer puts into a product folder, worked out from the product
 # files and the eight label stocks.
@@ -32,10 +35,6 @@ PRODUCT_FILES = ["zindratips.ini", "Zindras.rtf", "zindra.html", "help.css", "ot
                  "ot570.rtf"]
 # Completion of "zindra-encode -s co": the symbology names that start so.
 CODE_SYMBOLOGIES = ["codabar", "code128", "code39", "code93"]
-
-
-def fail(message):
-    sys.exit("FAIL: " + message)
 
 
 def run(*args, env=None, check=True):
@@ -84,35 +83,6 @@ def user_environment(home):
     return env
 
 
-def titled(disp, prefix):
-    end = time.time() + TIMEOUT
-    net_name = disp.intern_atom("_NET_WM_NAME")
-    utf8 = disp.intern_atom("UTF8_STRING")
-    while time.time() < end:
-        for window in disp.screen().root.query_tree().children:
-            try:
-                if window.get_attributes().map_state != X.IsViewable:
-                    continue
-                name = window.get_full_property(net_name, utf8)
-                title = name.value.decode("utf-8") if name else window.get_wm_name() or ""
-            except Exception:  # a window that went away while we looked
-                continue
-            if title.startswith(prefix):
-                return window
-        time.sleep(0.2)
-    fail("no window titled %r" % prefix)
-
-
-def close(disp, window):
-    """What a window manager sends when the user closes a window."""
-    protocols = disp.intern_atom("WM_PROTOCOLS")
-    delete = disp.intern_atom("WM_DELETE_WINDOW")
-    event = protocol.event.ClientMessage(window=window, client_type=protocols,
-                                         data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-    window.send_event(event, event_mask=X.NoEventMask)
-    disp.flush()
-
-
 def press(disp, keys):
     codes = [disp.keysym_to_keycode(XK.string_to_keysym(key)) for key in keys]
     for code in codes:
@@ -136,13 +106,13 @@ def first_start(env, home):
     disp = display.Display()
     program = subprocess.Popen(["/usr/bin/zindra"], env=env)
     try:
-        main = titled(disp, "Zindra")
+        main = wait_for(disp, "Zindra")
         wm_class = main.get_wm_class()
         if not wm_class or wm_class[1] != "Zindra":
             fail("WM_CLASS %r does not match StartupWMClass=Zindra" % (wm_class,))
         main.set_input_focus(X.RevertToParent, X.CurrentTime)
         disp.sync()
-        close(disp, titled(disp, "Tip of the Day"))
+        close(disp, wait_for(disp, "Tip of the Day"))
         time.sleep(0.5)
         main.set_input_focus(X.RevertToParent, X.CurrentTime)
         disp.sync()
