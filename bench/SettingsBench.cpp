@@ -2,11 +2,8 @@
 // (restore and the first tip) and the closing save, on a settings file padded
 // with blank lines, as a user's editor or a careless script may leave it.
 
-#include "settings/About.h"
-#include "settings/StartUp.h"
-#include "settings/TipWindow.h"
-#include "ui/MainWindowModel.h"
-#include "ui/RecordingPlatform.h"
+#include "tests/settings/FakePlaces.h"
+#include "tests/settings/HeadlessProgram.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,39 +13,6 @@
 
 namespace zindra {
 namespace {
-
-struct Places : DesktopPlaces {
-    std::filesystem::path Documents;
-    std::filesystem::path DocumentsFolder() const override { return Documents; }
-    std::filesystem::path ProgramFile() const override { return "/usr/bin/zindra"; }
-};
-
-struct Labels : LabelChoices {
-    int size = 4;
-    bool explain = true;
-    int CheckedLabelSize() const override { return size; }
-    void CheckLabelSize(int s) override { size = s; }
-    bool ExplainPaste() const override { return explain; }
-    void SetExplainPaste(bool e) override { explain = e; }
-};
-
-// One run of the program's settings part, as the window wires it.
-struct Program {
-    explicit Program(const DesktopPlaces& places) : places(places) {
-        startUp.Install();
-        platform.WhileModal = [this](std::string_view windowClass) {
-            if (windowClass == "TTip") tips.FormActivate();
-            return 0;
-        };
-    }
-    const DesktopPlaces& places;
-    RecordingPlatform platform;
-    MainWindowModel window{platform};
-    Labels labels;
-    AboutWindow about{window, places, "/usr/share/zindra"};
-    TipWindow tips{window, places};
-    StartUp startUp{window, places, labels, about};
-};
 
 const std::string SettingsText =
     "[TipoftheDay]\nEnabled=1\nPosition=0\nMaximum=1\n[Tips]\n0=First\n1=Second\n"
@@ -67,7 +31,7 @@ class PaddedFile {
         std::ofstream(places.Documents / "Zindra" / "zindratips.ini", std::ios::binary) << text;
     }
 
-    Places places;
+    test::FakePlaces places;
     std::string text;
 };
 
@@ -76,7 +40,7 @@ void StartUpOnPaddedFile(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         file.Put();
-        Program program(file.places);
+        test::Program program(file.places);
         state.ResumeTiming();
         program.window.Activate();
         benchmark::DoNotOptimize(program.window.MadeFlag);
@@ -88,7 +52,7 @@ void CloseOnPaddedFile(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         file.Put();
-        Program program(file.places);
+        test::Program program(file.places);
         program.window.Activate();
         state.ResumeTiming();
         program.window.Close();

@@ -3,54 +3,15 @@
 // A headless main window with the settings part installed, on a temporary
 // documents folder.
 
-#include "settings/About.h"
-#include "settings/StartUp.h"
-#include "settings/TipWindow.h"
-#include "ui/MainWindowModel.h"
-#include "ui/RecordingPlatform.h"
-
 #include "FakePlaces.h"
+#include "HeadlessProgram.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 namespace zindra::test {
-
-struct FakeLabels : LabelChoices {
-    int Size = 4;
-    bool Explain = true;
-
-    int CheckedLabelSize() const override { return Size; }
-    void CheckLabelSize(int size) override { Size = size; }
-    bool ExplainPaste() const override { return Explain; }
-    void SetExplainPaste(bool explain) override { Explain = explain; }
-};
-
-// One run of the program: its windows as the program creates them.
-struct Program {
-    explicit Program(const DesktopPlaces& places) : places(places) {
-        startUp.Install();
-        platform.WhileModal = [this](std::string_view windowClass) {
-            if (windowClass == "TTip") tips.FormActivate();
-            return 0;
-        };
-    }
-
-    bool Called(const std::string& call) const {
-        return std::ranges::find(platform.Calls, call) != platform.Calls.end();
-    }
-
-    const DesktopPlaces& places;
-    RecordingPlatform platform;
-    MainWindowModel window{platform};
-    FakeLabels labels;
-    AboutWindow about{window, places, "/usr/share/zindra"};
-    TipWindow tips{window, places};
-    StartUp startUp{window, places, labels, about};
-};
 
 // Two tips, the next one the first.
 inline constexpr const char* TipData =
