@@ -9,14 +9,13 @@ constexpr char16_t NotMadeMessage[] = u"Must click \"Make\" before copying to cl
 constexpr char16_t ClipboardRefusedMessage[] =
     u"The bar code could not be placed on the clipboard: another program holds it.\n"
     u"Please try Copy again.";
-constexpr WindowOffset WarningPlacement = {100, 100};
 
 } // namespace
 
 void CopyStep(MainWindowModel& main, OutputPlatform& output) {
     main.BarCodeOut.SelectAll();
     if (!output.SetClipboard(MakeClipboardContent(main.BarCodeOut.SelectedRuns())))
-        main.platform.MessageBox(ClipboardRefusedMessage, WarningPlacement);
+        main.platform.MessageBox(ClipboardRefusedMessage, MessageBoxOffset);
 }
 
 void CopyButtonClickClick(MainWindowModel& main, const WarningBoxModel& warning,

@@ -7,7 +7,6 @@
 namespace zindra {
 namespace {
 
-constexpr WindowOffset WarningPlacement = {100, 100};
 constexpr int CustomSize = 9;
 
 constexpr char16_t NotMadeMessage[] = u"Make a bar code before printing labels";
@@ -62,13 +61,13 @@ void LabelsWindowModel::PrintLabelsClick() {
             checkedSize_ == CustomSize
                 ? Format(CustomMissingMessage, {AsText(folder)})
                 : Format(TemplateMissingMessage, {AsText(file), AsText(folder)});
-        main_.platform.MessageBox(message, WarningPlacement);
+        main_.platform.MessageBox(message, MessageBoxOffset);
         closed_ = true;
         return;
     }
     // Only now: a missing template must not cost the user what the clipboard held.
     CopyStep(main_, output_);
-    if (explainPaste_) main_.platform.MessageBox(ExplainPasteMessage, WarningPlacement);
+    if (explainPaste_) main_.platform.MessageBox(ExplainPasteMessage, MessageBoxOffset);
     main_.platform.OpenDocument(path.string());
     closed_ = true;
 }

@@ -43,7 +43,7 @@ void StartUp::FormActivate() {
     if (FolderFound)
         RestoreOrSeed();
     else
-        window_.platform.MessageBox(FolderMissingMessage(folder), SettingsWarningOffset);
+        window_.platform.MessageBox(FolderMissingMessage(folder), MessageBoxOffset);
 
     const auto& data = window_.Text(BarTextInput);
     window_.SetFocus(BarTextInput);
@@ -58,7 +58,7 @@ void StartUp::RestoreOrSeed() {
         if (tipData)
             window_.SetChecked(TipCheckBox, ini.ReadBool(TipSection, "Enabled", true));
         else if (!ini.Error())
-            window_.platform.MessageBox(TipFileMissingMessage, SettingsWarningOffset);
+            window_.platform.MessageBox(TipFileMissingMessage, MessageBoxOffset);
         // The user's choices come back even when the tip data is gone:
         // closing would otherwise write the initial states over them.
         if (ini.SectionExists(SettingsSection)) {

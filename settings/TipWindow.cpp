@@ -25,7 +25,7 @@ void TipWindow::NextTipClick() {
 }
 
 void TipWindow::Report(const TipOutcome& outcome) {
-    if (outcome.Warning) window_.platform.MessageBox(*outcome.Warning, SettingsWarningOffset);
+    if (outcome.Warning) window_.platform.MessageBox(*outcome.Warning, MessageBoxOffset);
     if (outcome.FileError) ReportSettingsError(window_.platform, *outcome.FileError);
 }
 

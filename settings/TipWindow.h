@@ -10,8 +10,6 @@ class MainWindowModel;
 
 // Where the view places the Tip window each time it is shown.
 inline constexpr WindowOffset TipWindowOffset{80, 100};
-// Where the settings warnings open, relative to the main window.
-inline constexpr WindowOffset SettingsWarningOffset{100, 100};
 
 // The Tip of the Day window (TTip) without a window system. Each operation
 // finds the settings file afresh from the documents folder.

@@ -15,6 +15,9 @@ struct WindowOffset {
     bool operator==(const WindowOffset&) const = default;
 };
 
+// Every message box of the program, warning or error report, opens here.
+inline constexpr WindowOffset MessageBoxOffset{100, 100};
+
 // What the window model asks of the desktop. A Qt implementation runs the
 // program; a recording one stands in for tests. Parts that need more (the
 // clipboard, printing) derive their own interface from this one.

@@ -20,9 +20,6 @@
 namespace zindra {
 namespace {
 
-// Where the Labels window's warnings go, as its template warnings do.
-constexpr WindowOffset WarningBoxPlacement = {100, 100};
-
 QString FromU16(const char16_t* text) {
     return QString::fromUtf16(text);
 }
@@ -131,7 +128,7 @@ void TForm3::PrintSheet() {
     if (const auto why = PrintFullSheet(printer, *stock, main_.ReadOptions())) {
         std::u16string text;
         DecodeUtf8(*why, text);
-        main_.platform.MessageBox(text, WarningBoxPlacement);
+        main_.platform.MessageBox(text, MessageBoxOffset);
     }
 }
 

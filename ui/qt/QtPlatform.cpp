@@ -80,7 +80,7 @@ void QtPlatform::OpenDocument(const std::string& location) {
 
 void QtPlatform::Report(const QString& text) {
     const std::u16string message = text.toStdU16String();
-    MessageBox(message, ReportOffset);
+    MessageBox(message, MessageBoxOffset);
 }
 
 // Paths and data are shown as they are: a folder named <i>x</i> is not markup.

@@ -36,7 +36,6 @@ class QtPlatform : public Platform {
     // A failure of the desktop, told as the program's other warnings are.
     void Report(const QString& text);
 
-    static constexpr WindowOffset ReportOffset{100, 100};
 
     QPointer<QWidget> mainWindow_;
     std::map<std::string, QPointer<QDialog>, std::less<>> windows_;
