@@ -1,6 +1,7 @@
 #include "output/SheetLayout.h"
 
 #include "ui/FaceGeometry.h"
+#include "ui/PrintUnits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,8 +10,6 @@
 namespace zindra {
 namespace {
 
-constexpr double PointsPerInch = 72.0;
-constexpr double MmPerInch = 25.4;
 // Label printers and die-cut sheets drift by about a millimetre; nothing but
 // quiet zone goes nearer the edge than this.
 constexpr double LabelInset = 0.05 * PointsPerInch;
@@ -20,10 +19,6 @@ constexpr double Slack = 1e-9;
 
 double DotsToPoints(double dots) {
     return dots * PointsPerInch / ModuleDotsPerInch;
-}
-
-double MmToPoints(double mm) {
-    return mm * PointsPerInch / MmPerInch;
 }
 
 struct Fit {

@@ -1,6 +1,7 @@
 #include "output/SheetStocks.h"
 
 #include "output/LabelStocks.h"
+#include "ui/PrintUnits.h"
 
 #include <array>
 #include <cstdio>
@@ -8,8 +9,6 @@
 namespace zindra {
 namespace {
 
-constexpr double PointsPerInch = 72.0;
-constexpr double PointsPerMm = PointsPerInch / 25.4;
 constexpr double A4WidthMm = 210.0;
 constexpr double A4HeightMm = 297.0;
 

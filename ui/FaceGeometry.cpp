@@ -1,5 +1,7 @@
 #include "ui/FaceGeometry.h"
 
+#include "ui/PrintUnits.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -7,23 +9,20 @@
 namespace zindra {
 namespace {
 
-constexpr double MmPerPoint = 25.4 / 72.0;
-// The usual EAN/UPC range: 80 to 200 % of nominal.
-constexpr double EanUpcNominalMm = EanUpcNominalXmm;
-
 // Indexed by Symbology, in its order. A module of 1/25 em is 4 dots at 24 points and
 // 300 dpi (8 at 600), X = 0.339 mm, 103 % of the EAN nominal. UPC is set at twice the
 // point size of the others (48), so its module is half as many em: at 48 points it
-// prints exactly as EAN at 24. PostNet's "module" is its bar, 0.02 in at 18 pt.
+// prints exactly as EAN at 24. EAN/UPC keep to their usual range, 80 to 200 % of
+// nominal. PostNet's "module" is its bar, 0.02 in at 18 pt.
 constexpr std::array<FaceGeometry, 8> Geometry{{
     /* Interleaved 2 of 5 */ {0.04, 10, 0.19, 0},
     /* Code 39            */ {0.04, 10, 0.19, 0},
     /* Code 93            */ {0.04, 10, 0.19, 0},
     /* Code 128           */ {0.04, 10, 0.19, 0},
     /* Codabar            */ {0.04, 10, 0.19, 0},
-    /* EAN                */ {0.04, 11, 0.8 * EanUpcNominalMm, 2.0 * EanUpcNominalMm},
+    /* EAN                */ {0.04, 11, 0.8 * EanUpcNominalXmm, 2.0 * EanUpcNominalXmm},
     /* PostNet            */ {0.08, 6.25, 0.381, 0.635},
-    /* UPC                */ {0.02, 9, 0.8 * EanUpcNominalMm, 2.0 * EanUpcNominalMm},
+    /* UPC                */ {0.02, 9, 0.8 * EanUpcNominalXmm, 2.0 * EanUpcNominalXmm},
 }};
 
 // Bar heights in modules for the size letters A to F. A row of the sample page's
@@ -81,7 +80,7 @@ FaceGeometry GeometryOf(Symbology symbology) {
 }
 
 double XDimensionMm(Symbology symbology, double pointSize) {
-    return GeometryOf(symbology).ModuleEm * pointSize * MmPerPoint;
+    return GeometryOf(symbology).ModuleEm * PointsToMm(pointSize);
 }
 
 FaceHeights HeightsOf(const SampleFace& face) {

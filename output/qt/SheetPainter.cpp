@@ -1,5 +1,7 @@
 #include "output/qt/SheetPainter.h"
 
+#include "ui/PrintUnits.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -11,7 +13,6 @@
 namespace zindra {
 namespace {
 
-constexpr double PointsPerInch = 72.0;
 // Measuring at a large size keeps rounding out of the ink box; sizes scale
 // the result, since the layout keeps the face's own (unhinted) outlines.
 constexpr int ReferencePixels = 1000;
