@@ -4,6 +4,7 @@
 #include "engine/Utf8.h"
 #include "output/qt/SheetPainter.h"
 #include "ui/SampleFaceName.h"
+#include "ui/qt/ModelText.h"
 
 namespace zindra {
 
@@ -15,10 +16,9 @@ std::optional<std::string> PrintFullSheet(QPagedPaintDevice& device, const Sheet
     const std::u16string& fontString = std::get<BarResult>(outcome.Outcome).FontString;
     SheetPainter painter(device, stock, /*outline=*/false);
     if (!painter.Begin()) return std::string("The printer could not be started.");
-    const auto prepared = painter.Prepare(
-        QString::fromStdString(SampleFaceName(options)), options.symbology,
-        QString::fromUtf16(fontString.data(), static_cast<qsizetype>(fontString.size())), {},
-        std::nullopt);
+    const auto prepared =
+        painter.Prepare(QString::fromStdString(SampleFaceName(options)), options.symbology,
+                        FromModel(fontString), {}, std::nullopt);
     if (const auto* why = std::get_if<std::string>(&prepared)) {
         painter.End();
         return "The bar code " + *why + ".";

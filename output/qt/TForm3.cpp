@@ -3,6 +3,7 @@
 #include "engine/Utf8.h"
 #include "output/qt/SheetPrint.h"
 #include "ui/MainWindowModel.h"
+#include "ui/qt/ModelText.h"
 #include "ui/qt/Placement.h"
 
 #include <QButtonGroup>
@@ -19,10 +20,6 @@
 
 namespace zindra {
 namespace {
-
-QString FromU16(const char16_t* text) {
-    return QString::fromUtf16(text);
-}
 
 // A titled frame holding one widget per label size, one under the other.
 QGroupBox* Column(const char* title, QWidget* parent) {
@@ -54,12 +51,12 @@ TForm3::TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* m
     auto* group = new QButtonGroup(this);
     for (std::size_t i = 0; i < LabelStocks.size(); ++i) {
         const LabelStock& stock = LabelStocks[i];
-        sizes_[i] = new QRadioButton(FromU16(stock.Caption), sizeFrame);
+        sizes_[i] = new QRadioButton(FromModel(stock.Caption), sizeFrame);
         sizes_[i]->setObjectName(stock.Button);
         group->addButton(sizes_[i], static_cast<int>(i) + 1);
         sizeFrame->layout()->addWidget(sizes_[i]);
-        countFrame->layout()->addWidget(new QLabel(FromU16(stock.PerSheet), countFrame));
-        numberFrame->layout()->addWidget(new QLabel(FromU16(stock.StockNumber), numberFrame));
+        countFrame->layout()->addWidget(new QLabel(FromModel(stock.PerSheet), countFrame));
+        numberFrame->layout()->addWidget(new QLabel(FromModel(stock.StockNumber), numberFrame));
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int size) {
         model_.CheckLabelSize(size);

@@ -1,6 +1,7 @@
 #include "settings/qt/TForm2.h"
 
 #include "product/Maker.h"
+#include "ui/qt/ModelText.h"
 #include "ui/qt/Placement.h"
 
 #include <QDate>
@@ -14,10 +15,6 @@
 
 namespace zindra {
 namespace {
-
-QString FromUtf16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void SetFontStyle(QLabel* label, bool bold, bool underline) {
     QFont font = label->font();
@@ -39,16 +36,16 @@ TForm2::TForm2(AboutWindow& model, QWidget* mainWindow)
     setFixedSize(ClientWidth, ClientHeight);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    SetFontStyle(AddText("StaticText7", FromUtf16(ProductName), 10), true, false);
-    AddText("StaticText1", FromUtf16(Maker.CompanyName), 32);
-    AddText("StaticText2", FromUtf16(MakerStreetLine()), 50);
-    AddText("StaticText3", FromUtf16(MakerCityLine()), 68);
-    AddText("StaticText4", QStringLiteral("Phone: ") + FromUtf16(Maker.Phone), 86);
+    SetFontStyle(AddText("StaticText7", FromModel(ProductName), 10), true, false);
+    AddText("StaticText1", FromModel(Maker.CompanyName), 32);
+    AddText("StaticText2", FromModel(MakerStreetLine()), 50);
+    AddText("StaticText3", FromModel(MakerCityLine()), 68);
+    AddText("StaticText4", QStringLiteral("Phone: ") + FromModel(Maker.Phone), 86);
 
     curVersion_ = AddText("CurVersion", {}, 108);
     SetFontStyle(curVersion_, false, true);
     curVersion_->setToolTip(QStringLiteral("Check the web for an update"));
-    staticText8_ = AddText("StaticText8", FromUtf16(Maker.WebAddress), 126);
+    staticText8_ = AddText("StaticText8", FromModel(Maker.WebAddress), 126);
     SetFontStyle(staticText8_, true, true);
     staticText8_->setToolTip(QStringLiteral("Click to visit the web site product page"));
     for (QLabel* link : {curVersion_, staticText8_}) {
@@ -74,7 +71,7 @@ TForm2::TForm2(AboutWindow& model, QWidget* mainWindow)
 // At least the designed width, wider where the web address or the notice
 // (this year's) would be clipped in the desktop's font.
 void TForm2::FitTexts(QPushButton* back) {
-    const QString notice = FromUtf16(AboutNotice(QDate::currentDate().year()));
+    const QString notice = FromModel(AboutNotice(QDate::currentDate().year()));
     int widest = 0;
     for (QLabel* label : findChildren<QLabel*>()) {
         const QString& text = label == staticText6_ ? notice : label->text();
@@ -97,8 +94,8 @@ QLabel* TForm2::AddText(const char* name, const QString& text, int top) {
 }
 
 void TForm2::Sync() {
-    curVersion_->setText(FromUtf16(model_.CurVersion));
-    staticText6_->setText(FromUtf16(model_.StaticText6));
+    curVersion_->setText(FromModel(model_.CurVersion));
+    staticText6_->setText(FromModel(model_.StaticText6));
 }
 
 void TForm2::setVisible(bool visible) {

@@ -1,5 +1,6 @@
 #include "settings/qt/TTip.h"
 
+#include "ui/qt/ModelText.h"
 #include "ui/qt/Placement.h"
 
 #include <QLabel>
@@ -10,10 +11,6 @@
 
 namespace zindra {
 namespace {
-
-QString FromUtf16(const std::u16string& text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QPushButton* FlatButton(const QString& caption, const QString& hint, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -69,8 +66,8 @@ void TTip::Forward(void (TipWindow::*operation)()) {
 }
 
 void TTip::Sync() {
-    memo1_->setPlainText(FromUtf16(model_.View.Memo1));
-    tipLabel_->setText(FromUtf16(model_.View.TipLabel));
+    memo1_->setPlainText(FromModel(model_.View.Memo1));
+    tipLabel_->setText(FromModel(model_.View.TipLabel));
 }
 
 void TTip::setVisible(bool visible) {

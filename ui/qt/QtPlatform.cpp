@@ -1,5 +1,6 @@
 #include "ui/qt/QtPlatform.h"
 
+#include "ui/qt/ModelText.h"
 #include "ui/qt/Placement.h"
 
 #include <QApplication>
@@ -87,9 +88,7 @@ void QtPlatform::Report(const QString& text) {
 void QtPlatform::MessageBox(std::u16string_view text, std::optional<WindowOffset> at) {
     PrepareModal();
     QMessageBox box(at ? QMessageBox::Warning : QMessageBox::Critical,
-                    QApplication::applicationName(),
-                    QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())),
-                    QMessageBox::Ok, mainWindow_);
+                    QApplication::applicationName(), FromModel(text), QMessageBox::Ok, mainWindow_);
     box.setTextFormat(Qt::PlainText);
     if (at) PlaceBeside(&box, mainWindow_, *at);
     box.exec();

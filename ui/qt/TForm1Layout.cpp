@@ -1,4 +1,5 @@
 #include "ui/SymbologyLooks.h"
+#include "ui/qt/ModelText.h"
 #include "ui/qt/TForm1.h"
 
 #include <QAbstractButton>
@@ -49,7 +50,7 @@ QComboBox* CreateDropDown(ControlId id) {
     box->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
     for (std::u16string_view item : ItemsOf(id))
-        box->addItem(QString::fromUtf16(item.data(), static_cast<qsizetype>(item.size())));
+        box->addItem(FromModel(item));
     return box;
 }
 
@@ -72,8 +73,7 @@ QWidget* CreateWidget(const ControlSpec& spec, QStyle* style) {
         button->setIcon(style->standardIcon(QStyle::SP_MessageBoxInformation));
         button->setFlat(true);
         button->setAutoDefault(true);
-        button->setAccessibleName(
-            QString::fromUtf16(spec.Hint.data(), static_cast<qsizetype>(spec.Hint.size())));
+        button->setAccessibleName(FromModel(spec.Hint));
         return button;
     }
     case ControlKind::StaticText:
@@ -105,10 +105,6 @@ QWidget* CreateWidget(const ControlSpec& spec, QStyle* style) {
         return nullptr; // the Samples button opens its own
     }
     return nullptr;
-}
-
-QString FromModel(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The widest a button or group box gets with any caption a handler gives it.

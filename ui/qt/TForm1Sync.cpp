@@ -1,4 +1,5 @@
 #include "ui/WindowPlacement.h"
+#include "ui/qt/ModelText.h"
 #include "ui/qt/SampleView.h"
 #include "ui/qt/TForm1.h"
 
@@ -23,12 +24,8 @@ using enum ControlId;
 // of the window still has to stay reachable.
 constexpr int SmallestTitleBar = 24;
 
-QString ToQString(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
-
 void SyncEdit(QLineEdit* edit, const Control& control) {
-    const QString text = ToQString(control.Text);
+    const QString text = FromModel(control.Text);
     if (edit->text() != text) edit->setText(text);
     const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
     const int length = static_cast<int>(edit->selectedText().size());
@@ -41,16 +38,16 @@ void SyncEdit(QLineEdit* edit, const Control& control) {
 
 void SyncText(QWidget* widget, const Control& control) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(ToQString(control.Text));
+        button->setText(FromModel(control.Text));
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-        group->setTitle(ToQString(control.Text));
+        group->setTitle(FromModel(control.Text));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(ToQString(control.Text));
+        label->setText(FromModel(control.Text));
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         SyncEdit(edit, control);
     } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
         // A text from the list selects that item, so the list opens on it.
-        const QString text = ToQString(control.Text);
+        const QString text = FromModel(control.Text);
         const int item = box->findText(text);
         if (item >= 0 && box->currentIndex() != item) box->setCurrentIndex(item);
         if (box->currentText() != text) box->setEditText(text);
@@ -87,7 +84,7 @@ void TForm1::SyncControl(ControlId id) {
     const Control& control = model_.Get(id);
     const QSignalBlocker blocker(widget);
     if (widget->isHidden() == control.Visible) widget->setHidden(!control.Visible);
-    widget->setToolTip(ToQString(control.Hint));
+    widget->setToolTip(FromModel(control.Hint));
     if (control.Width > 0) widget->setFixedWidth(control.Width);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) SyncChecked(button, control.Checked);
     // Tab enters a radio group on its checked button; the arrows move within.
