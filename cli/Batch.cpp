@@ -1,6 +1,7 @@
 #include "cli/Batch.h"
 
 #include "cli/Csv.h"
+#include "cli/ExitStatus.h"
 #include "engine/EncodeRequest.h"
 #include "engine/Utf8.h"
 
@@ -108,7 +109,7 @@ int RunBatch(InputReader& input, OutputBuffer& out, const BarOptions& defaults) 
     while (input.Next(block))
         reader.Feed(block);
     reader.Finish();
-    return allEncoded ? 0 : 1;
+    return ExitFor(allEncoded);
 }
 
 } // namespace zindra::cli

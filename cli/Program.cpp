@@ -2,6 +2,7 @@
 
 #include "cli/Batch.h"
 #include "cli/CommandLine.h"
+#include "cli/ExitStatus.h"
 #include "cli/Requests.h"
 #include "output/SheetStocks.h"
 #include "product/Version.h"
@@ -15,14 +16,8 @@
 namespace zindra::cli {
 namespace {
 
-constexpr int UsageStatus = 2;
 constexpr char PngProgram[] = "zindra-encode-png";
 constexpr char SheetProgram[] = "zindra-encode-sheet";
-
-int Complain(OutputBuffer& err, const std::string& message) {
-    err.Text() += "zindra-encode: " + message + "\n";
-    return UsageStatus;
-}
 
 int RunBulk(const CommandLine& line, OutputBuffer& out, OutputBuffer& err) {
     InputReader input(line.InputPath, [&out] { out.Flush(); });
@@ -70,24 +65,24 @@ int RunProgram(const std::vector<std::string>& args, OutputBuffer& out, OutputBu
     switch (line.Mode) {
     case RunMode::Help:
         out.Text() += UsageText();
-        return 0;
+        return AllEncoded;
     case RunMode::Version:
         out.Text() += "zindra-encode " ZINDRA_VERSION "\n";
-        return 0;
+        return AllEncoded;
     case RunMode::Single:
         if ((!line.PngPath.empty() && !qt.Png) || (!line.SamplePagePath.empty() && !qt.SamplePage))
             return HandToProgram(PngProgram, args, err);
         return RunSingleRequest(line, out, err, qt);
     case RunMode::SheetList:
         out.Text() += SheetStockList();
-        return 0;
+        return AllEncoded;
     case RunMode::Batch:
         if (!line.Sheet.Stock.empty()) return HandToProgram(SheetProgram, args, err);
         return RunBulk(line, out, err);
     case RunMode::Requests:
         return RunBulk(line, out, err);
     }
-    return UsageStatus;
+    return BadUsageOrIo;
 }
 
 int ProgramMain(int argc, char** argv, QtWriters qt) {

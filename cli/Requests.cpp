@@ -1,5 +1,6 @@
 #include "cli/Requests.h"
 
+#include "cli/ExitStatus.h"
 #include "cli/OptionValues.h"
 #include "cli/ResultJson.h"
 #include "engine/EncodeRequest.h"
@@ -131,7 +132,7 @@ int RunRequests(InputReader& input, OutputBuffer& out, const BarOptions& default
         out.Text().push_back('\n');
         out.FlushIfFull();
     });
-    return allEncoded ? 0 : 1;
+    return ExitFor(allEncoded);
 }
 
 } // namespace zindra::cli

@@ -1,11 +1,13 @@
 #include "cli/SheetBatch.h"
 
 #include "cli/Csv.h"
+#include "cli/ExitStatus.h"
 #include "cli/QtSession.h"
 #include "engine/EncodeRequest.h"
 #include "engine/Utf8.h"
 #include "output/qt/SheetPainter.h"
 #include "ui/SampleFaceName.h"
+#include "ui/qt/ModelText.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -16,23 +18,11 @@
 namespace zindra::cli {
 namespace {
 
-constexpr int FailedStatus = 1;
-constexpr int UsageStatus = 2;
-
-int Complain(OutputBuffer& err, const std::string& message) {
-    err.Text() += "zindra-encode: " + message + "\n";
-    return UsageStatus;
-}
-
 // Takes away what a failed run left, but never a device such as /dev/full.
 void RemoveIfFile(const QFile& file) {
     std::error_code ignored;
     const std::filesystem::path path = file.fileName().toStdString();
     if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
-}
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The records of one run, one label (or --copies labels) each.
@@ -81,11 +71,11 @@ class SheetRun {
             return ToUtf8(error->Message);
         const auto& result = std::get<BarResult>(outcome.Outcome);
         // The caption is one line; a line break in its cell reads as a space.
-        QString text = ToQString(caption);
+        QString text = FromModel(caption);
         text.replace(QLatin1String("\r\n"), QLatin1String(" "));
         text.replace(QLatin1Char('\n'), QLatin1Char(' '))
             .replace(QLatin1Char('\r'), QLatin1Char(' '));
-        auto prepared = painter_.Prepare(face_, options_.symbology, ToQString(result.FontString),
+        auto prepared = painter_.Prepare(face_, options_.symbology, FromModel(result.FontString),
                                          text, pointSize_);
         if (auto* why = std::get_if<std::string>(&prepared)) return *why;
         for (int copy = 0; copy < line_.Sheet.Copies; ++copy)
@@ -150,7 +140,7 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
         RemoveIfFile(file);
         return Complain(err, cannotWrite + why + "; the incomplete file was removed");
     }
-    return run.Failed() ? FailedStatus : 0;
+    return ExitFor(!run.Failed());
 }
 
 } // namespace zindra::cli

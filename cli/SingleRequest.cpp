@@ -1,8 +1,9 @@
 #include "cli/SingleRequest.h"
 
+#include "cli/ExitStatus.h"
 #include "cli/ResultJson.h"
-#include "engine/Utf8.h"
 #include "engine/EncodeRequest.h"
+#include "engine/Utf8.h"
 
 namespace zindra::cli {
 
@@ -12,16 +13,14 @@ int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& e
 
     if (result && qt.Png && !line.PngPath.empty()) {
         if (auto failure = qt.Png(line.Options, *result, line.PngPath, line.Dpi)) {
-            err.Text() += "zindra-encode: " + *failure + "\n";
-            return 2;
+            return Complain(err, *failure);
         }
     }
     if (result && qt.SamplePage && !line.SamplePagePath.empty()) {
         BarOptions made = line.Options;
         made.DataText = outcome.DataText;
         if (auto failure = qt.SamplePage(made, *result, line.SamplePagePath, line.PaperA4)) {
-            err.Text() += "zindra-encode: " + *failure + "\n";
-            return 2;
+            return Complain(err, *failure);
         }
     }
 
@@ -35,7 +34,7 @@ int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& e
         AppendUtf8(std::get<EncodeError>(outcome.Outcome).Message, err.Text());
         err.Text().push_back('\n');
     }
-    return result ? 0 : 1;
+    return ExitFor(result != nullptr);
 }
 
 } // namespace zindra::cli
