@@ -78,6 +78,9 @@ std::u16string ExpandFullAscii(std::u16string_view data) {
 EncodeOutcome EncodeCode39(std::u16string_view data, bool Option2, bool OptionalChecksum) {
     const std::u16string expanded = Option2 ? ExpandFullAscii(data) : std::u16string();
     const std::u16string_view text = Option2 ? std::u16string_view(expanded) : data;
+    // Full ASCII drops what it cannot encode; two stop characters alone carry no data.
+    if (text.empty())
+        return EncodeError{u"Error: no character of the data is legal in bar code 3 of 9"};
 
     BarResult result;
     std::u16string& font = result.FontString;

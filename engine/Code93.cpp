@@ -91,6 +91,10 @@ EncodeOutcome EncodeCode93(std::u16string_view data, bool DispSums) {
                 u"Error: input character \"%c\" not legal in bar code 93", CharacterAt(data, i))};
     }
 
+    // 171 and 172 are dropped; a symbol of check characters alone carries no data.
+    if (symbols.empty())
+        return EncodeError{u"Error: no character of the data is legal in bar code 93"};
+
     const Sums sums = CheckSums(symbols);
     symbols.push_back(Code93Char[sums.CCheck]);
     symbols.push_back(Code93Char[sums.KCheck]);

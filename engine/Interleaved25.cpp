@@ -60,6 +60,8 @@ EncodeOutcome EncodeInterleaved25(std::u16string_view data, FontType fontType,
         entered = digits.substr(Itf14Digits);
         digits.resize(Itf14Digits);
     } else {
+        // With no digit left the frame alone would print, a symbol that scans as nothing.
+        if (digits.empty()) return EncodeError{u"Error, there are no digits to bar code"};
         const bool odd = digits.size() % 2 == 1;
         if (odd && !OptionalChecksum)
             return EncodeError{u"Error, you must have an even number of digits"};

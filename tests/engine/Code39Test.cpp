@@ -83,6 +83,20 @@ TEST(Code39, IllegalCharacterIsNamed) {
             << test::Show(row.data);
 }
 
+// Full ASCII drops controls, DEL, everything above 126 and a final "^":
+// data of only those would leave "**", a symbol with nothing in it.
+TEST(Code39, NothingLeftToEncodeIsRefused) {
+    const Row rows[] = {
+        {u"\x01\x7f", true, false, nullptr},
+        {u"\u00e4", true, true, nullptr},
+        {u"^", true, false, nullptr},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(FontStringOf(EncodeCode39(row.data, row.fullAscii, row.checksum)),
+                  u"<error> Error: no character of the data is legal in bar code 3 of 9")
+            << test::Show(row.data);
+}
+
 TEST(Code39, ResultCarriesNoSumsAndTwoSpacesInTheSample) {
     const EncodeOutcome outcome = EncodeCode39(u"CODE39", false, true);
     EXPECT_EQ(std::get<BarResult>(outcome),

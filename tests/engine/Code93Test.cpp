@@ -66,6 +66,11 @@ TEST(Code93, IllegalCharacterIsNamed) {
         EXPECT_EQ(FontStringOf(EncodeCode93(u"A" + U(c) + u"\t", true)),
                   u"<error> Error: input character \"" + U(c) + u"\" not legal in bar code 93")
             << test::Show(U(c));
+    // 171 and 172 vanish; alone they would leave a symbol of check characters only
+    for (const char16_t* dropped : {u"\u00ab", u"\u00ac\u00ab"})
+        EXPECT_EQ(FontStringOf(EncodeCode93(dropped, false)),
+                  u"<error> Error: no character of the data is legal in bar code 93")
+            << test::Show(dropped);
     EXPECT_EQ(FontStringOf(EncodeCode93(u"A\U0001F600", false)),
               u"<error> Error: input character \"\U0001F600\" not legal in bar code 93");
 }

@@ -27,8 +27,6 @@ TEST(Interleaved25, FontStrings) {
         {"123", Plain, true, false, "{-E}"},        // check digit 6, weights 3 1 3
         {"8990", Plain, false, false, "{z\u00a1}"}, // 89 is the last low pair, 90 the first high
         {"9999", Plain, false, false, "{\u00aa\u00aa}"},
-        {"ab", Plain, false, false, "{}"},
-        {"ab", Plain, false, true, "{}"}, // bearer bars change only the face
         {"0012345678905", Itf14, false, false, "~{!-CYo\u00a1S}~"},
         {"0012345678905", Itf14, false, true, "|~{!-CYo\u00a1S}~|"},
         {"0012345678905", Itf14, true, false,
@@ -53,11 +51,14 @@ TEST(Interleaved25, Errors) {
     const char* even = "Error, you must have an even number of digits";
     const char* itf = "Error, ITF-14 bar codes are 13 digits plus a checksum";
     const char* wrong = "Error, the checksum you entered is incorrect";
+    const char* none = "Error, there are no digits to bar code";
     const Row rows[] = {
         {"1234", Plain, true, false, odd},
         {"123", Plain, false, false, even},
         {"1-2-3-4-5", Plain, false, false, even}, // counted after the dashes go
-        {"ab", Plain, true, false, odd},          // no digits left is an even count
+        {"ab", Plain, true, false, none},
+        {"N/A", Plain, false, false, none}, // the frame alone would print "{}"
+        {"hello world!", Plain, false, true, none},
         {"ab", Itf14, false, false, itf},
         {"001234567890", Itf14, false, false, itf},
         {"001234567890500", Itf14, false, false, itf},
