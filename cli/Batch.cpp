@@ -2,6 +2,7 @@
 
 #include "cli/Csv.h"
 #include "cli/ExitStatus.h"
+#include "cli/SizeJson.h"
 #include "engine/EncodeRequest.h"
 #include "engine/Utf8.h"
 
@@ -10,7 +11,8 @@
 namespace zindra::cli {
 namespace {
 
-constexpr std::string_view Header = "data,extra,font_string,error\r\n";
+// "warning" came last, after the others, so readers of the first four columns read on.
+constexpr std::string_view Header = "data,extra,font_string,error,warning\r\n";
 constexpr std::size_t MaxColumns = 2;
 
 // One row's work; the buffers live across rows so their storage is reused.
@@ -38,6 +40,7 @@ class BatchRow {
         dataRewritten_ = false;
         fontString_.clear();
         error_.clear();
+        warning_.clear();
         if (!record.Error.empty())
             error_.append("bad CSV: ").append(record.Error);
         else if (record.Fields.size() > MaxColumns)
@@ -65,6 +68,8 @@ class BatchRow {
         AppendCsvField(fontString_, out_);
         out_.push_back(',');
         AppendCsvField(error_, out_);
+        out_.push_back(',');
+        AppendCsvField(warning_, out_);
         out_.append("\r\n");
         return error_.empty();
     }
@@ -77,8 +82,11 @@ class BatchRow {
         if (dataRewritten_) options_.DataText = std::move(outcome.DataText);
         if (const auto* error = std::get_if<EncodeError>(&outcome.Outcome))
             AppendUtf8(error->Message, error_);
-        else
-            AppendUtf8(std::get<BarResult>(outcome.Outcome).FontString, fontString_);
+        else {
+            const auto& result = std::get<BarResult>(outcome.Outcome);
+            AppendUtf8(result.FontString, fontString_);
+            warning_ = SizeWarningOf(options_, result);
+        }
     }
 
     void WriteText(std::u16string_view text) {
@@ -91,7 +99,7 @@ class BatchRow {
     std::string& out_;
     const std::string defaultExtra_;
     const std::u16string defaultExtra16_;
-    std::string fontString_, error_, utf8_;
+    std::string fontString_, error_, warning_, utf8_;
     bool dataRewritten_ = false;
 };
 

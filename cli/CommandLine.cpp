@@ -1,8 +1,10 @@
 #include "cli/CommandLine.h"
 
 #include "cli/OptionValues.h"
+#include "engine/EncodeRequest.h"
 #include "engine/Utf8.h"
 
+#include <algorithm>
 #include <charconv>
 #include <getopt.h>
 
@@ -181,6 +183,23 @@ std::string Refusal(const char* element, int shortCode) {
     return "unknown option '" + Spelling(element, shortCode) + "'";
 }
 
+// Each of these names one output; a second one would silently replace the first.
+std::string OptionName(int code) {
+    for (const option& o : LongOptions)
+        if (o.val == code) return std::string("--") + o.name;
+    return {};
+}
+
+std::optional<std::string> Repeated(int code, std::vector<int>& given) {
+    constexpr int Outputs[] = {PdfOpt, SheetOpt, PngOpt, PageOpt};
+    if (std::find(std::begin(Outputs), std::end(Outputs), code) == std::end(Outputs))
+        return std::nullopt;
+    if (std::find(given.begin(), given.end(), code) != given.end())
+        return "option '" + OptionName(code) + "' given more than once";
+    given.push_back(code);
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::string>& args) {
@@ -196,6 +215,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
     const int argc = static_cast<int>(storage.size());
 
     CommandLine line;
+    std::vector<int> given;
     bool dpiGiven = false;
     bool paperGiven = false;
     int requestsAndBatch = 0;
@@ -212,6 +232,9 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
             return line;
         }
         if (code == RequestsOpt || code == BatchOpt) ++requestsAndBatch;
+        // "--sheet list" names no output, so it may follow a stock.
+        if (code != SheetOpt || std::string_view(optarg) != "list")
+            if (auto complaint = Repeated(code, given)) return UsageError{*complaint};
         if (code == DpiOpt) dpiGiven = true;
         if (code == PaperOpt) paperGiven = true;
         if (auto complaint = Apply(code, optarg, line)) return UsageError{*complaint};
@@ -226,6 +249,10 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
         return UsageError{*complaint};
     if (auto complaint = CheckCombination(line, dpiGiven, paperGiven, requestsAndBatch, operands))
         return UsageError{*complaint};
+    // A point size is an option, not a record: bad in every mode alike.
+    if (line.Sheet.PointSizeGiven && !PointSizeValue(line.Options.PointSize))
+        return UsageError{ToUtf8(PointSizeMessage)};
+    TakeWindowChoices(line.Options, line.Sheet.PointSizeGiven);
     if (line.Mode == RunMode::Single &&
         !DecodeUtf8(argv[static_cast<std::size_t>(optind)], line.Options.DataText))
         return UsageError{"invalid UTF-8 in DATA"};
@@ -250,12 +277,17 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
                          the point size sets the width
   -c, --checksum         add the optional check character ("No quotes?" under Code 128)
   -o, --option2          full ASCII, UCC/EAN, closed box or bearer bars, by symbology
+                         (SCC-14 and SSCC-18 always carry UCC/EAN, as in the window)
   -S, --sums             append the sums line (Code 93, Code 128)
-  -p, --point-size TEXT  point size of the sample (default 24)
+  -p, --point-size TEXT  point size of the sample (default: the window's for the symbology:
+                         )" +
+                       PointSizeDefaults() + R"();
+                         the sample page's sizes are fixed: no effect on --sample-page
   -e, --extra TEXT       supplement digits or Bookland price
       --json             print one JSON object instead of the plain line
       --requests FILE|-  answer one JSON request per line
-      --batch FILE|-     encode CSV rows: data[,extra]
+      --batch FILE|-     encode CSV rows: data[,extra]; out: data,extra,font_string,
+                         error,warning
       --png FILE         also write the sample as a PNG image
       --dpi N            resolution of the PNG (default 600)
       --sample-page FILE also write the printed sample page as a PDF
@@ -263,6 +295,10 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
 )" + std::string(SheetUsage) +
                        R"(  -h, --help             show this text
       --version          show the version
+
+A made bar code whose size the window would warn about carries the warning
+("too small to scan reliably", "above 200 %"): in the JSON "warning", in the
+--batch "warning" column, on stderr in plain mode; the exit status stays.
 
 A --requests line or a --batch record may be up to 1 MB long; a longer one is
 answered as a failed record and the run goes on. A UTF-8 byte-order mark at the

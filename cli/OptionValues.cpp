@@ -1,5 +1,7 @@
 #include "cli/OptionValues.h"
 
+#include "ui/SymbologyLooks.h"
+
 #include <array>
 #include <charconv>
 
@@ -33,6 +35,7 @@ constexpr std::array FontTypeWords{
 constexpr std::string_view SizeLetters = "ABCDEF";
 constexpr int FirstVariant = 1;
 constexpr int LastVariant = 5;
+constexpr int FirstSccVariant = 4;
 
 template <typename Value, std::size_t N>
 std::optional<Value> Lookup(const std::array<Word<Value>, N>& words, std::string_view name) {
@@ -94,6 +97,24 @@ std::string SizeLetterError(std::string_view word) {
 
 std::string VariantError() {
     return "the variant must be a whole number from 1 to 5";
+}
+
+void TakeWindowChoices(BarOptions& options, bool pointSizeGiven) {
+    if (!pointSizeGiven) options.PointSize = LookOf(options.symbology).pointSize;
+    // Without FNC1 a scanner reads the digits as plain data, not as an SCC.
+    if (options.symbology == Symbology::Code128 && options.VariantChoice >= FirstSccVariant)
+        options.Option2 = true;
+}
+
+std::string PointSizeDefaults() {
+    std::string text;
+    for (const auto& word : SymbologyWords) {
+        if (!text.empty()) text += ", ";
+        text.append(word.name).append(" ");
+        for (char16_t c : LookOf(word.value).pointSize)
+            text.push_back(static_cast<char>(c));
+    }
+    return text;
 }
 
 } // namespace zindra::cli

@@ -23,4 +23,11 @@ std::string FontTypeError(std::string_view word);
 std::string SizeLetterError(std::string_view word);
 std::string VariantError();
 
+// What the window sets on choosing a symbology and variant: its point size
+// (unless the user gave one) and, for SCC-14 and SSCC-18, UCC/EAN (FNC1).
+void TakeWindowChoices(BarOptions& options, bool pointSizeGiven);
+
+// Those point sizes for --help: "i25 24, code39 24, ...".
+std::string PointSizeDefaults();
+
 } // namespace zindra::cli

@@ -22,8 +22,9 @@ constexpr char SheetProgram[] = "zindra-encode-sheet";
 int RunBulk(const CommandLine& line, OutputBuffer& out, OutputBuffer& err) {
     InputReader input(line.InputPath, [&out] { out.Flush(); });
     if (!input.OpenError().empty()) return Complain(err, input.OpenError());
-    const int status = line.Mode == RunMode::Requests ? RunRequests(input, out, line.Options)
-                                                      : RunBatch(input, out, line.Options);
+    const int status = line.Mode == RunMode::Requests
+                           ? RunRequests(input, out, line.Options, line.Sheet.PointSizeGiven)
+                           : RunBatch(input, out, line.Options);
     if (!input.ReadError().empty()) return Complain(err, input.ReadError());
     return status;
 }

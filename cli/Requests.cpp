@@ -92,8 +92,8 @@ const KeyRow* FindKey(std::string_view key) {
 
 } // namespace
 
-std::variant<BarOptions, std::string> ParseRequest(std::string_view line,
-                                                   const BarOptions& defaults) {
+std::variant<BarOptions, std::string>
+ParseRequest(std::string_view line, const BarOptions& defaults, bool pointSizeGiven) {
     const Json request = Json::parse(line, nullptr, /*allow_exceptions=*/false);
     if (request.is_discarded()) return std::string("not valid JSON");
     if (!request.is_object()) return std::string("not a JSON object");
@@ -105,11 +105,13 @@ std::variant<BarOptions, std::string> ParseRequest(std::string_view line,
         if (!row) return "unknown key \"" + key + "\"";
         if (Complaint complaint = row->apply(value, options)) return *complaint;
     }
+    TakeWindowChoices(options, pointSizeGiven || request.contains("point_size"));
     return options;
 }
 
-bool AnswerRequest(std::string_view line, const BarOptions& defaults, std::string& out) {
-    auto request = ParseRequest(line, defaults);
+bool AnswerRequest(std::string_view line, const BarOptions& defaults, std::string& out,
+                   bool pointSizeGiven) {
+    auto request = ParseRequest(line, defaults, pointSizeGiven);
     if (const auto* complaint = std::get_if<std::string>(&request)) {
         AppendJson(nlohmann::ordered_json{{"error", "bad request: " + *complaint}}, out);
         return false;
@@ -120,14 +122,15 @@ bool AnswerRequest(std::string_view line, const BarOptions& defaults, std::strin
     return std::holds_alternative<BarResult>(outcome.Outcome);
 }
 
-int RunRequests(InputReader& input, OutputBuffer& out, const BarOptions& defaults) {
+int RunRequests(InputReader& input, OutputBuffer& out, const BarOptions& defaults,
+                bool pointSizeGiven) {
     bool allEncoded = true;
     ForEachLine(input, [&](std::string_view line, bool tooLong) {
         if (tooLong) {
             AppendJson(nlohmann::ordered_json{{"error", std::string(LineTooLong)}}, out.Text());
             allEncoded = false;
         } else {
-            allEncoded = AnswerRequest(line, defaults, out.Text()) && allEncoded;
+            allEncoded = AnswerRequest(line, defaults, out.Text(), pointSizeGiven) && allEncoded;
         }
         out.Text().push_back('\n');
         out.FlushIfFull();

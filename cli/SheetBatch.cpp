@@ -37,7 +37,7 @@ class SheetRun {
         if (auto why = Print(record)) {
             failed_ = true;
             err_.Text() +=
-                "zindra-encode: line " + std::to_string(record.Line) + ": " + *why + "\n";
+                "zindra-encode: line " + std::to_string(record.Line) + ": " + Shown(*why) + "\n";
             for (int copy = 0; copy < line_.Sheet.Copies; ++copy)
                 painter_.Skip();
         }

@@ -36,12 +36,15 @@ std::optional<std::string> ApplySheetOption(int code, const char* value, SheetCh
         break;
     case PdfOpt:
         if (*value == '\0') return "--pdf needs a file name";
+        // "-" reads standard input for --batch; as a PDF name it would make a file called "-".
+        if (std::string_view(value) == "-")
+            return "--pdf cannot write to standard output; name a file";
         sheet.PdfPath = value;
         break;
     case SkipOpt:
         // Checked against the stock once every option is read.
         return Store(ReadWhole(value, 0, MaxCopies * MaxColumn), sheet.Skip,
-                     "--skip needs a whole number of labels");
+                     "--skip must be a whole number from 0 to the labels on a sheet less one");
     case CopiesOpt:
         return Store(ReadWhole(value, 1, MaxCopies), sheet.Copies,
                      "--copies must be a whole number from 1 to 1000");
@@ -64,8 +67,10 @@ std::optional<std::string> CheckSheetChoices(const SheetChoices& sheet, bool bat
     }
     if (!batch) return "--sheet needs --batch (or --sheet list)";
     if (sheet.PdfPath.empty()) return "--sheet needs --pdf FILE";
-    if (sheet.Skip >= LabelsPerSheet(*FindSheetStock(sheet.Stock)))
-        return "--skip must leave a label on the first sheet";
+    const int labels = LabelsPerSheet(*FindSheetStock(sheet.Stock));
+    if (sheet.Skip >= labels)
+        return "--skip must leave a label on the first sheet: from 0 to " +
+               std::to_string(labels - 1) + " for " + sheet.Stock;
     return std::nullopt;
 }
 

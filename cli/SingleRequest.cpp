@@ -2,6 +2,7 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/ResultJson.h"
+#include "cli/SizeJson.h"
 #include "engine/EncodeRequest.h"
 #include "engine/Utf8.h"
 
@@ -30,8 +31,11 @@ int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& e
     } else if (result) {
         AppendUtf8(result->BarTextOut(), out.Text());
         out.Text().push_back('\n');
+        // A warning, not a failure: the symbol is made and the status stays.
+        if (const std::string warning = SizeWarningOf(line.Options, *result); !warning.empty())
+            err.Text() += "zindra-encode: warning: " + warning + "\n";
     } else {
-        AppendUtf8(std::get<EncodeError>(outcome.Outcome).Message, err.Text());
+        err.Text() += Shown(ToUtf8(std::get<EncodeError>(outcome.Outcome).Message));
         err.Text().push_back('\n');
     }
     return ExitFor(result != nullptr);

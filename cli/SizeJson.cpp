@@ -1,5 +1,6 @@
 #include "cli/SizeJson.h"
 
+#include "engine/Utf8.h"
 #include "ui/SizeAdvice.h"
 
 #include <cmath>
@@ -13,6 +14,10 @@ double Thousandths(double value) {
 
 } // namespace
 
+std::string SizeWarningOf(const BarOptions& options, const BarResult& result) {
+    return ToUtf8(SizeWarning(AdviseSize(options, result.FontString, result.SampleSize)));
+}
+
 void AddSizeAdvice(nlohmann::ordered_json& object, const BarOptions& options,
                    const BarResult& result) {
     const SizeAdvice advice = AdviseSize(options, result.FontString, result.SampleSize);
@@ -23,6 +28,7 @@ void AddSizeAdvice(nlohmann::ordered_json& object, const BarOptions& options,
         advice.MagnificationPercent
             ? nlohmann::ordered_json(Thousandths(*advice.MagnificationPercent))
             : nullptr;
+    object["warning"] = ToUtf8(SizeWarning(advice));
 }
 
 } // namespace zindra::cli

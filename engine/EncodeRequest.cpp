@@ -17,8 +17,6 @@ namespace zindra {
 namespace {
 
 constexpr char16_t NoDataMessage[] = u"Error, no data to bar code";
-constexpr char16_t PointSizeMessage[] =
-    u"Error, the point size must be a whole number from 1 to 1638";
 constexpr int PostNetSampleSize = 18;
 
 RequestOutcome Dispatch(const BarOptions& o) {

@@ -77,6 +77,13 @@ SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString,
     return advice;
 }
 
+std::u16string_view SizeWarning(const SizeAdvice& advice) {
+    if (advice.TooSmall) return u"too small to scan reliably";
+    if (advice.TooLarge)
+        return advice.MagnificationPercent ? u"above 200 %" : u"above the usual size";
+    return {};
+}
+
 std::u16string SizeAdviceLine(const SizeAdvice& advice) {
     char line[160];
     std::snprintf(line, sizeof line, "%.1f mm wide, %.1f mm high, X %.2f mm", advice.WidthMm,
@@ -86,9 +93,8 @@ std::u16string SizeAdviceLine(const SizeAdvice& advice) {
         std::snprintf(line, sizeof line, ", %.0f %%", *advice.MagnificationPercent);
         text += Ascii(line);
     }
-    if (advice.TooSmall) text += u": too small to scan reliably";
-    if (advice.TooLarge)
-        text += advice.MagnificationPercent ? u": above 200 %" : u": above the usual size";
+    if (const std::u16string_view warning = SizeWarning(advice); !warning.empty())
+        text.append(u": ").append(warning);
     return text;
 }
 

@@ -27,6 +27,10 @@ double SymbolWidthModules(const SampleFace& face, std::u16string_view fontString
 // points in the face SampleFaceName names for them.
 SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString, int pointSize);
 
+// The plain warning when X leaves the usual range ("too small to scan
+// reliably", ...), empty when it does not.
+std::u16string_view SizeWarning(const SizeAdvice& advice);
+
 // The advice in one line: "38.6 mm wide, 11.2 mm high, X 0.34 mm, 103 %", with a
 // plain warning when X leaves the usual range.
 std::u16string SizeAdviceLine(const SizeAdvice& advice);

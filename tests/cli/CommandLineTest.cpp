@@ -51,7 +51,22 @@ TEST(CommandLine, Accepted) {
         {{"-s", "i25", "X"},
          [](CommandLine& l) { l.Options.symbology = Symbology::Interleaved25; }},
         {{"-s", "ean", "X"}, [](CommandLine& l) { l.Options.symbology = Symbology::Ean; }},
-        {{"--symbology=upc", "X"}, [](CommandLine& l) { l.Options.symbology = Symbology::Upc; }},
+        {{"--symbology=upc", "X"},
+         [](CommandLine& l) {
+             l.Options.symbology = Symbology::Upc;
+             l.Options.PointSize = u"48"; // the window's UPC size
+         }},
+        {{"-s", "postnet", "X"},
+         [](CommandLine& l) {
+             l.Options.symbology = Symbology::PostNet;
+             l.Options.PointSize = u"18";
+         }},
+        {{"-s", "code128", "-v", "5", "X"}, // SSCC-18 always carries FNC1
+         [](CommandLine& l) {
+             l.Options.symbology = Symbology::Code128;
+             l.Options.VariantChoice = 5;
+             l.Options.Option2 = true;
+         }},
         {{"-v", "5", "X"}, [](CommandLine& l) { l.Options.VariantChoice = 5; }},
         {{"-t", "human", "X"},
          [](CommandLine& l) { l.Options.fontType = FontType::HumanReadable; }},
@@ -67,7 +82,6 @@ TEST(CommandLine, Accepted) {
          }},
         {{"-p", "36", "X"}, [](CommandLine& l) { l.Options.PointSize = u"36"; }},
         // The point size text is the engine's to judge.
-        {{"--point-size", "abc", "X"}, [](CommandLine& l) { l.Options.PointSize = u"abc"; }},
         {{"-e", "\xC3\xA4 1", "X"}, [](CommandLine& l) { l.Options.Extra = u"\u00E4 1"; }},
         {{"--extra=", "X"}, [](CommandLine&) {}},
         {{"-v", "2", "-v", "3", "X"}, [](CommandLine& l) { l.Options.VariantChoice = 3; }},
@@ -169,6 +183,18 @@ TEST(CommandLine, Refused) {
         {{"\xED\xA0\x80"}, "invalid UTF-8 in DATA"}, // an encoded surrogate
         {{"-e", "\xFF", "X"}, "invalid UTF-8 in --extra"},
         {{"-p", "2\xE4", "X"}, "invalid UTF-8 in --point-size"},
+        // a point size is an option: refused at once, in every mode
+        {{"--point-size", "abc", "X"},
+         "Error, the point size must be a whole number from 1 to 1638"},
+        {{"-p", "0", "--batch", "-"},
+         "Error, the point size must be a whole number from 1 to 1638"},
+        {{"--pdf", "-", "--sheet", "5160", "--batch", "-"},
+         "--pdf cannot write to standard output; name a file"},
+        {{"--png", "a.png", "--png", "b.png", "X"}, "option '--png' given more than once"},
+        {{"--sheet", "5160", "--sheet", "5160", "--pdf", "a.pdf", "--batch", "-"},
+         "option '--sheet' given more than once"},
+        {{"--pdf", "a.pdf", "--pdf=b.pdf", "--sheet", "5160", "--batch", "-"},
+         "option '--pdf' given more than once"},
         {{"--dpi", "300", "X"}, "--dpi needs --png"},
         {{"--png", "a.png", "--dpi", "71", "X"}, "the dpi must be a whole number from 72 to 4800"},
         {{"--png", "a.png", "--dpi", "4801", "X"},

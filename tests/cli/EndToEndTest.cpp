@@ -26,7 +26,26 @@ TEST(EndToEnd, PlainStreamsAndStatus) {
         {{"CODE39"}, 0, "*CODE39*\n", ""},
         {{"abc"}, 1, "", "Error: input character \"a\" not legal in bar code 3 of 9\n"},
         {{""}, 1, "", "Error, no data to bar code\n"},
-        {{"-p", "0", "X"}, 1, "", "Error, the point size must be a whole number from 1 to 1638\n"},
+        {{"-p", "0", "X"}, 2, "", "zindra-encode: Error, the point size must be a whole number"},
+        {{"-s", "i25", "N/A"}, 1, "", "Error, there are no digits to bar code\n"},
+        {{"-o", "\x01\x7f"},
+         1,
+         "",
+         "Error: no character of the data is legal in bar code 3 of 9\n"},
+        // data's control characters reach the terminal escaped
+        {{"A\x1b]0;x\x07\xC2\x9B"},
+         1,
+         "",
+         "Error: input character \"\\x1b\" not legal in bar code 3 of 9\n"},
+        {{"-s", "upc", "03600029145"}, 0, " !DGAAA|29145S\n", ""}, // the window's 48 points
+        {{"-s", "upc", "-p", "24", "03600029145"},
+         0,
+         " !DGAAA|29145S\n",
+         "zindra-encode: warning: too small to scan reliably\n"},
+        {{"--sample-page", "a.pdf", "--sample-page", "b.pdf", "X"},
+         2,
+         "",
+         "zindra-encode: option '--sample-page' given more than once"},
         // the offending character goes out as the UTF-8 it came in as
         {{"\xC3\xA4"}, 1, "", "Error: input character \"\xC3\xA4\" not legal in bar code 3 of 9\n"},
         // Code 93 prints the sums line after the font string
@@ -77,6 +96,7 @@ TEST(EndToEnd, JsonSuccessWithBooklandWriteBack) {
         {"width_mm", 58.589},
         {"height_mm", 10.16},
         {"magnification_percent", 102.626},
+        {"warning", ""},
         {"data_text", "0306406152"},
     };
     EXPECT_EQ(got, want);
@@ -165,7 +185,7 @@ TEST(EndToEnd, RequestsLineOverTheLimit) {
                        "\"sample_text\":\"*B*  \",\"sample_size\":24,\"output_text_size\":null,"
                        "\"human_text\":\"\",\"face\":\"Tessary 39 d\",\"x_dimension_mm\":0.339,"
                        "\"width_mm\":22.691,\"height_mm\":5.757,\"magnification_percent\":null,"
-                       "\"data_text\":\"B\"}\n");
+                       "\"warning\":\"\",\"data_text\":\"B\"}\n");
 }
 
 // A client that writes one request and waits for its answer before writing
@@ -218,52 +238,57 @@ struct BatchRow {
 };
 
 TEST(EndToEnd, Batch) {
-    const std::string header = "data,extra,font_string,error\r\n";
+    const std::string header = "data,extra,font_string,error,warning\r\n";
     const BatchRow rows[] = {
-        {{"-c"}, "CODE39\nA B\n", 0, header + "CODE39,,*CODE39W*,\r\nA B,,*A~BG*,\r\n"},
+        {{"-c"}, "CODE39\nA B\n", 0, header + "CODE39,,*CODE39W*,,\r\nA B,,*A~BG*,,\r\n"},
         {{}, "", 0, header},
         // a failing row is reported and the rows after it are still encoded
         {{},
          "abc\n\nOK\n",
          1,
-         header + "abc,,,\"Error: input character \"\"a\"\" not legal in bar code 3 of 9\"\r\n"
-                  ",,,\"Error, no data to bar code\"\r\n"
-                  "OK,,*OK*,\r\n"},
+         header + "abc,,,\"Error: input character \"\"a\"\" not legal in bar code 3 of 9\",\r\n"
+                  ",,,\"Error, no data to bar code\",\r\n"
+                  "OK,,*OK*,,\r\n"},
         // column 2 is the extra text; without it the command line's applies
         {{"-s", "ean", "-v", "3", "-e", "90000"},
          "0-306-40615-2\r\n\"0,306,40615,2\",9000\r\n",
          1,
-         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,\r\n"
-                  "0306406152,9000,,The price field must be 5 digits long\r\n"},
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,\r\n"
+                  "0306406152,9000,,The price field must be 5 digits long,\r\n"},
         {{},
          "A,1,2\n\"A\"B\n\xFF\n",
          1,
-         header + "A,1,,bad CSV: more than two columns\r\n"
-                  "AB,,,bad CSV: text after a closing quote\r\n"
-                  "\xEF\xBF\xBD,,,invalid UTF-8 in data\r\n"},
+         header + "A,1,,bad CSV: more than two columns,\r\n"
+                  "AB,,,bad CSV: text after a closing quote,\r\n"
+                  "\xEF\xBF\xBD,,,invalid UTF-8 in data,\r\n"},
         // a malformed record ends where its quotes say: one row per record
         {{},
          "ITEM1,\n\"ITEM2\"X,\"NOTE\nPART2\nPART3\"\nITEM3,\n",
          1,
-         header + "ITEM1,,*ITEM1*,\r\n"
-                  "ITEM2X,\"NOTE\nPART2\nPART3\",,bad CSV: text after a closing quote\r\n"
-                  "ITEM3,,*ITEM3*,\r\n"},
+         header + "ITEM1,,*ITEM1*,,\r\n"
+                  "ITEM2X,\"NOTE\nPART2\nPART3\",,bad CSV: text after a closing quote,\r\n"
+                  "ITEM3,,*ITEM3*,,\r\n"},
         // a spreadsheet's "CSV UTF-8" starts with a byte-order mark
         {{},
          "\xEF\xBB\xBF"
          "CODE39\r\n",
          0,
-         header + "CODE39,,*CODE39*,\r\n"},
+         header + "CODE39,,*CODE39*,,\r\n"},
         // an empty second column is a blank cell: -e stands
         {{"-s", "ean", "-v", "3", "-e", "90000"},
          "0-306-40615-2,\r\n",
          0,
-         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,\r\n"},
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,\r\n"},
+        // the size line's warning goes last, and the row still counts as encoded
+        {{"-s", "upc", "-p", "24"},
+         "03600029145\n",
+         0,
+         header + "03600029145,, !DGAAA|29145S,,too small to scan reliably\r\n"},
         // a record over the limit is one failed row, and the run goes on
         {{},
          std::string(2 * 1024 * 1024, 'A') + "\nOK\n",
          1,
-         header + ",,,bad CSV: the record is longer than 1 MB (1048576 bytes)\r\nOK,,*OK*,\r\n"},
+         header + ",,,bad CSV: the record is longer than 1 MB (1048576 bytes),\r\nOK,,*OK*,,\r\n"},
     };
     for (const auto& row : rows) {
         auto args = row.args;

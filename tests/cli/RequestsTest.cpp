@@ -69,7 +69,7 @@ TEST(Requests, ParseAccepted) {
         BarOptions want = CommandLineChoices();
         want.DataText = u"X";
         row.change(want);
-        const auto got = ParseRequest(row.line, CommandLineChoices());
+        const auto got = ParseRequest(row.line, CommandLineChoices(), true);
         ASSERT_TRUE(std::holds_alternative<BarOptions>(got))
             << row.line << ": " << std::get<std::string>(got);
         EXPECT_EQ(Describe(std::get<BarOptions>(got)), Describe(want)) << row.line;
@@ -114,7 +114,7 @@ TEST(Requests, ParseRefused) {
         {R"({"data":"X","checkSum":true})", "unknown key \"checkSum\""}, // a typo is not ignored
     };
     for (const auto& row : rows) {
-        const auto got = ParseRequest(row.line, CommandLineChoices());
+        const auto got = ParseRequest(row.line, CommandLineChoices(), true);
         ASSERT_TRUE(std::holds_alternative<std::string>(got)) << row.line;
         EXPECT_EQ(std::get<std::string>(got), row.complaint) << row.line;
     }
@@ -145,9 +145,30 @@ TEST(Requests, AnswerSuccess) {
         {"width_mm", 55.203},
         {"height_mm", 5.757},
         {"magnification_percent", nullptr},
+        {"warning", ""},
         {"data_text", "CODE39"},
     };
     EXPECT_EQ(got, want);
+}
+
+// A request takes the window's choices for its own symbology, not the command
+// line's: UPC at 48 points, SCC-14 and SSCC-18 with FNC1.
+TEST(Requests, AnswerTakesTheWindowsChoices) {
+    const struct {
+        const char* line;
+        const char* key;
+        Json value;
+    } rows[] = {
+        {R"({"data":"03600029145","symbology":"upc"})", "sample_size", 48},
+        {R"({"data":"03600029145","symbology":"upc"})", "warning", ""},
+        {R"({"data":"03600029145","symbology":"upc","point_size":"24"})", "warning",
+         "too small to scan reliably"},
+        // FNC1 (glyph 206) after the start C, though option2 was not asked for
+        {R"({"data":"00614141123456789","symbology":"code128","variant":5})", "font_string",
+         "}\u00CE!!^JJ-CYo\u00C2?~"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Answer(row.line, true)[row.key], row.value) << row.line;
 }
 
 TEST(Requests, AnswerTakesTheCommandLineForAbsentKeys) {
