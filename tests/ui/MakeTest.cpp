@@ -40,6 +40,24 @@ TEST_F(Make, ReportsAPointSizeThatIsNoNumberAsTheEngineDoes) {
     EXPECT_FALSE(window.MadeFlag);
 }
 
+// Data that cleaning leaves empty is refused as any error is, not made as a
+// symbol of start and stop characters alone.
+TEST_F(Make, RefusesDataThatLeavesNothingToEncode) {
+    const std::pair<ControlId, std::u16string_view> rows[] = {
+        {Radio25, u"N/A"},    // no digit
+        {Radio93, u"\u00ab"}, // Code 93 drops 171
+    };
+    for (const auto& [radio, data] : rows) {
+        ShowMadeCode39(window);
+        window.Select(radio);
+        window.UserEdit(BarTextInput, std::u16string(data));
+        window.Click(MakeButtonClick);
+        EXPECT_EQ(window.Text(BarTextOut).rfind(u"Error", 0), 0u) << test::Show(data);
+        EXPECT_EQ(window.BarCodeOut.Text(), u"") << test::Show(data);
+        EXPECT_FALSE(window.MadeFlag) << test::Show(data);
+    }
+}
+
 // SSCC-18 with human-readable text: the digits follow on a second line in
 // Arial at 24 * 7 / 24 = 7 points, and the line is kept for the sample page.
 TEST_F(Make, SetsTheSsccHumanReadableLineInItsOwnFont) {
