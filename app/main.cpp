@@ -1,3 +1,4 @@
+#include "app/DisplayCheck.h"
 #include "app/InfoOptions.h"
 #include "fonts/appfonts/AppFonts.h"
 #include "output/OutputWindows.h"
@@ -14,8 +15,14 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
     if (const auto status = zindra::AnswerInfoOption(argc, argv)) return *status;
+    if (const auto why = zindra::DisplayProblem(argc, argv)) {
+        std::fprintf(stderr, "%s\n", why->c_str());
+        return 1;
+    }
     QApplication app(argc, argv);
     // The application's name only: a display name would be appended to every
     // window's caption ("About — Zindra").

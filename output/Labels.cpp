@@ -4,6 +4,8 @@
 #include "product/ProductFolder.h"
 #include "ui/MainWindowModel.h"
 
+#include <unistd.h>
+
 namespace zindra {
 namespace {
 
@@ -15,6 +17,12 @@ constexpr char16_t CustomMissingMessage[] =
     u"custom.rtf, and place\nthis file in the:\n%s folder.";
 constexpr char16_t TemplateMissingMessage[] =
     u"The label template %s is missing from the folder\n%s\nPlease re-install this product.";
+// A template that is there but cannot serve: said as what is wrong, since a
+// re-install would not replace it.
+constexpr char16_t TemplateNotAFileMessage[] =
+    u"The label template %s in the folder\n%s\nis not a regular file.";
+constexpr char16_t TemplateUnreadableMessage[] =
+    u"The label template %s in the folder\n%s\ncannot be read.";
 constexpr char16_t ExplainPasteMessage[] =
     u"To add your bar code to a label, place\nthe cursor in any label on the form,\nthen on the "
     u"menu bar click on Edit, Paste\nor just enter a Ctrl-V.";
@@ -55,12 +63,20 @@ void LabelsWindowModel::PrintLabelsClick() {
     const std::string file = CheckedStock().TemplateFile;
     const std::filesystem::path path = folder / file;
 
+    // Only the path's status and access are asked: a FIFO is never opened here.
     std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) {
-        const std::u16string message =
-            checkedSize_ == CustomSize
-                ? Format(CustomMissingMessage, {AsText(folder)})
-                : Format(TemplateMissingMessage, {AsText(file), AsText(folder)});
+    const auto status = std::filesystem::status(path, ignored);
+    const char16_t* problem = nullptr;
+    if (!std::filesystem::exists(status))
+        problem = checkedSize_ == CustomSize ? CustomMissingMessage : TemplateMissingMessage;
+    else if (!std::filesystem::is_regular_file(status))
+        problem = TemplateNotAFileMessage;
+    else if (::access(path.c_str(), R_OK) != 0)
+        problem = TemplateUnreadableMessage;
+    if (problem) {
+        const std::u16string message = problem == CustomMissingMessage
+                                           ? Format(problem, {AsText(folder)})
+                                           : Format(problem, {AsText(file), AsText(folder)});
         main_.platform.MessageBox(message, MessageBoxOffset);
         closed_ = true;
         return;

@@ -15,6 +15,11 @@ constexpr int StartUpHintPauseMs = 6000;
 } // namespace
 
 std::u16string FolderMissingMessage(const std::filesystem::path& productFolder) {
+    // Something else in the folder's place is not mended by a re-install.
+    std::error_code ignored;
+    if (std::filesystem::exists(productFolder.parent_path(), ignored))
+        return u"The product folder " + FromUtf8(productFolder.parent_path().string()) +
+               u" is not a folder; move it out of the way and start again.";
     return u"The folder " + FromUtf8(productFolder.string()) +
            u" is missing, please re-install this product.";
 }

@@ -47,7 +47,8 @@ class StartUp {
     AboutWindow& about_;
 };
 
-// "The folder %s is missing, please re-install this product." for the folder.
+// "The folder %s is missing, please re-install this product." for the folder,
+// or what is wrong with it when something that is not a folder has its name.
 std::u16string FolderMissingMessage(const std::filesystem::path& productFolder);
 
 } // namespace zindra

@@ -1,24 +1,16 @@
 #include "output/qt/SheetPrint.h"
 
-#include "engine/EncodeRequest.h"
-#include "engine/Utf8.h"
 #include "output/qt/SheetPainter.h"
-#include "ui/SampleFaceName.h"
 #include "ui/qt/ModelText.h"
 
 namespace zindra {
 
 std::optional<std::string> PrintFullSheet(QPagedPaintDevice& device, const SheetStock& stock,
-                                          const BarOptions& options) {
-    const RequestOutcome outcome = EncodeRequest(options);
-    if (const auto* error = std::get_if<EncodeError>(&outcome.Outcome))
-        return ToUtf8(error->Message);
-    const std::u16string& fontString = std::get<BarResult>(outcome.Outcome).FontString;
+                                          const MadeBarCode& made) {
     SheetPainter painter(device, stock, /*outline=*/false);
     if (!painter.Begin()) return std::string("The printer could not be started.");
-    const auto prepared =
-        painter.Prepare(QString::fromStdString(SampleFaceName(options)), options.symbology,
-                        FromModel(fontString), {}, std::nullopt);
+    const auto prepared = painter.Prepare(QString::fromStdString(made.Face), made.symbology,
+                                          FromModel(made.FontString), {}, made.PointSize);
     if (const auto* why = std::get_if<std::string>(&prepared)) {
         painter.End();
         return "The bar code " + *why + ".";

@@ -10,10 +10,18 @@ class QPagedPaintDevice;
 
 namespace zindra {
 
-// The Labels window's "Print a sheet…": the bar code of `options` on every
-// label of one sheet of `stock`, at the largest size that fits, laid out as
-// the command line lays out a list. Returns why nothing was printed.
+// A bar code as Make made it: what the sample field shows and Copy copies.
+struct MadeBarCode {
+    Symbology symbology;
+    std::string Face;
+    std::u16string FontString;
+    int PointSize;
+};
+
+// The Labels window's "Print a sheet…": the made bar code on every label of
+// one sheet of `stock`, in its face and size, laid out as the command line
+// lays out a list. Returns why nothing was printed.
 std::optional<std::string> PrintFullSheet(QPagedPaintDevice& device, const SheetStock& stock,
-                                          const BarOptions& options);
+                                          const MadeBarCode& made);
 
 } // namespace zindra

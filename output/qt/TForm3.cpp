@@ -122,7 +122,10 @@ void TForm3::PrintSheet() {
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle("Print a sheet");
     if (dialog.exec() != QDialog::Accepted) return;
-    if (const auto why = PrintFullSheet(printer, *stock, main_.ReadOptions())) {
+    // What Make made, not the data field: typing after Make keeps MadeFlag.
+    const MadeBarCode made{main_.CurrentSymbology(), main_.BarCodeOut.WholeFont().Face,
+                           main_.MadeFontString, main_.BarCodeOut.WholeFont().Size};
+    if (const auto why = PrintFullSheet(printer, *stock, made)) {
         std::u16string text;
         DecodeUtf8(*why, text);
         main_.platform.MessageBox(text, MessageBoxOffset);

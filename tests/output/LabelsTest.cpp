@@ -1,6 +1,8 @@
 #include "tests/TestText.h"
 #include "tests/output/OutputFixture.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 namespace zindra {
@@ -32,12 +34,16 @@ TEST_F(Labels, OpensTheWindowOnceMade) {
     EXPECT_EQ(platform.Calls, (Calls{"modal TForm3"}));
 }
 
+constexpr int FifoAt = 1;
+constexpr int FolderAt = 2;
+
 struct PrintCase {
     const char* what;
     int size;
     bool explain;
     const char* present;            // the file placed in the product folder, or ""
     std::vector<std::string> calls; // with {folder} for the template folder
+    int kind = 0;                   // what `present` is: a file, FifoAt or FolderAt
 };
 
 const PrintCase PrintCases[] = {
@@ -74,6 +80,21 @@ const PrintCase PrintCases[] = {
      "ot161.rtf",
      {"message @100,100 The label template ot164.rtf is missing from the folder\n"
       "{folder}\nPlease re-install this product."}},
+    // Neither is missing: the message says what is wrong, and the FIFO is not opened.
+    {"a FIFO in the template's place",
+     4,
+     true,
+     "ot161.rtf",
+     {"message @100,100 The label template ot161.rtf in the folder\n"
+      "{folder}\nis not a regular file."},
+     FifoAt},
+    {"a folder in the custom template's place",
+     9,
+     false,
+     "custom.rtf",
+     {"message @100,100 The label template custom.rtf in the folder\n"
+      "{folder}\nis not a regular file."},
+     FolderAt},
     {"custom template missing: the folder without its last separator",
      9,
      true,
@@ -94,6 +115,12 @@ TEST_F(Labels, PrintLabelsInItsOrder) {
     for (const auto& c : PrintCases) {
         std::filesystem::remove_all(places.DocumentsFolder() / "Zindra");
         if (*c.present) places.AddToProductFolder(c.present);
+        const auto present = places.DocumentsFolder() / "Zindra" / c.present;
+        if (c.kind != 0) std::filesystem::remove(present);
+        if (c.kind == FifoAt) {
+            ASSERT_EQ(::mkfifo(present.c_str(), 0600), 0) << c.what;
+        }
+        if (c.kind == FolderAt) std::filesystem::create_directory(present);
         platform.Calls.clear();
         output.Clipboard.clear();
         labels.CheckLabelSize(c.size);

@@ -170,6 +170,16 @@ TEST_F(StartUpTest, HintsStayLongerAndHintsOffSwitchesThemOff) {
     }
 }
 
+TEST_F(StartUpTest, AFileInTheFoldersPlaceIsNamedAsNotAFolder) {
+    test::WriteText(Folder(), "not a folder");
+    run->window.Activate();
+    EXPECT_EQ(
+        run->platform.Calls,
+        std::vector<std::string>{"message @100,100 The product folder " + Folder().string() +
+                                 " is not a folder; move it out of the way and start again."});
+    EXPECT_FALSE(run->startUp.FolderFound);
+}
+
 TEST_F(StartUpTest, WithoutTheFolderNothingIsReadOrWritten) {
     auto& window = run->window;
     window.Activate();

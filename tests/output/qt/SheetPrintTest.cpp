@@ -1,7 +1,9 @@
 #include "output/qt/SheetPrint.h"
 
+#include "engine/EncodeRequest.h"
 #include "output/LabelStocks.h"
 #include "tests/output/qt/PdfWords.h"
+#include "ui/SampleFaceName.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -20,7 +22,11 @@ std::optional<std::string> PrintToPdf(const QString& pdf, const LabelStock& size
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setFullPage(true);
     printer.setOutputFileName(pdf);
-    return PrintFullSheet(printer, *FindSheetStock(size), options);
+    const RequestOutcome outcome = EncodeRequest(options);
+    const BarResult& result = std::get<BarResult>(outcome.Outcome);
+    return PrintFullSheet(
+        printer, *FindSheetStock(size),
+        {options.symbology, SampleFaceName(options), result.FontString, result.SampleSize});
 }
 
 BarOptions Code39(std::u16string data) {

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -27,10 +28,16 @@
 namespace zindra {
 namespace {
 
+// A documents folder that is surely not there: a missing name in a fresh folder.
 class NoPlaces : public DesktopPlaces {
   public:
-    std::filesystem::path DocumentsFolder() const override { return "/nonexistent"; }
+    std::filesystem::path DocumentsFolder() const override {
+        return std::filesystem::path(root_.path().toStdString()) / "missing";
+    }
     std::filesystem::path ProgramFile() const override { return "/usr/bin/zindra"; }
+
+  private:
+    QTemporaryDir root_;
 };
 
 // xclip's answer for one target, read while the event loop keeps running.

@@ -1,7 +1,7 @@
 // "Print a sheet…" of the Labels window on a real X server: the button is
 // clicked and the print dialog accepted with xdotool's X events, and the
-// sheet that "Print to File (PDF)" writes is read back with pdftotext. Runs
-// under xvfb-run with the xcb platform.
+// sheet that "Print to File (PDF)" writes is read back with pdftotext and
+// zbarimg. Runs under xvfb-run with the xcb platform.
 
 #include "fonts/appfonts/AppFonts.h"
 #include "output/qt/OutputPart.h"
@@ -35,10 +35,16 @@ namespace {
 constexpr double Inch = 72.0;
 constexpr int GiveUpMs = 30000;
 
+// A documents folder that is surely not there: a missing name in a fresh folder.
 class NoPlaces : public DesktopPlaces {
   public:
-    std::filesystem::path DocumentsFolder() const override { return "/nonexistent"; }
+    std::filesystem::path DocumentsFolder() const override {
+        return std::filesystem::path(root_.path().toStdString()) / "missing";
+    }
     std::filesystem::path ProgramFile() const override { return "/usr/bin/zindra"; }
+
+  private:
+    QTemporaryDir root_;
 };
 
 bool Shown(QWidget* widget) {
@@ -58,8 +64,30 @@ void XKey(QWidget* window, const char* key) {
         "xdotool", {"windowfocus", "--sync", QString::number(window->winId()), "key", key});
 }
 
-TEST(XSheet, PrintASheetFillsEveryLabelThroughThePrintDialog) {
-    for (const char* tool : {"xdotool", "pdftotext"})
+// zbarimg's lines for the PDF's page, rasterised at 300 dpi.
+QStringList Decoded(const QString& pdf) {
+    QProcess::execute("pdftoppm", {"-r", "300", "-gray", "-png", "-singlefile", pdf, pdf});
+    QProcess zbar;
+    zbar.start("zbarimg", {"--nodbus", "-q", pdf + ".png"});
+    zbar.waitForFinished(GiveUpMs);
+    return QString::fromUtf8(zbar.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+struct SheetCase {
+    const char* what;
+    const char* typedAfterMake; // with X key events, no Make after it
+};
+
+const SheetCase SheetCases[] = {
+    {"as made", ""},
+    // Typing does not clear MadeFlag: the sheet must still be what Make made.
+    {"data typed after Make", "WRONG1"},
+};
+
+class XSheet : public ::testing::TestWithParam<SheetCase> {};
+
+TEST_P(XSheet, PrintASheetFillsEveryLabelThroughThePrintDialog) {
+    for (const char* tool : {"xdotool", "pdftotext", "pdftoppm", "zbarimg"})
         if (QStandardPaths::findExecutable(tool).isEmpty())
             ZINDRA_TOOL_MISSING(std::string("no ") + tool);
     // "Print to File (PDF)" offers labels.pdf in the current folder under HOME.
@@ -81,6 +109,15 @@ TEST(XSheet, PrintASheetFillsEveryLabelThroughThePrintDialog) {
     QTest::keyClicks(data, "CODE39");
     static_cast<QAbstractButton*>(form.WidgetOf(ControlId::MakeButtonClick))->click();
     ASSERT_TRUE(main.MadeFlag);
+    if (const QString typed = GetParam().typedAfterMake; !typed.isEmpty()) {
+        data->selectAll();
+        QProcess::startDetached(
+            "xdotool", {"windowfocus", "--sync", QString::number(form.winId()), "type", typed});
+        for (int waited = 0; data->text() != typed && waited < GiveUpMs; waited += 50)
+            QTest::qWait(50);
+        ASSERT_EQ(data->text(), typed);
+        ASSERT_TRUE(main.MadeFlag);
+    }
     output.Labels().CheckLabelSize(7); // L7: stock 5163, 2 x 5 labels of 4 x 2 in
 
     // The Labels window and the print dialog are modal: the steps run from a
@@ -125,7 +162,13 @@ TEST(XSheet, PrintASheetFillsEveryLabelThroughThePrintDialog) {
         EXPECT_GT(word.yMin, top) << i;
         EXPECT_LT(word.yMax, top + 2 * Inch) << i;
     }
+    const QStringList read = Decoded(pdf);
+    EXPECT_FALSE(read.isEmpty());
+    for (const QString& line : read)
+        EXPECT_EQ(line.toStdString(), "CODE-39:CODE39");
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, XSheet, ::testing::ValuesIn(SheetCases));
 
 } // namespace
 } // namespace zindra
