@@ -44,6 +44,8 @@ class InputReader {
 
     // Empty when the file could be opened; otherwise why not.
     const std::string& OpenError() const { return openError_; }
+    // What is read from, so that an output can be told apart from it.
+    int Descriptor() const { return fd_; }
     // The next block of input; false at the end or on a read error.
     bool Next(std::string_view& block);
     // Empty unless a read failed.

@@ -3,6 +3,7 @@
 #include "cli/Csv.h"
 #include "cli/ExitStatus.h"
 #include "cli/QtSession.h"
+#include "cli/WholeFile.h"
 #include "engine/EncodeRequest.h"
 #include "engine/Utf8.h"
 #include "output/qt/SheetPainter.h"
@@ -13,17 +14,8 @@
 #include <QFontDatabase>
 #include <QPdfWriter>
 
-#include <filesystem>
-
 namespace zindra::cli {
 namespace {
-
-// Takes away what a failed run left, but never a device such as /dev/full.
-void RemoveIfFile(const QFile& file) {
-    std::error_code ignored;
-    const std::filesystem::path path = file.fileName().toStdString();
-    if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
-}
 
 // The records of one run, one label (or --copies labels) each.
 class SheetRun {
@@ -109,15 +101,23 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
 
     InputReader input(line.InputPath, [] {});
     if (!input.OpenError().empty()) return Complain(err, input.OpenError());
-    // The file is ours to open, so a refusal is reported with its reason.
-    QFile file(QString::fromStdString(line.Sheet.PdfPath));
-    const std::string cannotWrite = "cannot write '" + line.Sheet.PdfPath + "': ";
-    if (!file.open(QIODevice::WriteOnly))
-        return Complain(err, cannotWrite + file.errorString().toStdString());
+    // Sheets written over the list they are made from would destroy it.
+    if (NamesOpenFile(line.Sheet.PdfPath, input.Descriptor()))
+        return Complain(err, "the PDF '" + line.Sheet.PdfPath +
+                                 "' is the input file; name another file for the sheets");
+    WholeFile output(line.Sheet.PdfPath);
+    if (output.OpenError()) return Complain(err, *output.OpenError());
+    // Opened on the descriptor, so the name is never turned into text and back.
+    QFile file;
+    if (!file.open(output.Descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        return Complain(err, "cannot write '" + line.Sheet.PdfPath +
+                                 "': " + file.errorString().toStdString());
     QPdfWriter writer(&file);
     writer.setCreator(QStringLiteral("zindra-encode"));
     SheetPainter painter(writer, *FindSheetStock(line.Sheet.Stock), line.Sheet.Outline);
-    if (!painter.Begin()) return Complain(err, cannotWrite + "the PDF could not be started");
+    if (!painter.Begin())
+        return Complain(err,
+                        "cannot write '" + line.Sheet.PdfPath + "': the PDF could not be started");
     for (int label = 0; label < line.Sheet.Skip; ++label)
         painter.Skip();
 
@@ -129,17 +129,12 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
     reader.Finish();
     const bool ended = painter.End();
     file.close();
-    // Sheets of part of a list would pass for the whole of it: nothing is
-    // left half written.
-    if (!input.ReadError().empty()) {
-        RemoveIfFile(file);
-        return Complain(err, input.ReadError());
-    }
-    if (!ended || file.error() != QFileDevice::NoError) {
-        const std::string why = file.errorString().toStdString();
-        RemoveIfFile(file);
-        return Complain(err, cannotWrite + why + "; the incomplete file was removed");
-    }
+    // Sheets of part of a list would pass for the whole of it: the target
+    // keeps what it held.
+    if (!input.ReadError().empty()) return Complain(err, input.ReadError());
+    if (!ended || file.error() != QFileDevice::NoError)
+        output.Fail(file.errorString().toStdString());
+    if (auto failure = output.Commit()) return Complain(err, *failure);
     return ExitFor(!run.Failed());
 }
 

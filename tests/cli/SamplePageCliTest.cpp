@@ -50,10 +50,10 @@ struct RefusedRow {
 };
 
 TEST(SamplePageCli, Refusals) {
+    const std::string inMissingFolder = ScratchFile("no-such-folder").string() + "/page.pdf";
+    const std::string cannotWriteThere = "zindra-encode: cannot write '" + inMissingFolder + "'";
     const RefusedRow rows[] = {
-        {{"--sample-page", "/nonexistent/dir/page.pdf", "X"},
-         2,
-         "zindra-encode: cannot write '/nonexistent/dir/page.pdf'"},
+        {{"--sample-page", inMissingFolder, "X"}, 2, cannotWriteThere.c_str()},
         // A file that cannot be written to the end is not a page.
         {{"--sample-page", "/dev/full", "X"}, 2, "zindra-encode: cannot write '/dev/full'"},
         {{"--paper", "a4", "X"}, 2, "zindra-encode: --paper needs --sample-page"},

@@ -36,10 +36,11 @@ TEST(SheetRun, InputAndOutputFaultsAreStatusTwoAndLeaveNoFile) {
     EXPECT_EQ(missing.Status, 2);
     EXPECT_FALSE(std::filesystem::exists(pdf));
 
-    const auto folder =
-        RunEncoder({"--batch", csv, "--sheet", "5160", "--pdf", "/nonexistent/a.pdf"});
+    const std::string inMissingFolder = ScratchFile("no-such-folder").string() + "/a.pdf";
+    const auto folder = RunEncoder({"--batch", csv, "--sheet", "5160", "--pdf", inMissingFolder});
     EXPECT_EQ(folder.Status, 2);
-    EXPECT_NE(folder.Err.find("zindra-encode: cannot write '/nonexistent/a.pdf': "),
+    EXPECT_NE(folder.Err.find("zindra-encode: cannot write '" + inMissingFolder +
+                              "': No such file or directory"),
               std::string::npos)
         << folder.Err;
 
@@ -48,6 +49,7 @@ TEST(SheetRun, InputAndOutputFaultsAreStatusTwoAndLeaveNoFile) {
     EXPECT_NE(full.Err.find("zindra-encode: cannot write '/dev/full': "), std::string::npos)
         << full.Err;
     EXPECT_TRUE(std::filesystem::exists("/dev/full")) << "a device is never removed";
+    EXPECT_EQ(full.Err.find("removed"), std::string::npos) << "nothing was removed: " << full.Err;
 }
 
 // Records that fail leave their labels empty, in their places, and are named by line.

@@ -155,8 +155,9 @@ ROWS = (
          *_c128("0199"), gs1=True),
     Scan("SSCC-18 with FNC1", ("-s", "code128", "-v", "5", "-o", "-z", "D"), "00614141123456789",
          *_c128("00006141411234567890"), gs1=True),
-    Scan("SSCC-18 without FNC1", ("-s", "code128", "-v", "5", "-z", "A"), "00614141123456789",
-         *_c128("00006141411234567890")),
+    # As in the window, an SSCC always carries FNC1, with or without -o.
+    Scan("SSCC-18 without -o", ("-s", "code128", "-v", "5", "-z", "A"), "00614141123456789",
+         *_c128("00006141411234567890"), gs1=True),
     Scan("SCC-14 human no quotes", ("-s", "code128", "-v", "4", "-o", "-c", "-t", "human", "-z", "F"),
          "1061414100001", *_c128("0110614141000019"), gs1=True),
 
