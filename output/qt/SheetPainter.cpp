@@ -19,6 +19,13 @@ constexpr int ReferencePixels = 1000;
 constexpr char CaptionFace[] = "Arial";
 constexpr double CaptionPoints = 8;
 constexpr double OutlinePoints = 0.25;
+// More characters than any label shows at the caption's size. Text layout
+// counts in 26.6 fixed point, so tens of thousands of characters at the
+// reference size overflow it and the caption vanishes; cutting first keeps
+// the elision's measure in range.
+constexpr qsizetype MostCaptionCharacters = 512;
+// Marks stacked on one letter beyond this grow into the bars above.
+constexpr int MostMarksPerLetter = 2;
 
 QFont BarFace(const QString& face) {
     QFont font(face);
@@ -40,7 +47,26 @@ SymbolInk MeasureInk(const QFont& face, const QString& fontString) {
             ink.width() / ReferencePixels, ink.height() / ReferencePixels};
 }
 
+bool IsMark(QChar c) {
+    const auto category = c.category();
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Mark_Enclosing;
+}
+
 } // namespace
+
+QString ShownCaption(const QString& caption) {
+    QString shown;
+    int marks = 0;
+    for (const QChar c : caption) {
+        if (shown.size() >= MostCaptionCharacters) break;
+        if (c.category() == QChar::Other_Control) continue;
+        marks = IsMark(c) ? marks + 1 : 0;
+        if (marks <= MostMarksPerLetter) shown.append(c);
+    }
+    if (!shown.isEmpty() && shown.back().isHighSurrogate()) shown.chop(1);
+    return shown;
+}
 
 QFont CaptionFont() {
     QFont font(QString::fromLatin1(CaptionFace));
@@ -79,8 +105,8 @@ SheetPainter::Prepare(const QString& face, Symbology symbology, const QString& f
     label.BarFont.setPointSizeF(label.Placement.PointSize);
     if (!caption.isEmpty()) {
         const LabelBox& printable = label.Placement.Printable;
-        label.Caption =
-            captionMetrics.elidedText(caption, Qt::ElideRight, printable.Width / captionScale);
+        label.Caption = captionMetrics.elidedText(ShownCaption(caption), Qt::ElideRight,
+                                                  printable.Width / captionScale);
         const double width = captionMetrics.horizontalAdvance(label.Caption) * captionScale;
         label.CaptionLeft = printable.Left + (printable.Width - width) / 2;
     }

@@ -66,4 +66,10 @@ class SheetPainter {
 // The plain face the captions are set in, and its size.
 QFont CaptionFont();
 
+// A caption as a label can show it: no control characters (which no text
+// face draws, so the font fallback would find them in a bar face), at most
+// two marks on one letter (more grow up into the bars), and no more
+// characters than any label shows, before it is cut to the label's width.
+QString ShownCaption(const QString& caption);
+
 } // namespace zindra

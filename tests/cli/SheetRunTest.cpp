@@ -83,5 +83,23 @@ TEST(SheetRun, FailedRecordsAreReportedByLineAndLeaveTheirLabelsEmpty) {
     EXPECT_EQ(placed, expected);
 }
 
+// A caption of 50 308 characters and more vanished (the text layout's
+// coordinates overflowed); now it is cut to its label's width.
+TEST(SheetRun, ALongCaptionIsCutToItsLabel) {
+    if (!test::HavePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    const std::string csv = ScratchFile("caption.csv").string();
+    const std::string pdf = ScratchFile("caption.pdf").string();
+    WriteFile(csv, "AB," + std::string(60000, 'X') + "\n");
+    const auto run = RunEncoder({"--batch", csv, "--sheet", "5160", "--pdf", pdf});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    const auto words = test::ReadPdfWords(QString::fromStdString(pdf));
+    ASSERT_EQ(words.size(), 2u);
+    EXPECT_TRUE(words[1].text.startsWith(QStringLiteral("XXXXXXXX")));
+    EXPECT_TRUE(words[1].text.endsWith(QChar(0x2026))) << "elided";
+    // 5160: the first label spans 0.1875 to 2.8125 in.
+    EXPECT_GE(words[1].xMin, 0.1875 * 72);
+    EXPECT_LE(words[1].xMax, 2.8125 * 72);
+}
+
 } // namespace
 } // namespace zindra::cli

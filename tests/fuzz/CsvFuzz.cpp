@@ -2,7 +2,7 @@
 // exactly as many records as an RFC 4180 reading of the bytes holds, however
 // the input is cut into pieces and whatever faults it has; each record starts
 // on a later line than the one before; and --batch writes one row per record,
-// which reads back as four well-formed fields.
+// which reads back as five well-formed fields.
 
 #include "cli/Batch.h"
 #include "cli/Csv.h"
@@ -118,6 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::vector<Record> rows = BatchRows(input);
     if (rows.size() != whole.size() + 1) Fail("rows out differ from records in");
     for (const Record& row : rows)
-        if (row.fields.size() != 4 || !row.error.empty()) Fail("a row is not four clean fields");
+        // data, extra, font_string, error, warning
+        if (row.fields.size() != 5 || !row.error.empty()) Fail("a row is not five clean fields");
     return 0;
 }
