@@ -11,7 +11,6 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
-
 namespace zindra::cli {
 namespace {
 
@@ -40,8 +39,10 @@ QByteArray PagePdf(const SamplePageInput& input, bool a4) {
 std::optional<std::string> WriteSamplePagePdf(const BarOptions& options, const BarResult& result,
                                               const std::string& path, bool a4) {
     const QtSession session;
-    const QByteArray pdf = PagePdf(
-        SamplePageInputOf(options, result.FontString, result.SumsText, result.HumanText), a4);
+    const SamplePageInput page =
+        SamplePageInputOf(options, result.FontString, result.SumsText, result.HumanText);
+    if (auto missing = MissingSampleFace(page)) return missing;
+    const QByteArray pdf = PagePdf(page, a4);
     // The PDF is made in memory, so a file that could not be written to the end
     // (a full disc) is told apart from one that was, and is not left behind.
     return WriteWholeFile(path,

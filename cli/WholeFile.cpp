@@ -64,10 +64,14 @@ mode_t NewFileMode() {
 }
 
 // Devices and the kernel's files are written in place: a rename there would
-// replace /dev/stdout itself.
+// replace /dev/stdout itself. A link is followed to a device only when it is
+// the user's own or the system's: another user's link to a disc is replaced.
 bool WrittenInPlace(const std::string& path) {
     if (path.rfind("/dev/", 0) == 0 || path.rfind("/proc/", 0) == 0) return true;
-    struct stat info {};
+    struct stat entry {
+    }, info{};
+    if (::lstat(path.c_str(), &entry) != 0) return false;
+    if (S_ISLNK(entry.st_mode) && entry.st_uid != ::geteuid() && entry.st_uid != 0) return false;
     return ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -42,6 +43,12 @@ bool QtOutputPlatform::SetClipboard(const ClipboardContent& content) {
 }
 
 void QtOutputPlatform::PrintSamplePage(const SamplePageInput& page) {
+    if (const auto missing = MissingSampleFace(page)) {
+        QMessageBox::warning(dialogParent_, QString(),
+                             QStringLiteral("The sample page cannot be printed: %1.")
+                                 .arg(QString::fromStdString(*missing)));
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString());
     QPrintDialog dialog(&printer, dialogParent_);
