@@ -11,7 +11,6 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
-
 namespace zindra::cli {
 namespace {
 
@@ -37,15 +36,17 @@ QByteArray PagePdf(const SamplePageInput& input, bool a4) {
 
 } // namespace
 
-std::optional<std::string> WriteSamplePagePdf(const BarOptions& options, const BarResult& result,
-                                              const std::string& path, bool a4) {
+std::optional<WriteFailure> WriteSamplePagePdf(const BarOptions& options, const BarResult& result,
+                                               const std::string& path, bool a4) {
     const QtSession session;
     const QByteArray pdf = PagePdf(
         SamplePageInputOf(options, result.FontString, result.SumsText, result.HumanText), a4);
     // The PDF is made in memory, so a file that could not be written to the end
     // (a full disc) is told apart from one that was, and is not left behind.
-    return WriteWholeFile(path,
-                          std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (auto why = WriteWholeFile(
+            path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
+        return WriteFailure{std::move(*why)};
+    return std::nullopt;
 }
 
 } // namespace zindra::cli
