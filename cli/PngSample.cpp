@@ -2,6 +2,7 @@
 
 #include "cli/QtSession.h"
 #include "cli/WholeFile.h"
+#include "ui/FaceGeometry.h"
 #include "ui/SampleFaceName.h"
 
 #include <QBuffer>
@@ -11,6 +12,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace zindra::cli {
 namespace {
@@ -23,6 +25,8 @@ constexpr char HumanLineFace[] = "Arial";
 constexpr int MaxSide = 32767;
 constexpr long long MaxPixels = 256LL * 1024 * 1024;
 constexpr int InkLevel = 128; // a grey below this counts as ink
+// Readers lose a narrow element of one pixel between its neighbours.
+constexpr int MinNarrowPixels = 2;
 
 int PointsToPixels(int points, int dpi) {
     return static_cast<int>((static_cast<long long>(points) * dpi + 36) / 72);
@@ -36,6 +40,27 @@ QFont BarFont(const QString& face, int pixels) {
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
     return font;
+}
+
+// The narrow element of the symbology's faces at `pixels` per em, in pixels.
+double NarrowPixels(Symbology symbology, int pixels) {
+    return GeometryOf(symbology).ModuleEm * pixels;
+}
+
+// Refuses a size whose narrow element would be under MinNarrowPixels, naming
+// the smallest point size that reaches it at this resolution.
+std::optional<WriteFailure> TooSmall(Symbology symbology, int points, int dpi) {
+    const double narrow = NarrowPixels(symbology, PointsToPixels(points, dpi));
+    if (narrow >= MinNarrowPixels) return std::nullopt;
+    int smallest = points;
+    while (NarrowPixels(symbology, PointsToPixels(smallest, dpi)) < MinNarrowPixels)
+        ++smallest;
+    char pixels[16];
+    std::snprintf(pixels, sizeof pixels, "%.2g", narrow);
+    return WriteFailure{"the narrow bar would be " + std::string(pixels) + " pixels wide at " +
+                            std::to_string(dpi) + " dpi, too narrow to scan; use " +
+                            std::to_string(smallest) + " points or more at this resolution",
+                        SomeRecordFailed};
 }
 
 bool IsInk(const QImage& image, int x, int y) {
@@ -160,15 +185,17 @@ std::optional<std::string> Render(const BarOptions& options, const BarResult& re
     buffer.open(QIODevice::WriteOnly);
     if (!gray.save(&buffer, "PNG")) return std::string("cannot encode the image as PNG");
     return WriteWholeFile(path,
-                      std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+                          std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 } // namespace
 
-std::optional<std::string> WriteSamplePng(const BarOptions& options, const BarResult& result,
-                                          const std::string& path, int dpi) {
+std::optional<WriteFailure> WriteSamplePng(const BarOptions& options, const BarResult& result,
+                                           const std::string& path, int dpi) {
+    if (auto tooSmall = TooSmall(options.symbology, result.SampleSize, dpi)) return tooSmall;
     const QtSession session;
-    return Render(options, result, path, dpi);
+    if (auto why = Render(options, result, path, dpi)) return WriteFailure{std::move(*why)};
+    return std::nullopt;
 }
 
 } // namespace zindra::cli

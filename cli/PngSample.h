@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/SingleRequest.h"
 #include "engine/BarOptions.h"
 #include "engine/BarResult.h"
 
@@ -14,8 +15,9 @@ namespace zindra::cli {
 // human-readable line, when the sample holds one, goes under the bars in
 // "Arial" at PointSize * 7 / 24 points. Runs its own QGuiApplication
 // (offscreen unless the user chose a platform), so it needs no display.
-// Returns why no image was written, or nothing on success.
-std::optional<std::string> WriteSamplePng(const BarOptions& options, const BarResult& result,
-                                          const std::string& path, int dpi);
+// Refuses, as a failed record, a size whose narrow bar would be under two
+// pixels at `dpi`. Returns why no image was written, or nothing on success.
+std::optional<WriteFailure> WriteSamplePng(const BarOptions& options, const BarResult& result,
+                                           const std::string& path, int dpi);
 
 } // namespace zindra::cli

@@ -36,8 +36,8 @@ QByteArray PagePdf(const SamplePageInput& input, bool a4) {
 
 } // namespace
 
-std::optional<std::string> WriteSamplePagePdf(const BarOptions& options, const BarResult& result,
-                                              const std::string& path, bool a4) {
+std::optional<WriteFailure> WriteSamplePagePdf(const BarOptions& options, const BarResult& result,
+                                               const std::string& path, bool a4) {
     const QtSession session;
     const SamplePageInput page =
         SamplePageInputOf(options, result.FontString, result.SumsText, result.HumanText);
@@ -45,8 +45,10 @@ std::optional<std::string> WriteSamplePagePdf(const BarOptions& options, const B
     const QByteArray pdf = PagePdf(page, a4);
     // The PDF is made in memory, so a file that could not be written to the end
     // (a full disc) is told apart from one that was, and is not left behind.
-    return WriteWholeFile(path,
-                          std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (auto why = WriteWholeFile(
+            path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
+        return WriteFailure{std::move(*why)};
+    return std::nullopt;
 }
 
 } // namespace zindra::cli

@@ -7,6 +7,14 @@
 #include "engine/Utf8.h"
 
 namespace zindra::cli {
+namespace {
+
+ExitStatus ComplainWith(OutputBuffer& err, const WriteFailure& failure) {
+    Complain(err, failure.Message);
+    return failure.Status;
+}
+
+} // namespace
 
 int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& err, QtWriters qt) {
     const RequestOutcome outcome = EncodeRequest(line.Options);
@@ -14,14 +22,14 @@ int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& e
 
     if (result && qt.Png && !line.PngPath.empty()) {
         if (auto failure = qt.Png(line.Options, *result, line.PngPath, line.Dpi)) {
-            return Complain(err, *failure);
+            return ComplainWith(err, *failure);
         }
     }
     if (result && qt.SamplePage && !line.SamplePagePath.empty()) {
         BarOptions made = line.Options;
         made.DataText = outcome.DataText;
         if (auto failure = qt.SamplePage(made, *result, line.SamplePagePath, line.PaperA4)) {
-            return Complain(err, *failure);
+            return ComplainWith(err, *failure);
         }
     }
 

@@ -152,6 +152,35 @@ struct RefusedRow {
     std::string err; // the start of the message
 };
 
+// A narrow bar under two pixels scans nowhere: refused as a failed record,
+// with the smallest size that works (1/25 em reaches 2 pixels at 50 pixels per em).
+TEST(PngSample, NarrowBarUnderTwoPixelsIsRefused) {
+    const RefusedRow rows[] = {
+        {{"--dpi", "72", "-p", "24"},
+         "zindra-encode: the narrow bar would be 0.96 pixels wide at 72 dpi, too narrow to scan;"
+         " use 50 points or more at this resolution\n"},
+        {{"--dpi", "600", "-p", "1"},
+         "zindra-encode: the narrow bar would be 0.32 pixels wide at 600 dpi, too narrow to scan;"
+         " use 6 points or more at this resolution\n"},
+        {{"--dpi", "600", "-p", "2"},
+         "zindra-encode: the narrow bar would be 0.68 pixels wide at 600 dpi, too narrow to scan;"
+         " use 6 points or more at this resolution\n"},
+        {{"--dpi", "72", "-p", "50"}, ""}, // just at two pixels: made, and it scans
+        {{"--dpi", "600", "-p", "6"}, ""},
+    };
+    for (const auto& row : rows) {
+        const std::string png = ScratchFile("narrow.png").string();
+        std::filesystem::remove(png);
+        auto args = row.args;
+        args.insert(args.begin(), {"--png", png});
+        args.push_back("CODE39");
+        const ProgramRun run = RunEncoder(args);
+        EXPECT_EQ(run.Err, row.err) << row.args[3];
+        EXPECT_EQ(run.Status, row.err.empty() ? 0 : 1) << row.args[3];
+        EXPECT_EQ(Scan(png), row.err.empty() ? "CODE39\n" : "(no bar code found)") << row.args[3];
+    }
+}
+
 TEST(PngSample, Refusals) {
     const RefusedRow rows[] = {
         {{"--png", "/nonexistent/dir/a.png", "X"},
