@@ -166,7 +166,9 @@ TEST(PngSample, NarrowBarUnderTwoPixelsIsRefused) {
          "zindra-encode: the narrow bar would be 0.68 pixels wide at 600 dpi, too narrow to scan;"
          " use 6 points or more at this resolution\n"},
         {{"--dpi", "72", "-p", "50"}, ""}, // just at two pixels: made, and it scans
-        {{"--dpi", "600", "-p", "6"}, ""},
+        // Made and scanned here; the size advice still warns that print
+        // at 6 points is too small for most scanners.
+        {{"--dpi", "600", "-p", "6"}, "zindra-encode: warning: too small to scan reliably\n"},
     };
     for (const auto& row : rows) {
         const std::string png = ScratchFile("narrow.png").string();
@@ -175,9 +177,10 @@ TEST(PngSample, NarrowBarUnderTwoPixelsIsRefused) {
         args.insert(args.begin(), {"--png", png});
         args.push_back("CODE39");
         const ProgramRun run = RunEncoder(args);
+        const bool made = row.err.empty() || row.err.rfind("zindra-encode: warning:", 0) == 0;
         EXPECT_EQ(run.Err, row.err) << row.args[3];
-        EXPECT_EQ(run.Status, row.err.empty() ? 0 : 1) << row.args[3];
-        EXPECT_EQ(Scan(png), row.err.empty() ? "CODE39\n" : "(no bar code found)") << row.args[3];
+        EXPECT_EQ(run.Status, made ? 0 : 1) << row.args[3];
+        EXPECT_EQ(Scan(png), made ? "CODE39\n" : "(no bar code found)") << row.args[3];
     }
 }
 
