@@ -148,6 +148,7 @@ TEST(EndToEnd, ExitStatusIsOneRuleForEveryMode) {
     const std::string requests = ScratchFile("status.jsonl").string();
     WriteFile(requests, "{\"data\":\"ABC\"}\n");
     const std::string goodJson = "{\"data\":\"ABC\"}\n";
+    const std::string missing = ScratchFile("no-such-file").string();
     const StatusRow rows[] = {
         {{"ABC"}, "", 0},
         {{"abc"}, "", 1},
@@ -156,13 +157,13 @@ TEST(EndToEnd, ExitStatusIsOneRuleForEveryMode) {
         {{"--requests", requests}, "", 0},
         {{"--requests", "-"}, goodJson + "{\"data\":\"abc\"}\n", 1},
         {{"--requests", "-"}, goodJson + "{\"data\":\n", 1},
-        {{"--requests", "/nonexistent.jsonl"}, "", 2},
+        {{"--requests", missing + ".jsonl"}, "", 2},
         {{"--requests", "/"}, "", 2}, // opens, but cannot be read
         {{"--requests", "-"}, goodJson, 2, "/dev/full"},
         {{"--batch", "-"}, "ABC\n", 0},
         {{"--batch", "-"}, "ABC\nabc\n", 1},
         {{"--batch", "-"}, "ABC\n\"A\"B\n", 1},
-        {{"--batch", "/nonexistent.csv"}, "", 2},
+        {{"--batch", missing + ".csv"}, "", 2},
         {{"--batch", "/"}, "", 2},
         {{"--batch", "-"}, "ABC\n", 2, "/dev/full"},
         {{"--batch", "-", "ABC"}, "", 2},
@@ -301,10 +302,10 @@ TEST(EndToEnd, Batch) {
 }
 
 TEST(EndToEnd, MissingInputFileIsStatusTwo) {
-    const ProgramRun run = RunEncoder({"--batch", "/nonexistent/rows.csv"});
+    const std::string rows = ScratchFile("no-such-folder").string() + "/rows.csv";
+    const ProgramRun run = RunEncoder({"--batch", rows});
     EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Err.rfind("zindra-encode: cannot open '/nonexistent/rows.csv'", 0), 0u)
-        << run.Err;
+    EXPECT_EQ(run.Err.rfind("zindra-encode: cannot open '" + rows + "'", 0), 0u) << run.Err;
 }
 
 // A full disk must not pass for success.

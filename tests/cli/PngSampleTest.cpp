@@ -185,9 +185,9 @@ TEST(PngSample, NarrowBarUnderTwoPixelsIsRefused) {
 }
 
 TEST(PngSample, Refusals) {
+    const std::string inMissingFolder = ScratchFile("no-such-folder").string() + "/a.png";
     const RefusedRow rows[] = {
-        {{"--png", "/nonexistent/dir/a.png", "X"},
-         "zindra-encode: cannot write '/nonexistent/dir/a.png'"},
+        {{"--png", inMissingFolder, "X"}, "zindra-encode: cannot write '" + inMissingFolder + "'"},
         // 1638 points at 4800 dpi would be a picture of billions of pixels
         {{"--png", ScratchFile("big.png").string(), "--dpi", "4800", "-p", "1638", "X"},
          "zindra-encode: the image would be "},
