@@ -88,11 +88,9 @@ class SheetRun {
 
 int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
     std::optional<double> pointSize;
-    if (line.Sheet.PointSizeGiven) {
-        const auto value = PointSizeValue(line.Options.PointSize);
-        if (!value) return Complain(err, "the point size must be a whole number from 1 to 1638");
-        pointSize = *value;
-    }
+    // The command line has already refused a point size that is no number.
+    if (line.Sheet.PointSizeGiven)
+        if (const auto value = PointSizeValue(line.Options.PointSize)) pointSize = *value;
 
     const QtSession session;
     const std::string face = SampleFaceName(line.Options);

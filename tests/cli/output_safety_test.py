@@ -145,7 +145,7 @@ def missing_faces(folder):
     write(csv, b"ABC\n")
     for args in (["--sample-page", "page.pdf", "ABC"], ["--png", "sample.png", "ABC"],
                  ["--batch", csv, "--sheet", "5160", "--pdf", "sheet.pdf"]):
-        out = os.path.join(folder, args[-1] if args[0] != "--batch" else args[-1])
+        out = os.path.join(folder, next(a for a in args if a.endswith((".pdf", ".png"))))
         args = [os.path.join(folder, a) if a.endswith((".pdf", ".png")) else a for a in args]
         run = subprocess.run([os.path.join(programs, "zindra-encode")] + args, env=env,
                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
