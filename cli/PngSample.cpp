@@ -2,11 +2,11 @@
 
 #include "cli/QtSession.h"
 #include "cli/WholeFile.h"
+#include "output/qt/InstalledFace.h"
 #include "ui/FaceGeometry.h"
 #include "ui/SampleFaceName.h"
 
 #include <QBuffer>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -123,8 +123,7 @@ std::optional<std::string> Render(const BarOptions& options, const BarResult& re
                                   const std::string& path, int dpi) {
     const std::string faceName = SampleFaceName(options);
     const QString face = QString::fromStdString(faceName);
-    if (!QFontDatabase::families().contains(face, Qt::CaseSensitive))
-        return "the sample face \"" + faceName + "\" is not installed";
+    if (auto missing = MissingFace(faceName)) return missing;
 
     const Lines lines = SplitSample(result.SampleText);
     const QFont barFont = BarFont(face, PointsToPixels(result.SampleSize, dpi));

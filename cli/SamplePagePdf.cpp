@@ -3,6 +3,7 @@
 #include "cli/QtSession.h"
 #include "cli/WholeFile.h"
 #include "output/SamplePage.h"
+#include "output/qt/InstalledFace.h"
 #include "output/qt/SamplePainter.h"
 
 #include <QBuffer>
@@ -41,7 +42,7 @@ std::optional<WriteFailure> WriteSamplePagePdf(const BarOptions& options, const 
     const QtSession session;
     const SamplePageInput page =
         SamplePageInputOf(options, result.FontString, result.SumsText, result.HumanText);
-    if (auto missing = MissingSampleFace(page)) return WriteFailure{std::move(*missing)};
+    if (auto missing = MissingFace(page.FaceName)) return WriteFailure{std::move(*missing)};
     const QByteArray pdf = PagePdf(page, a4);
     // The PDF is made in memory, so a file that could not be written to the end
     // (a full disc) is told apart from one that was, and is not left behind.

@@ -6,12 +6,12 @@
 #include "cli/WholeFile.h"
 #include "engine/EncodeRequest.h"
 #include "engine/Utf8.h"
+#include "output/qt/InstalledFace.h"
 #include "output/qt/SheetPainter.h"
 #include "ui/SampleFaceName.h"
 #include "ui/qt/ModelText.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QPdfWriter>
 
 namespace zindra::cli {
@@ -94,8 +94,7 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
 
     const QtSession session;
     const std::string face = SampleFaceName(line.Options);
-    if (!QFontDatabase::families().contains(QString::fromStdString(face), Qt::CaseSensitive))
-        return Complain(err, "the face \"" + face + "\" is not installed");
+    if (const auto missing = MissingFace(face)) return Complain(err, *missing);
 
     InputReader input(line.InputPath, [] {});
     if (!input.OpenError().empty()) return Complain(err, input.OpenError());

@@ -135,7 +135,8 @@ PageGrid SamplePageGrid(int dotsPerInchX, int dotsPerInchY) {
     return {lineHeight * 6 / 5, dotsPerInchX / 10, dotsPerInchY};
 }
 
-std::vector<PageText> LayoutSamplePage(const SamplePageInput& input, const PageGrid& grid) {
+std::vector<PageText> LayoutSamplePage(const SamplePageInput& input, const PageGrid& grid,
+                                       const SampleFit& fit) {
     const BarOptions& choices = input.Choices;
     PageWriter page(grid);
     WriteHeader(page);
@@ -157,11 +158,16 @@ std::vector<PageText> LayoutSamplePage(const SamplePageInput& input, const PageG
     for (int k = 0; k < ladder.steps; ++k) {
         const int size = ladder.firstSize + ladder.sizeStep * k;
         page.Arial(row, CaptionSize, ToU16(size) + u" points:");
-        page.Text(BarCodeColumn, row, input.FaceName, size, input.FontString);
-        if (ShowsHumanText(choices))
-            page.At((length + BarCodeColumn + HumanTextShift[k]) * grid.ColumnUnit,
-                    HumanTextY(input, grid, row, size), TextFace, HumanTextSize[k],
-                    input.HumanText);
+        const int barCodeX = BarCodeColumn * grid.ColumnUnit;
+        if (fit.BarCodeWidth && barCodeX + fit.BarCodeWidth(size) > fit.PrintableWidth) {
+            page.Text(BarCodeColumn, row, TextFace, CaptionSize, TooWideNote);
+        } else {
+            page.Text(BarCodeColumn, row, input.FaceName, size, input.FontString);
+            if (ShowsHumanText(choices))
+                page.At((length + BarCodeColumn + HumanTextShift[k]) * grid.ColumnUnit,
+                        HumanTextY(input, grid, row, size), TextFace, HumanTextSize[k],
+                        input.HumanText);
+        }
         row += ladder.rowAdvance[k];
     }
     return page.Take();

@@ -2,6 +2,8 @@
 
 #include "engine/BarOptions.h"
 
+#include <climits>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,7 +47,20 @@ struct PageGrid {
 
 PageGrid SamplePageGrid(int dotsPerInchX, int dotsPerInchY);
 
-// Every text of the sample page, in the order it is printed.
-std::vector<PageText> LayoutSamplePage(const SamplePageInput& input, const PageGrid& grid);
+// How much of the paper the ladder may take: the printable width and the width
+// of the bar code at a point size, both in device units. By default everything fits.
+struct SampleFit {
+    int PrintableWidth = INT_MAX;
+    std::function<int(int pointSize)> BarCodeWidth;
+};
+
+// What a ladder step prints in place of a bar code that would leave the paper.
+inline constexpr char16_t TooWideNote[] = u"too wide for this paper";
+
+// Every text of the sample page, in the order it is printed. A ladder step whose
+// bar code would run past the printable width keeps its caption and its place,
+// and shows TooWideNote in the caption face rather than a clipped bar code.
+std::vector<PageText> LayoutSamplePage(const SamplePageInput& input, const PageGrid& grid,
+                                       const SampleFit& fit = {});
 
 } // namespace zindra

@@ -1,5 +1,6 @@
 #include "output/qt/QtOutputPlatform.h"
 
+#include "output/qt/InstalledFace.h"
 #include "output/qt/SamplePainter.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@ bool QtOutputPlatform::SetClipboard(const ClipboardContent& content) {
 }
 
 void QtOutputPlatform::PrintSamplePage(const SamplePageInput& page) {
-    if (const auto missing = MissingSampleFace(page)) {
+    if (const auto missing = MissingFace(page.FaceName)) {
         QMessageBox::warning(dialogParent_, QString(),
                              QStringLiteral("The sample page cannot be printed: %1.")
                                  .arg(QString::fromStdString(*missing)));

@@ -1,10 +1,13 @@
 #include "output/qt/SamplePainter.h"
 
+#include "ui/FaceGeometry.h"
+
 #include <QFont>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QString>
+
+#include <cmath>
 
 namespace zindra {
 namespace {
@@ -22,25 +25,37 @@ QString ShownText(const std::u16string& text) {
     return shown;
 }
 
-} // namespace
-
-std::optional<std::string> MissingSampleFace(const SamplePageInput& input) {
-    const QString face = QString::fromStdString(input.FaceName);
-    if (QFontInfo(QFont(face)).family() == face) return std::nullopt;
-    return "the face \"" + input.FaceName + "\" is not installed";
+// Bars must sit where the font puts them: no kerning between glyphs, and no
+// glyph from another font.
+QFont PageFont(const PageText& text, bool bars) {
+    QFont font(QString::fromStdString(text.Face));
+    font.setPointSize(text.PointSize);
+    font.setKerning(false);
+    if (bars) font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
 }
+
+} // namespace
 
 void PaintSamplePage(QPaintDevice& device, const SamplePageInput& input) {
     const PageGrid grid = SamplePageGrid(device.logicalDpiX(), device.logicalDpiY());
+    const QString barCode = QString::fromStdU16String(input.FontString);
+    SampleFit fit;
+    fit.PrintableWidth = device.width();
+    // A bar code scans only with its quiet zone clear, so that is on the paper too.
+    const FaceGeometry geometry = GeometryOf(input.Choices.symbology);
+    const double quietZoneEm = geometry.QuietZoneModules * geometry.ModuleEm;
+    fit.BarCodeWidth = [&](int pointSize) {
+        const PageText bars{0, 0, input.FaceName, pointSize, input.FontString};
+        const QFontMetricsF metrics(PageFont(bars, true), &device);
+        const double dotsPerEm = pointSize * device.logicalDpiX() / 72.0;
+        return static_cast<int>(
+            std::ceil(metrics.horizontalAdvance(barCode) + quietZoneEm * dotsPerEm));
+    };
     QPainter painter(&device);
-    for (const PageText& text : LayoutSamplePage(input, grid)) {
+    for (const PageText& text : LayoutSamplePage(input, grid, fit)) {
         const bool bars = text.Face == input.FaceName;
-        QFont font(QString::fromStdString(text.Face));
-        font.setPointSize(text.PointSize);
-        // Bars must sit where the font puts them: no kerning between glyphs,
-        // and no glyph from another font.
-        font.setKerning(false);
-        if (bars) font.setStyleStrategy(QFont::NoFontMerging);
+        const QFont font = PageFont(text, bars);
         painter.setFont(font);
         const qreal baseline = text.Y + QFontMetricsF(font, &device).ascent();
         painter.drawText(QPointF(text.X, baseline),

@@ -2,16 +2,9 @@
 
 #include "output/SamplePage.h"
 
-#include <optional>
-#include <string>
-
 class QPaintDevice;
 
 namespace zindra {
-
-// Why the sample page cannot be drawn: its bar face is not installed, so the
-// bar codes would come out as plain text in some other font. Nothing otherwise.
-std::optional<std::string> MissingSampleFace(const SamplePageInput& input);
 
 // Draws the sample page on a paint device (a printer, a PDF writer) at the
 // device's own resolution, each text placed by its top-left corner. The bar

@@ -1,5 +1,6 @@
 #include "output/qt/SheetPrint.h"
 
+#include "output/qt/InstalledFace.h"
 #include "output/qt/SheetPainter.h"
 #include "ui/qt/ModelText.h"
 
@@ -7,6 +8,8 @@ namespace zindra {
 
 std::optional<std::string> PrintFullSheet(QPagedPaintDevice& device, const SheetStock& stock,
                                           const MadeBarCode& made) {
+    if (const auto missing = MissingFace(made.Face))
+        return "The sheet cannot be printed: " + *missing + ".";
     SheetPainter painter(device, stock, /*outline=*/false);
     if (!painter.Begin()) return std::string("The printer could not be started.");
     const auto prepared = painter.Prepare(QString::fromStdString(made.Face), made.symbology,

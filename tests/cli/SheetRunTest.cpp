@@ -1,6 +1,8 @@
 #include "tests/cli/RunProgram.h"
 #include "tests/output/qt/PdfWords.h"
 
+#include "tests/MissingTool.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -54,7 +56,7 @@ TEST(SheetRun, InputAndOutputFaultsAreStatusTwoAndLeaveNoFile) {
 
 // Records that fail leave their labels empty, in their places, and are named by line.
 TEST(SheetRun, FailedRecordsAreReportedByLineAndLeaveTheirLabelsEmpty) {
-    if (!test::HavePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    if (!test::HavePdfToText()) ZINDRA_TOOL_MISSING("pdftotext is not installed");
     const std::string csv = ScratchFile("mixed.csv").string();
     const std::string pdf = ScratchFile("mixed.pdf").string();
     // Line 2 cannot be encoded; line 3 holds a quoted line break, so the
@@ -86,7 +88,7 @@ TEST(SheetRun, FailedRecordsAreReportedByLineAndLeaveTheirLabelsEmpty) {
 // A caption of 50 308 characters and more vanished (the text layout's
 // coordinates overflowed); now it is cut to its label's width.
 TEST(SheetRun, ALongCaptionIsCutToItsLabel) {
-    if (!test::HavePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    if (!test::HavePdfToText()) ZINDRA_TOOL_MISSING("pdftotext is not installed");
     const std::string csv = ScratchFile("caption.csv").string();
     const std::string pdf = ScratchFile("caption.pdf").string();
     WriteFile(csv, "AB," + std::string(60000, 'X') + "\n");

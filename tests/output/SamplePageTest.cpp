@@ -113,6 +113,51 @@ TEST(SamplePage, HumanReadableLineFollowsEachScc14Step) {
         nullptr);
 }
 
+// A bar code 100 dots wide per point, on paper with `width` printable dots from
+// the bar code column (900 dots) onwards: the steps that do not fit show the
+// note, at the bar code's place, and drop the SCC line; the others stay as they are.
+struct FitCase {
+    int printableWidth;
+    std::vector<int> tooWide; // point sizes
+};
+
+const FitCase FitCases[] = {
+    {900 + 3600, {}},          // 36 pt is 3600 dots: fits exactly
+    {900 + 3599, {36}},        // one dot short
+    {900 + 3000, {32, 36}},    // Letter's 32 and 36 pt rows of a long Code 39
+    {900, {16, 20, 24, 28, 32, 36}},
+};
+
+TEST(SamplePage, StepsTooWideForThePaperKeepTheirPlaceAndSaySo) {
+    const SamplePageInput input = SccInput(FontType::HumanReadable);
+    const auto fitting = LayoutSamplePage(input, Grid600);
+    for (const auto& c : FitCases) {
+        SampleFit fit;
+        fit.PrintableWidth = c.printableWidth;
+        fit.BarCodeWidth = [](int pointSize) { return 100 * pointSize; };
+        const auto page = LayoutSamplePage(input, Grid600, fit);
+
+        // The page that fits, with each bar code too wide replaced by the note
+        // and the SCC line under it left out.
+        std::vector<PageText> expected;
+        bool underNote = false;
+        for (const auto& t : fitting) {
+            const bool bars = t.Face == input.FaceName;
+            if (bars && std::ranges::find(c.tooWide, t.PointSize) != c.tooWide.end()) {
+                expected.push_back({t.X, t.Y, "Arial", 10, TooWideNote});
+                underNote = true;
+            } else if (!(underNote && t.Text == input.HumanText)) {
+                expected.push_back(t);
+                if (bars) underNote = false;
+            }
+        }
+        EXPECT_EQ(page, expected) << c.printableWidth;
+        EXPECT_EQ(std::ranges::count(page, std::u16string(TooWideNote), &PageText::Text),
+                  static_cast<long>(c.tooWide.size()))
+            << c.printableWidth;
+    }
+}
+
 TEST(SamplePage, SumsPrintInTextAndLeaveTheBarCodeAndItsLineAlone) {
     SamplePageInput input = SccInput(FontType::HumanReadable);
     input.SumsText = u"Mod10: 9  Sum: 1105  Checksum: 75  ASCII: 108";

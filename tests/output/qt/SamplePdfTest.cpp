@@ -3,6 +3,7 @@
 #include "tests/MissingTool.h"
 #include "tests/output/qt/PdfWords.h"
 
+#include <QPageSize>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -15,11 +16,13 @@ using test::PdfWord;
 
 constexpr double PointsPerDot = 72.0 / 600.0;
 
-std::vector<PdfWord> RenderAndRead(const SamplePageInput& input) {
+std::vector<PdfWord> RenderAndRead(const SamplePageInput& input,
+                                   QPageSize::PageSizeId paper = QPageSize::A4) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("sample.pdf");
     {
         QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(paper));
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setResolution(600);
         printer.setFullPage(true); // the printable area starts at the page corner
@@ -123,6 +126,26 @@ TEST_F(SamplePdf, LaddersPerSymbology) {
         EXPECT_NEAR(string->yMin, (c.checksum ? 14 : 13) * 120 * PointsPerDot, 0.5) << c.what;
         EXPECT_EQ(FindWord(words, "Includes") != nullptr, c.checksum) << c.what;
     }
+}
+
+// A long Code 39 on Letter: the 36 point bar code would run past the paper's
+// edge (612 points), so that step says so instead, on its own row.
+TEST_F(SamplePdf, BarCodesTooWideForThePaperAreNotClipped) {
+    SamplePageInput input = Code39Input();
+    input.Choices.DataText = u"ABCDEFGHIJKLMNOPQRST";
+    input.FontString = u"*ABCDEFGHIJKLMNOPQRST*";
+    const auto words = RenderAndRead(input, QPageSize::Letter);
+    ExpectCaptions(words, {{16, 15}, {20, 17}, {24, 19}, {28, 22}, {32, 25}, {36, 29}}, "Letter");
+    std::vector<int> noteRows;
+    for (const auto& w : words) {
+        EXPECT_LE(w.xMax, 612.0) << w.text.toStdString();
+        if (w.text == "too") {
+            EXPECT_NEAR(w.xMin, 900 * PointsPerDot, 0.01);
+            noteRows.push_back(static_cast<int>(w.yMin / (120 * PointsPerDot) + 0.5));
+        }
+    }
+    EXPECT_EQ(noteRows, (std::vector<int>{29}));
+    EXPECT_NE(FindWord(words, "*ABCDEFGHIJKLMNOPQRST*"), nullptr); // the steps that fit
 }
 
 TEST_F(SamplePdf, TitleCarriesUccEan) {

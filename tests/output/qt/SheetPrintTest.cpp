@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "tests/MissingTool.h"
+
 #include <gtest/gtest.h>
 
 namespace zindra {
@@ -38,7 +40,7 @@ BarOptions Code39(std::u16string data) {
 }
 
 TEST(SheetPrint, EveryLabelOfTheSheetHoldsTheBarCode) {
-    if (!test::HavePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    if (!test::HavePdfToText()) ZINDRA_TOOL_MISSING("pdftotext is not installed");
     QTemporaryDir dir;
     const QString pdf = dir.filePath("sheet.pdf");
     ASSERT_EQ(PrintToPdf(pdf, LabelStocks[6], Code39(u"CODE39")), std::nullopt); // L7, 5163
