@@ -1,6 +1,6 @@
 #include "cli/OptionValues.h"
 
-#include "ui/SymbologyLooks.h"
+#include "faces/DefaultPointSize.h"
 
 #include <array>
 #include <charconv>
@@ -100,7 +100,7 @@ std::string VariantError() {
 }
 
 void TakeWindowChoices(BarOptions& options, bool pointSizeGiven) {
-    if (!pointSizeGiven) options.PointSize = LookOf(options.symbology).pointSize;
+    if (!pointSizeGiven) options.PointSize = DefaultPointSize(options.symbology);
     // Without FNC1 a scanner reads the digits as plain data, not as an SCC.
     if (options.symbology == Symbology::Code128 && options.VariantChoice >= FirstSccVariant)
         options.Option2 = true;
@@ -111,7 +111,7 @@ std::string PointSizeDefaults() {
     for (const auto& word : SymbologyWords) {
         if (!text.empty()) text += ", ";
         text.append(word.name).append(" ");
-        for (char16_t c : LookOf(word.value).pointSize)
+        for (char16_t c : DefaultPointSize(word.value))
             text.push_back(static_cast<char>(c));
     }
     return text;

@@ -3,8 +3,8 @@
 #include "cli/QtSession.h"
 #include "cli/WholeFile.h"
 #include "output/qt/InstalledFace.h"
-#include "ui/FaceGeometry.h"
-#include "ui/SampleFaceName.h"
+#include "faces/FaceGeometry.h"
+#include "faces/SampleFaceName.h"
 
 #include <QBuffer>
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 
 #include "cli/SizeJson.h"
 #include "engine/Utf8.h"
-#include "ui/SampleFaceName.h"
+#include "faces/SampleFaceName.h"
 
 namespace zindra::cli {
 

@@ -8,7 +8,7 @@
 #include "engine/Utf8.h"
 #include "output/qt/InstalledFace.h"
 #include "output/qt/SheetPainter.h"
-#include "ui/SampleFaceName.h"
+#include "faces/SampleFaceName.h"
 #include "ui/qt/ModelText.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "cli/SizeJson.h"
 
 #include "engine/Utf8.h"
-#include "ui/SizeAdvice.h"
+#include "faces/SizeAdvice.h"
 
 #include <cmath>
 

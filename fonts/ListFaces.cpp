@@ -4,8 +4,8 @@
 // (the last four in modules). The face names and their geometry live in the window
 // model only; the font generator reads them from here so that a face can never be
 // built under a name, or at a size, the program does not use.
-#include "ui/FaceGeometry.h"
-#include "ui/SampleFaceName.h"
+#include "faces/FaceGeometry.h"
+#include "faces/SampleFaceName.h"
 
 #include <cmath>
 #include <fstream>

@@ -3,8 +3,8 @@
 #include "engine/Functions.h"
 #include "output/SampleTitle.h"
 #include "product/Maker.h"
-#include "ui/FaceGeometry.h"
-#include "ui/SampleFaceName.h"
+#include "faces/FaceGeometry.h"
+#include "faces/SampleFaceName.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "output/SheetLayout.h"
 
-#include "ui/FaceGeometry.h"
-#include "ui/PrintUnits.h"
+#include "faces/FaceGeometry.h"
+#include "faces/PrintUnits.h"
 
 #include <algorithm>
 #include <cmath>

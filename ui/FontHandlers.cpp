@@ -1,7 +1,7 @@
 #include "engine/EncodeRequest.h"
 #include "ui/MainWindowModel.h"
 #include "ui/PointSizeText.h"
-#include "ui/SampleFaceName.h"
+#include "faces/SampleFaceName.h"
 
 namespace zindra {
 namespace {

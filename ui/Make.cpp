@@ -1,7 +1,7 @@
 #include "engine/EncodeRequest.h"
 #include "ui/MainWindowModel.h"
-#include "ui/SampleFaceName.h"
-#include "ui/SizeAdvice.h"
+#include "faces/SampleFaceName.h"
+#include "faces/SizeAdvice.h"
 
 #include <algorithm>
 #include <array>

@@ -1,3 +1,4 @@
+#include "faces/DefaultPointSize.h"
 #include "ui/MainWindowModel.h"
 #include "ui/SymbologyLooks.h"
 #include "ui/WindowTexts.h"
@@ -146,7 +147,7 @@ void MainWindowModel::ApplyLook(Symbology symbology) {
     if (look.sizeFallbackFrom && Checked(*look.sizeFallbackFrom)) Select(FontD);
 
     ShowBy(*this, look.pointSizeGroup, {GroupBox4});
-    SetText(PointSize, look.pointSize);
+    SetText(PointSize, DefaultPointSize(look.symbology));
     ShowBy(*this, look.itf14, {ITF14});
     // A hidden ITF-14 must not stay the font type: no button would show it,
     // yet Make would use it.

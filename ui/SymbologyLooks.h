@@ -81,9 +81,8 @@ struct SymbologyLook {
     // Extra field, then the size fallback
     ExtraField extra;
     std::optional<ControlId> sizeFallbackFrom; // selected: FontD is selected instead
-    // Point size, ITF14, descriptions, special characters
+    // Point-size box (its text is DefaultPointSize), ITF14, descriptions, special characters
     Rule pointSizeGroup;
-    std::u16string_view pointSize;
     Rule itf14;
     std::u16string_view description;
     std::u16string_view description2;

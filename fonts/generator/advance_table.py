@@ -46,7 +46,7 @@ def _number(value):
 
 def generated():
     lines = ["// Generated from the glyph maps by fonts/generator/advance_table.py: do not edit.",
-             '#include "fonts/advances/GlyphAdvances.h"', "", "namespace zindra {", "namespace {", ""]
+             '#include "faces/advances/GlyphAdvances.h"', "", "namespace zindra {", "namespace {", ""]
     names = []
     for i, family in enumerate(families.FAMILIES):
         names.append(f"Family{i}")

@@ -1,6 +1,6 @@
 #include "output/qt/SamplePainter.h"
 
-#include "ui/FaceGeometry.h"
+#include "faces/FaceGeometry.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
 #include "output/qt/SheetPainter.h"
 
-#include "ui/PrintUnits.h"
+#include "faces/PrintUnits.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>

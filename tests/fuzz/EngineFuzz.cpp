@@ -4,7 +4,7 @@
 
 #include "engine/EncodeRequest.h"
 #include "tests/fuzz/FaceCoverage.h"
-#include "ui/SampleFaceName.h"
+#include "faces/SampleFaceName.h"
 
 #include <cstdint>
 #include <cstdio>

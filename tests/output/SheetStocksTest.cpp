@@ -1,6 +1,6 @@
 #include "output/SheetStocks.h"
 #include "output/SheetLayout.h"
-#include "ui/FaceGeometry.h"
+#include "faces/FaceGeometry.h"
 
 #include <gtest/gtest.h>
 

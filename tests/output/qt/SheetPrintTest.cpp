@@ -3,7 +3,7 @@
 #include "engine/EncodeRequest.h"
 #include "output/LabelStocks.h"
 #include "tests/output/qt/PdfWords.h"
-#include "ui/SampleFaceName.h"
+#include "faces/SampleFaceName.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "ui/SampleFaceName.h"
+#include "faces/SampleFaceName.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/SizeAdvice.h"
+#include "faces/SizeAdvice.h"
 
 #include "tests/TestText.h"
 

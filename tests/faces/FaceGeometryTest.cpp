@@ -1,4 +1,4 @@
-#include "ui/FaceGeometry.h"
+#include "faces/FaceGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ui/SizeAdvice.h"
+#include "faces/SizeAdvice.h"
 
-#include "fonts/advances/GlyphAdvances.h"
-#include "ui/FaceGeometry.h"
+#include "faces/advances/GlyphAdvances.h"
+#include "faces/FaceGeometry.h"
 
 #include <algorithm>
 #include <cstdio>

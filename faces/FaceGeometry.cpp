@@ -1,6 +1,6 @@
-#include "ui/FaceGeometry.h"
+#include "faces/FaceGeometry.h"
 
-#include "ui/PrintUnits.h"
+#include "faces/PrintUnits.h"
 
 #include <algorithm>
 #include <array>

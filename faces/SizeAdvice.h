@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/BarOptions.h"
-#include "ui/SampleFaceName.h"
+#include "faces/SampleFaceName.h"
 
 #include <optional>
 #include <string>
