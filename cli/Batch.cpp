@@ -2,9 +2,8 @@
 
 #include "cli/Csv.h"
 #include "cli/ExitStatus.h"
-#include "cli/SizeJson.h"
-#include "engine/EncodeRequest.h"
 #include "engine/Utf8.h"
+#include "library/client/LibraryClient.h"
 
 #include <string>
 
@@ -76,16 +75,16 @@ class BatchRow {
 
   private:
     void Encode() {
-        RequestOutcome outcome = EncodeRequest(options_);
+        const LibraryResult outcome(options_);
         // Bookland writes back its cleaned digits.
-        dataRewritten_ = outcome.DataText != options_.DataText;
-        if (dataRewritten_) options_.DataText = std::move(outcome.DataText);
-        if (const auto* error = std::get_if<EncodeError>(&outcome.Outcome))
-            AppendUtf8(error->Message, error_);
-        else {
-            const auto& result = std::get<BarResult>(outcome.Outcome);
-            AppendUtf8(result.FontString, fontString_);
-            warning_ = SizeWarningOf(options_, result);
+        std::u16string dataText = outcome.DataText();
+        dataRewritten_ = dataText != options_.DataText;
+        if (dataRewritten_) options_.DataText = std::move(dataText);
+        if (outcome->ok) {
+            fontString_ += outcome->font_string;
+            warning_ = outcome->warning;
+        } else {
+            error_ += outcome->error;
         }
     }
 

@@ -1,8 +1,9 @@
 #include "cli/CommandLine.h"
 
-#include "cli/OptionValues.h"
-#include "engine/EncodeRequest.h"
+#include "engine/PointSize.h"
 #include "engine/Utf8.h"
+#include "faces/WindowChoices.h"
+#include "library/client/LibraryClient.h"
 
 #include <algorithm>
 #include <charconv>
@@ -88,18 +89,28 @@ std::optional<std::string> Store(const std::optional<Value>& read, Field& into,
     return std::nullopt;
 }
 
+// The usual point sizes for --help: "i25 24, code39 24, ...".
+std::string PointSizeDefaults() {
+    std::string text;
+    for (int s = ZINDRA_I25; s <= ZINDRA_UPC; ++s) {
+        if (!text.empty()) text += ", ";
+        text.append(zindra_symbology_name(s)).append(" ").append(zindra_default_point_size(s));
+    }
+    return text;
+}
+
 // Applies one option; returns the complaint about its value, if any.
 std::optional<std::string> Apply(int code, const char* value, CommandLine& line) {
     BarOptions& o = line.Options;
     switch (code) {
     case 's':
-        return Store(ReadSymbology(value), o.symbology, SymbologyError(value));
+        return SetChoice(o, "symbology", value);
     case 'v':
-        return Store(ReadVariant(value), o.VariantChoice, VariantError());
+        return SetChoice(o, "variant", value);
     case 't':
-        return Store(ReadFontType(value), o.fontType, FontTypeError(value));
+        return SetChoice(o, "font_type", value);
     case 'z':
-        return Store(ReadSizeLetter(value), o.FontSize, SizeLetterError(value));
+        return SetChoice(o, "size", value);
     case 'p':
         line.Sheet.PointSizeGiven = true;
         return ReadText(value, "--point-size", o.PointSize);

@@ -4,8 +4,9 @@
 #include "cli/ExitStatus.h"
 #include "cli/QtSession.h"
 #include "cli/WholeFile.h"
-#include "engine/EncodeRequest.h"
+#include "engine/PointSize.h"
 #include "engine/Utf8.h"
+#include "library/client/LibraryClient.h"
 #include "output/qt/InstalledFace.h"
 #include "output/qt/SheetPainter.h"
 #include "faces/SampleFaceName.h"
@@ -58,16 +59,14 @@ class SheetRun {
         else if (!DecodeUtf8(extra, options_.Extra))
             return "invalid UTF-8 in extra";
 
-        const RequestOutcome outcome = EncodeRequest(options_);
-        if (const auto* error = std::get_if<EncodeError>(&outcome.Outcome))
-            return ToUtf8(error->Message);
-        const auto& result = std::get<BarResult>(outcome.Outcome);
+        const LibraryResult outcome(options_);
+        if (!outcome->ok) return std::string(outcome->error);
         // The caption is one line; a line break in its cell reads as a space.
         QString text = FromModel(caption);
         text.replace(QLatin1String("\r\n"), QLatin1String(" "));
         text.replace(QLatin1Char('\n'), QLatin1Char(' '))
             .replace(QLatin1Char('\r'), QLatin1Char(' '));
-        auto prepared = painter_.Prepare(face_, options_.symbology, FromModel(result.FontString),
+        auto prepared = painter_.Prepare(face_, options_.symbology, QString::fromUtf8(outcome->font_string),
                                          text, pointSize_);
         if (auto* why = std::get_if<std::string>(&prepared)) return *why;
         for (int copy = 0; copy < line_.Sheet.Copies; ++copy)

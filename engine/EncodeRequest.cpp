@@ -55,18 +55,6 @@ RequestOutcome Dispatch(const BarOptions& o) {
 
 } // namespace
 
-std::optional<int> PointSizeValue(std::u16string_view text) {
-    if (text.empty()) return std::nullopt;
-    int value = 0;
-    for (char16_t c : text) {
-        if (!IsDigit(c)) return std::nullopt;
-        value = value * 10 + DigitValue(c);
-        if (value > MaxPointSize) return std::nullopt;
-    }
-    if (value < 1) return std::nullopt;
-    return value;
-}
-
 RequestOutcome EncodeRequest(const BarOptions& options) {
     if (options.DataText.empty()) return {options.DataText, EncodeError{NoDataMessage}};
 

@@ -1,4 +1,4 @@
-#include "engine/EncodeRequest.h"
+#include "engine/PointSize.h"
 #include "ui/MainWindowModel.h"
 #include "ui/PointSizeText.h"
 #include "faces/SampleFaceName.h"

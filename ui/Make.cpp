@@ -1,4 +1,5 @@
-#include "engine/EncodeRequest.h"
+#include "engine/PointSize.h"
+#include "library/client/LibraryClient.h"
 #include "ui/MainWindowModel.h"
 #include "faces/SampleFaceName.h"
 #include "faces/SizeAdvice.h"
@@ -65,15 +66,17 @@ BarOptions MainWindowModel::ReadOptions() const {
 
 void MainWindowModel::MakeButtonClickClick() {
     SetFocus(BarTextInput);
-    RequestOutcome outcome = EncodeRequest(ReadOptions());
+    const LibraryResult outcome(ReadOptions());
     // Bookland hands back its data cleaned of everything but digits.
-    if (outcome.DataText != Text(BarTextInput)) SetText(BarTextInput, outcome.DataText);
-    if (const auto* error = std::get_if<EncodeError>(&outcome.Outcome)) {
-        ShowEncodeError(error->Message);
+    const std::u16string dataText = outcome.DataText();
+    if (dataText != Text(BarTextInput)) SetText(BarTextInput, dataText);
+    const std::optional<BarResult> made = outcome.Made();
+    if (!made) {
+        ShowEncodeError(outcome.Error());
         return;
     }
-    MadeData = outcome.DataText;
-    ShowBarResult(std::get<BarResult>(outcome.Outcome));
+    MadeData = dataText;
+    ShowBarResult(*made);
     SetFocus(BarTextInput);
 }
 

@@ -1,6 +1,6 @@
 #include "ui/PointSizeText.h"
 
-#include "engine/EncodeRequest.h"
+#include "engine/PointSize.h"
 #include "engine/Functions.h"
 
 namespace zindra {

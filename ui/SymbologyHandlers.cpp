@@ -1,4 +1,5 @@
-#include "faces/DefaultPointSize.h"
+#include "engine/Functions.h"
+#include "faces/WindowChoices.h"
 #include "ui/MainWindowModel.h"
 #include "ui/SymbologyLooks.h"
 #include "ui/WindowTexts.h"
@@ -147,7 +148,7 @@ void MainWindowModel::ApplyLook(Symbology symbology) {
     if (look.sizeFallbackFrom && Checked(*look.sizeFallbackFrom)) Select(FontD);
 
     ShowBy(*this, look.pointSizeGroup, {GroupBox4});
-    SetText(PointSize, DefaultPointSize(look.symbology));
+    SetText(PointSize, AsciiToU16(DefaultPointSize(look.symbology)));
     ShowBy(*this, look.itf14, {ITF14});
     // A hidden ITF-14 must not stay the font type: no button would show it,
     // yet Make would use it.

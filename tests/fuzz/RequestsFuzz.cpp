@@ -2,7 +2,7 @@
 // one JSON object out with either a result or an error, no line break inside
 // it (one output line per input line), the same answer twice.
 
-#include "cli/Requests.h"
+#include "library/Request.h"
 
 #include <nlohmann/json.hpp>
 
@@ -23,10 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     const zindra::BarOptions defaults;
     std::string out;
-    const bool encoded = zindra::cli::AnswerRequest(line, defaults, out);
+    const bool encoded = zindra::AnswerRequest(line, defaults, out);
 
     std::string again;
-    if (zindra::cli::AnswerRequest(line, defaults, again) != encoded || again != out)
+    if (zindra::AnswerRequest(line, defaults, again) != encoded || again != out)
         Fail("not deterministic", out);
     if (out.find('\n') != std::string::npos) Fail("line break in the answer", out);
 

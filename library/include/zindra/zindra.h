@@ -68,12 +68,14 @@ typedef enum zindra_font_type {
     ZINDRA_ITF14 = 2  /* Interleaved 2 of 5 only */
 } zindra_font_type;
 
-/* One request. Strings are borrowed for the call only; NULL is "". */
+/* One request. Strings are borrowed for the call only; NULL is "". The
+ * choices of the enums are held as int, so that any value a caller puts there
+ * is one the library can check and refuse. */
 typedef struct zindra_request {
     const char *data;
-    zindra_symbology symbology;
+    int symbology;              /* a zindra_symbology */
     int variant;                /* 1 to 5: the variant button */
-    zindra_font_type font_type;
+    int font_type;              /* a zindra_font_type */
     char size;                  /* 'A' to 'F': the bar height of the face */
     int checksum;               /* nonzero: the optional check character */
     int option2;                /* nonzero: the symbology's second option (UCC/EAN, ...) */
@@ -95,11 +97,11 @@ char *zindra_request_set(zindra_request *request, const char *key, const char *v
 
 /* The name zindra_request_set() and zindra_encode() take for a symbology or
  * font type ("code128", "human"); NULL for a value outside the enum. */
-const char *zindra_symbology_name(zindra_symbology symbology);
-const char *zindra_font_type_name(zindra_font_type font_type);
+const char *zindra_symbology_name(int symbology);
+const char *zindra_font_type_name(int font_type);
 
 /* The point size a symbology is set at unless the request gives one ("24"). */
-const char *zindra_default_point_size(zindra_symbology symbology);
+const char *zindra_default_point_size(int symbology);
 
 /* The answer to one request. Every string is valid UTF-8 and never NULL; the
  * result owns them until zindra_result_free(). */

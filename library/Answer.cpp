@@ -1,10 +1,10 @@
-#include "cli/ResultJson.h"
+#include "library/Answer.h"
 
-#include "cli/SizeJson.h"
+#include "library/SizeJson.h"
 #include "engine/Utf8.h"
 #include "faces/SampleFaceName.h"
 
-namespace zindra::cli {
+namespace zindra {
 
 nlohmann::ordered_json OutcomeJson(const RequestOutcome& outcome, const BarOptions& options) {
     nlohmann::ordered_json object;
@@ -34,4 +34,4 @@ void AppendJson(const nlohmann::ordered_json& object, std::string& out) {
     out += object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
-} // namespace zindra::cli
+} // namespace zindra

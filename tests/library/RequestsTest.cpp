@@ -1,4 +1,4 @@
-#include "cli/Requests.h"
+#include "library/Request.h"
 
 #include "tests/TestText.h"
 
@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace zindra::cli {
+namespace zindra {
 namespace {
 
 using test::Show;
@@ -214,4 +214,4 @@ TEST(Requests, AnswerSurvivesHostileLines) {
 }
 
 } // namespace
-} // namespace zindra::cli
+} // namespace zindra

@@ -1,11 +1,9 @@
-#include "cli/OptionValues.h"
-
-#include "faces/DefaultPointSize.h"
+#include "library/RequestWords.h"
 
 #include <array>
 #include <charconv>
 
-namespace zindra::cli {
+namespace zindra {
 namespace {
 
 template <typename Value> struct Word {
@@ -35,7 +33,6 @@ constexpr std::array FontTypeWords{
 constexpr std::string_view SizeLetters = "ABCDEF";
 constexpr int FirstVariant = 1;
 constexpr int LastVariant = 5;
-constexpr int FirstSccVariant = 4;
 
 template <typename Value, std::size_t N>
 std::optional<Value> Lookup(const std::array<Word<Value>, N>& words, std::string_view name) {
@@ -53,6 +50,13 @@ std::string Unknown(std::string_view what, std::string_view name,
         message += words[i].name;
     }
     return message + ")";
+}
+
+template <typename Value, std::size_t N>
+std::optional<std::string_view> WordOf(const std::array<Word<Value>, N>& words, int value) {
+    for (const auto& word : words)
+        if (static_cast<int>(word.value) == value) return word.name;
+    return std::nullopt;
 }
 
 } // namespace
@@ -83,6 +87,14 @@ std::optional<int> ReadVariant(std::string_view word) {
     return number;
 }
 
+std::optional<std::string_view> SymbologyWord(int symbology) {
+    return WordOf(SymbologyWords, symbology);
+}
+
+std::optional<std::string_view> FontTypeWord(int fontType) {
+    return WordOf(FontTypeWords, fontType);
+}
+
 std::string SymbologyError(std::string_view word) {
     return Unknown("symbology", word, SymbologyWords);
 }
@@ -99,22 +111,4 @@ std::string VariantError() {
     return "the variant must be a whole number from 1 to 5";
 }
 
-void TakeWindowChoices(BarOptions& options, bool pointSizeGiven) {
-    if (!pointSizeGiven) options.PointSize = DefaultPointSize(options.symbology);
-    // Without FNC1 a scanner reads the digits as plain data, not as an SCC.
-    if (options.symbology == Symbology::Code128 && options.VariantChoice >= FirstSccVariant)
-        options.Option2 = true;
-}
-
-std::string PointSizeDefaults() {
-    std::string text;
-    for (const auto& word : SymbologyWords) {
-        if (!text.empty()) text += ", ";
-        text.append(word.name).append(" ");
-        for (char16_t c : DefaultPointSize(word.value))
-            text.push_back(static_cast<char>(c));
-    }
-    return text;
-}
-
-} // namespace zindra::cli
+} // namespace zindra

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace zindra::cli {
+namespace zindra {
 
 // The JSON object of one encoding. Success: font_string, sums_text,
 // bar_text_out, sample_text, sample_size, output_text_size (number or null),
@@ -17,4 +17,4 @@ nlohmann::ordered_json OutcomeJson(const RequestOutcome& outcome, const BarOptio
 // Appends the object in one line, without the line feed.
 void AppendJson(const nlohmann::ordered_json& object, std::string& out);
 
-} // namespace zindra::cli
+} // namespace zindra

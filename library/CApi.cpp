@@ -1,0 +1,292 @@
+// The C interface of libzindra (include/zindra/zindra.h) over the engine and
+// the request and answer code that `zindra-encode --requests` uses too. No C++
+// exception leaves a function here: the only one that can arise past the
+// checks is std::bad_alloc, which becomes NULL.
+
+#include "zindra/zindra.h"
+
+#include "engine/EncodeRequest.h"
+#include "engine/Utf8.h"
+#include "faces/SampleFaceName.h"
+#include "faces/WindowChoices.h"
+#include "library/Answer.h"
+#include "library/Request.h"
+#include "library/RequestWords.h"
+#include "library/SizeJson.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <type_traits>
+#include <variant>
+
+namespace zindra {
+namespace {
+
+static_assert(ZINDRA_I25 == static_cast<int>(Symbology::Interleaved25) &&
+              ZINDRA_UPC == static_cast<int>(Symbology::Upc));
+static_assert(ZINDRA_STANDARD == static_cast<int>(FontType::Standard) &&
+              ZINDRA_ITF14 == static_cast<int>(FontType::Itf14));
+
+constexpr char BadRequest[] = "bad request: ";
+
+// A copy the caller frees with zindra_free(); NULL when out of memory.
+char* CopyOut(std::string_view text) {
+    auto* copy = static_cast<char*>(std::malloc(text.size() + 1));
+    if (!copy) return nullptr;
+    std::memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+    return copy;
+}
+
+using Complaint = std::optional<std::string>;
+
+Complaint Text(const char* text, std::string_view key, std::u16string& into) {
+    if (!text) {
+        into.clear();
+        return std::nullopt;
+    }
+    if (!DecodeUtf8(text, into)) return "invalid UTF-8 in \"" + std::string(key) + "\"";
+    return std::nullopt;
+}
+
+// The choices of a typed request, checked as a request object's would be.
+std::variant<BarOptions, std::string> OptionsOf(const zindra_request& request) {
+    BarOptions options;
+    if (!SymbologyWord(request.symbology))
+        return std::string("\"symbology\" is not a zindra_symbology");
+    options.symbology = static_cast<Symbology>(request.symbology);
+    if (!IsVariant(request.variant)) return VariantError();
+    options.VariantChoice = request.variant;
+    if (!FontTypeWord(request.font_type))
+        return std::string("\"font_type\" is not a zindra_font_type");
+    options.fontType = static_cast<FontType>(request.font_type);
+    const char size[] = {request.size, '\0'};
+    if (!ReadSizeLetter(size)) return SizeLetterError(size);
+    options.FontSize = request.size;
+    options.OptionalChecksum = request.checksum != 0;
+    options.Option2 = request.option2 != 0;
+    options.DispSums = request.sums != 0;
+    for (const auto& [text, key, into] :
+         {std::tuple{request.data, "data", &options.DataText},
+          std::tuple{request.point_size, "point_size", &options.PointSize},
+          std::tuple{request.extra, "extra", &options.Extra}})
+        if (Complaint complaint = Text(text, key, *into)) return *complaint;
+    TakeWindowChoices(options, request.point_size != nullptr);
+    return options;
+}
+
+// A result and the strings it points into. The C struct comes first, so the
+// pointer the caller holds is the pointer to the whole.
+struct Storage {
+    BarOptions options;
+    RequestOutcome outcome;
+    std::string badRequest; // why the request was refused; empty when it was not
+    std::string error, dataText, fontString, sumsText, barTextOut, sampleText, humanText, face,
+        warning;
+};
+
+struct OwnedResult {
+    zindra_result result;
+    Storage* storage;
+};
+static_assert(std::is_standard_layout_v<OwnedResult>);
+
+void Fill(zindra_result& c, Storage& s) {
+    c = {};
+    c.output_text_size = -1;
+    c.magnification_percent = -1;
+    if (!s.badRequest.empty()) {
+        s.error = BadRequest + s.badRequest;
+    } else if (const auto* error = std::get_if<EncodeError>(&s.outcome.Outcome)) {
+        s.error = ToUtf8(error->Message);
+        s.dataText = ToUtf8(s.outcome.DataText);
+    } else {
+        const auto& made = std::get<BarResult>(s.outcome.Outcome);
+        c.ok = 1;
+        s.dataText = ToUtf8(s.outcome.DataText);
+        s.fontString = ToUtf8(made.FontString);
+        s.sumsText = ToUtf8(made.SumsText);
+        s.barTextOut = ToUtf8(made.BarTextOut());
+        s.sampleText = ToUtf8(made.SampleText);
+        s.humanText = ToUtf8(made.HumanText);
+        s.face = SampleFaceName(s.options);
+        c.sample_size = made.SampleSize;
+        c.output_text_size = made.OutputTextSize.value_or(-1);
+        const PrintedSize size = PrintedSizeOf(s.options, made);
+        c.x_dimension_mm = size.XDimensionMm;
+        c.width_mm = size.WidthMm;
+        c.height_mm = size.HeightMm;
+        c.magnification_percent = size.MagnificationPercent.value_or(-1);
+        s.warning = size.Warning;
+    }
+    c.error = s.error.c_str();
+    c.data_text = s.dataText.c_str();
+    c.font_string = s.fontString.c_str();
+    c.sums_text = s.sumsText.c_str();
+    c.bar_text_out = s.barTextOut.c_str();
+    c.sample_text = s.sampleText.c_str();
+    c.human_text = s.humanText.c_str();
+    c.face = s.face.c_str();
+    c.warning = s.warning.c_str();
+}
+
+zindra_result* Make(const zindra_request* request) {
+    auto storage = std::make_unique<Storage>();
+    if (!request) {
+        storage->badRequest = "no request";
+    } else {
+        auto options = OptionsOf(*request);
+        if (auto* why = std::get_if<std::string>(&options)) {
+            storage->badRequest = std::move(*why);
+        } else {
+            storage->options = std::get<BarOptions>(std::move(options));
+            storage->outcome = EncodeRequest(storage->options);
+        }
+    }
+    auto owned = std::make_unique<OwnedResult>();
+    Fill(owned->result, *storage);
+    owned->storage = storage.release();
+    return &owned.release()->result;
+}
+
+char* EncodeOver(const zindra_request* defaults, const char* requestJson) {
+    std::string out;
+    if (!requestJson) {
+        AppendJson({{"error", std::string(BadRequest) + "no request"}}, out);
+        return CopyOut(out);
+    }
+    BarOptions options;
+    bool pointSizeGiven = false;
+    if (defaults) {
+        auto checked = OptionsOf(*defaults);
+        if (auto* why = std::get_if<std::string>(&checked)) {
+            AppendJson({{"error", BadRequest + *why}}, out);
+            return CopyOut(out);
+        }
+        options = std::get<BarOptions>(std::move(checked));
+        pointSizeGiven = defaults->point_size != nullptr;
+    }
+    AnswerRequest(requestJson, options, out, pointSizeGiven);
+    return CopyOut(out);
+}
+
+// Runs `body`; should it throw (std::bad_alloc is the one exception that can
+// arise), answers what `failed` gives instead.
+template <typename Body, typename Failed> auto Guarded(Body body, Failed failed) noexcept {
+    try {
+        return body();
+    } catch (...) {
+        return failed();
+    }
+}
+
+constexpr auto NoText = []() -> char* { return nullptr; };
+
+} // namespace
+} // namespace zindra
+
+using namespace zindra;
+
+extern "C" {
+
+const char* zindra_version(void) {
+    return ZINDRA_VERSION;
+}
+
+char* zindra_encode(const char* request_json) {
+    return Guarded([&] { return EncodeOver(nullptr, request_json); }, NoText);
+}
+
+char* zindra_encode_over(const zindra_request* defaults, const char* request_json) {
+    return Guarded([&] { return EncodeOver(defaults, request_json); }, NoText);
+}
+
+void zindra_free(char* text) {
+    std::free(text);
+}
+
+void zindra_request_init(zindra_request* request) {
+    if (!request) return;
+    *request = {};
+    request->symbology = ZINDRA_CODE39;
+    request->variant = 1;
+    request->font_type = ZINDRA_STANDARD;
+    request->size = 'D';
+}
+
+char* zindra_request_set(zindra_request* request, const char* key, const char* value) {
+    return Guarded(
+        [&]() -> char* {
+            if (!request || !key || !value) return CopyOut("no request, key or value");
+            const std::string_view word(value);
+            const std::string_view name(key);
+            if (name == "symbology") {
+                const auto read = ReadSymbology(word);
+                if (!read) return CopyOut(SymbologyError(word));
+                request->symbology = static_cast<int>(*read);
+            } else if (name == "font_type") {
+                const auto read = ReadFontType(word);
+                if (!read) return CopyOut(FontTypeError(word));
+                request->font_type = static_cast<int>(*read);
+            } else if (name == "size") {
+                const auto read = ReadSizeLetter(word);
+                if (!read) return CopyOut(SizeLetterError(word));
+                request->size = *read;
+            } else if (name == "variant") {
+                const auto read = ReadVariant(word);
+                if (!read) return CopyOut(VariantError());
+                request->variant = *read;
+            } else {
+                return CopyOut("unknown key \"" + std::string(name) + "\"");
+            }
+            return nullptr;
+        },
+        [] { return CopyOut("out of memory"); });
+}
+
+const char* zindra_symbology_name(int symbology) {
+    const auto word = SymbologyWord(symbology);
+    return word ? word->data() : nullptr;
+}
+
+const char* zindra_font_type_name(int font_type) {
+    const auto word = FontTypeWord(font_type);
+    return word ? word->data() : nullptr;
+}
+
+const char* zindra_default_point_size(int symbology) {
+    if (!SymbologyWord(symbology)) return nullptr;
+    return DefaultPointSize(static_cast<Symbology>(symbology)).data();
+}
+
+zindra_result* zindra_make(const zindra_request* request) {
+    return Guarded([&] { return Make(request); }, []() -> zindra_result* { return nullptr; });
+}
+
+char* zindra_result_json(const zindra_result* result) {
+    return Guarded(
+        [&]() -> char* {
+            if (!result) return nullptr;
+            const Storage& s = *reinterpret_cast<const OwnedResult*>(result)->storage;
+            std::string out;
+            if (!s.badRequest.empty())
+                AppendJson({{"error", s.error}}, out);
+            else
+                AppendJson(OutcomeJson(s.outcome, s.options), out);
+            return CopyOut(out);
+        },
+        NoText);
+}
+
+void zindra_result_free(zindra_result* result) {
+    if (!result) return;
+    auto* owned = reinterpret_cast<OwnedResult*>(result);
+    delete owned->storage;
+    delete owned;
+}
+
+} // extern "C"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "engine/BarOptions.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace zindra {
+
+// Reads one request line: a JSON object with "data" and any of "symbology",
+// "variant", "font_type", "size", "checksum", "option2", "sums",
+// "point_size", "extra". Absent keys keep the value of `defaults`. Returns the
+// request's choices, or why the line is not a request (without the
+// "bad request: " prefix). Without "point_size", and unless the caller's
+// defaults carry one (`pointSizeGiven`), the request takes its symbology's
+// usual size.
+std::variant<BarOptions, std::string>
+ParseRequest(std::string_view line, const BarOptions& defaults, bool pointSizeGiven = false);
+
+// Answers one request line: appends one JSON object (no line feed) to `out`.
+// Returns true when the line was a valid request that encoded. Never throws
+// but for want of memory; any bytes at all may be given.
+bool AnswerRequest(std::string_view line, const BarOptions& defaults, std::string& out,
+                   bool pointSizeGiven = false);
+
+} // namespace zindra
