@@ -7,6 +7,7 @@
 
 #include "engine/EncodeRequest.h"
 #include "engine/Utf8.h"
+#include "faces/FaceGeometry.h"
 #include "faces/SampleFaceName.h"
 #include "faces/WindowChoices.h"
 #include "library/Answer.h"
@@ -22,6 +23,7 @@
 #include <tuple>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 namespace zindra {
 namespace {
@@ -174,6 +176,30 @@ char* EncodeOver(const zindra_request* defaults, const char* requestJson) {
     return CopyOut(out);
 }
 
+// The face table as the C interface gives it, made once (thread-safely, on
+// first use) and never changed.
+struct FaceTable {
+    std::vector<SampleFace> faces = AllSampleFaces();
+    std::vector<zindra_face> rows;
+
+    FaceTable() {
+        for (const SampleFace& face : faces) {
+            const FaceGeometry geometry = GeometryOf(face.symbology);
+            const FaceHeights heights = HeightsOf(face);
+            rows.push_back({face.Name.c_str(), static_cast<int>(face.symbology), face.Size,
+                            face.HumanReadable ? 1 : 0, geometry.ModuleEm,
+                            geometry.QuietZoneModules, geometry.MinXmm, geometry.MaxXmm,
+                            heights.Bar, heights.Bearer, heights.TextDrop, heights.GuardDescent,
+                            FaceHeightEm(face)});
+        }
+    }
+};
+
+const FaceTable& Faces() {
+    static const FaceTable table;
+    return table;
+}
+
 // Runs `body`; should it throw (std::bad_alloc is the one exception that can
 // arise), answers what `failed` gives instead.
 template <typename Body, typename Failed> auto Guarded(Body body, Failed failed) noexcept {
@@ -261,6 +287,21 @@ const char* zindra_font_type_name(int font_type) {
 const char* zindra_default_point_size(int symbology) {
     if (!SymbologyWord(symbology)) return nullptr;
     return DefaultPointSize(static_cast<Symbology>(symbology)).data();
+}
+
+int zindra_face_count(void) {
+    return Guarded([] { return static_cast<int>(Faces().rows.size()); }, [] { return 0; });
+}
+
+int zindra_face_at(int index, zindra_face* face) {
+    return Guarded(
+        [&] {
+            const auto& rows = Faces().rows;
+            if (!face || index < 0 || static_cast<std::size_t>(index) >= rows.size()) return 0;
+            *face = rows[static_cast<std::size_t>(index)];
+            return 1;
+        },
+        [] { return 0; });
 }
 
 zindra_result* zindra_make(const zindra_request* request) {

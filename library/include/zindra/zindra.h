@@ -136,6 +136,31 @@ char *zindra_result_json(const zindra_result *result);
 /* Frees a result of zindra_make(). NULL is allowed. */
 void zindra_result_free(zindra_result *result);
 
+/* One face of the Zindra set, with its geometry. Heights are in modules of
+ * the face's symbology (the narrow bar); one module is module_em of an em. */
+typedef struct zindra_face {
+    const char *name;             /* "Tessary 39 d HR": the family to set font strings in */
+    int symbology;                /* the zindra_symbology whose bars it draws */
+    char size;                    /* 'a' to 'f', the size letter; 0 for the one PostNet face */
+    int human_readable;           /* nonzero: it prints the text under the bars */
+    double module_em;             /* one module in em */
+    double quiet_zone_modules;    /* the quiet zone each side that the symbology asks for */
+    double min_x_mm;              /* the smallest X-dimension that scans reliably */
+    double max_x_mm;              /* the largest usual X-dimension; 0 when there is none */
+    double bar_modules;           /* the bar height */
+    double bearer_modules;        /* bearer bar thickness; 0 without bearers */
+    double text_drop_modules;     /* the foot of the bars to the text baseline; 0 without text */
+    double guard_descent_modules; /* how far EAN/UPC guard bars reach below the others */
+    double height_em;             /* one printed line of the face, top of the bars to the
+                                     foot of the text */
+} zindra_face;
+
+/* The number of faces, and the face at `index` (0 to count - 1): returns
+ * nonzero and fills `face` when there is one. The names live as long as the
+ * library is loaded. */
+int zindra_face_count(void);
+int zindra_face_at(int index, zindra_face *face);
+
 /* Answers a request object whose absent keys take the values of `defaults`
  * rather than those of zindra_request_init(): what `zindra-encode --requests`
  * does with the choices of its command line. NULL defaults are the defaults. */
