@@ -19,7 +19,7 @@ class BatchRow {
   public:
     BatchRow(const BarOptions& defaults, std::string& out)
         : options_(defaults), out_(out), defaultExtra_(ToUtf8(defaults.Extra)),
-          defaultExtra16_(defaults.Extra) {}
+          defaultExtra16_(defaults.Extra), defaults_(defaults), request_(*defaults_.get()) {}
 
     // Encodes one record and writes its row; false when the row failed.
     bool Write(const CsvRecord& record) {
@@ -49,12 +49,14 @@ class BatchRow {
         else if (!extraOk)
             error_ = "invalid UTF-8 in extra";
         else
-            Encode();
+            Encode(data, extra);
 
         // Texts are written as read when that is what they are; a text read
         // ill-formed is written from what was decoded, so it comes out as
         // valid UTF-8 with U+FFFD in place of the faulty bytes.
-        if (dataOk && !dataRewritten_)
+        if (dataRewritten_)
+            AppendCsvField(rewrittenData_, out_);
+        else if (dataOk)
             AppendCsvField(data, out_);
         else
             WriteText(options_.DataText);
@@ -74,12 +76,16 @@ class BatchRow {
     }
 
   private:
-    void Encode() {
-        const LibraryResult outcome(options_);
+    // The record's texts go to the library as read: valid UTF-8 already.
+    void Encode(std::string_view data, std::string_view extra) {
+        request_.data = data.data();
+        request_.data_length = data.size();
+        request_.extra = extra.data();
+        request_.extra_length = extra.size();
+        const LibraryResult outcome(request_);
         // Bookland writes back its cleaned digits.
-        std::u16string dataText = outcome.DataText();
-        dataRewritten_ = dataText != options_.DataText;
-        if (dataRewritten_) options_.DataText = std::move(dataText);
+        dataRewritten_ = std::string_view(outcome->data_text) != data;
+        if (dataRewritten_) rewrittenData_ = outcome->data_text;
         if (outcome->ok) {
             fontString_ += outcome->font_string;
             warning_ = outcome->warning;
@@ -98,7 +104,9 @@ class BatchRow {
     std::string& out_;
     const std::string defaultExtra_;
     const std::u16string defaultExtra16_;
-    std::string fontString_, error_, warning_, utf8_;
+    const LibraryRequest defaults_; // what request_'s point size points into
+    zindra_request request_;
+    std::string fontString_, error_, warning_, utf8_, rewrittenData_;
     bool dataRewritten_ = false;
 };
 

@@ -141,7 +141,7 @@ void AppendUtf8(std::u16string_view in, std::string& out) {
 
 std::string ToUtf8(std::u16string_view in) {
     std::string out;
-    out.reserve(in.size());
+    out.reserve(3 * in.size()); // AppendUtf8's room, so it allocates once
     AppendUtf8(in, out);
     return out;
 }

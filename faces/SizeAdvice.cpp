@@ -4,30 +4,56 @@
 #include "faces/FaceGeometry.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <limits>
 
 namespace zindra {
 namespace {
 
-const FamilyAdvances* AdvancesOf(std::string_view family) {
-    for (const FamilyAdvances& f : AllFamilyAdvances())
-        if (f.Family == family) return &f;
+// Every glyph of a family by its character: a table of the first 256 answers
+// nearly every lookup at once (bulk runs measure every record's symbol); the
+// few above, the Windows-1252 punctuation, are searched for.
+struct GlyphIndex {
+    const FamilyAdvances* family;
+    std::array<const GlyphAdvance*, 256> byCode{};
+};
+
+const GlyphIndex* IndexOf(std::string_view family) {
+    static const std::vector<GlyphIndex> indexes = [] {
+        std::vector<GlyphIndex> made;
+        for (const FamilyAdvances& f : AllFamilyAdvances()) {
+            GlyphIndex& index = made.emplace_back(GlyphIndex{&f});
+            for (const GlyphAdvance& g : f.Glyphs)
+                if (g.Code < index.byCode.size()) index.byCode[g.Code] = &g;
+        }
+        return made;
+    }();
+    for (const GlyphIndex& index : indexes)
+        if (index.family->Family == family) return &index;
     return nullptr;
 }
 
-const GlyphAdvance* GlyphOf(const FamilyAdvances& family, char16_t code) {
-    const auto found =
-        std::lower_bound(family.Glyphs.begin(), family.Glyphs.end(), code,
-                         [](const GlyphAdvance& g, char16_t c) { return g.Code < c; });
-    return found != family.Glyphs.end() && found->Code == code ? &*found : nullptr;
+const GlyphAdvance* GlyphOf(const GlyphIndex& index, char16_t code) {
+    if (code < index.byCode.size()) return index.byCode[code];
+    const auto& glyphs = index.family->Glyphs;
+    const auto found = std::lower_bound(glyphs.begin(), glyphs.end(), code,
+                                        [](const GlyphAdvance& g, char16_t c) { return g.Code < c; });
+    return found != glyphs.end() && found->Code == code ? &*found : nullptr;
 }
 
+// The faces by name, made once: every Make and every record of a bulk run looks one up.
 const SampleFace* FaceNamed(const std::string& name) {
-    static const std::vector<SampleFace> faces = AllSampleFaces();
-    const auto found = std::find_if(faces.begin(), faces.end(),
-                                    [&name](const SampleFace& f) { return f.Name == name; });
-    return found == faces.end() ? nullptr : &*found;
+    static const std::vector<SampleFace> faces = [] {
+        std::vector<SampleFace> sorted = AllSampleFaces();
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const SampleFace& a, const SampleFace& b) { return a.Name < b.Name; });
+        return sorted;
+    }();
+    const auto found =
+        std::lower_bound(faces.begin(), faces.end(), name,
+                         [](const SampleFace& f, const std::string& n) { return f.Name < n; });
+    return found != faces.end() && found->Name == name ? &*found : nullptr;
 }
 
 bool IsEanOrUpc(Symbology symbology) {
@@ -41,14 +67,15 @@ std::u16string Ascii(const char* text) {
 } // namespace
 
 double SymbolWidthModules(const SampleFace& face, std::u16string_view fontString) {
-    const FamilyAdvances* family = AdvancesOf(face.Family);
-    if (!family) return 0;
+    const GlyphIndex* index = IndexOf(face.Family);
+    if (!index) return 0;
+    const FamilyAdvances* family = index->family;
     const double bearer = HeightsOf(face).Bearer * family->UnitsPerModule;
     double x = 0;
     double left = std::numeric_limits<double>::max();
     double right = std::numeric_limits<double>::lowest();
     for (char16_t c : fontString) {
-        const GlyphAdvance* glyph = GlyphOf(*family, c);
+        const GlyphAdvance* glyph = GlyphOf(*index, c);
         if (!glyph) continue; // a character the face lacks prints nothing
         const double scale = glyph->BearerWide ? bearer : 1;
         if (glyph->InkRight > glyph->InkLeft) {

@@ -46,12 +46,13 @@ char* CopyOut(std::string_view text) {
 
 using Complaint = std::optional<std::string>;
 
-Complaint Text(const char* text, std::string_view key, std::u16string& into) {
+Complaint Text(const char* text, std::size_t length, std::string_view key,
+               std::u16string& into) {
     if (!text) {
         into.clear();
         return std::nullopt;
     }
-    if (!DecodeUtf8(text, into)) return "invalid UTF-8 in \"" + std::string(key) + "\"";
+    if (!DecodeUtf8(std::string_view(text, length ? length : std::strlen(text)), into)) return "invalid UTF-8 in \"" + std::string(key) + "\"";
     return std::nullopt;
 }
 
@@ -72,11 +73,11 @@ std::variant<BarOptions, std::string> OptionsOf(const zindra_request& request) {
     options.OptionalChecksum = request.checksum != 0;
     options.Option2 = request.option2 != 0;
     options.DispSums = request.sums != 0;
-    for (const auto& [text, key, into] :
-         {std::tuple{request.data, "data", &options.DataText},
-          std::tuple{request.point_size, "point_size", &options.PointSize},
-          std::tuple{request.extra, "extra", &options.Extra}})
-        if (Complaint complaint = Text(text, key, *into)) return *complaint;
+    for (const auto& [text, length, key, into] :
+         {std::tuple{request.data, request.data_length, "data", &options.DataText},
+          std::tuple{request.point_size, std::size_t{0}, "point_size", &options.PointSize},
+          std::tuple{request.extra, request.extra_length, "extra", &options.Extra}})
+        if (Complaint complaint = Text(text, length, key, *into)) return *complaint;
     TakeWindowChoices(options, request.point_size != nullptr);
     return options;
 }
@@ -87,8 +88,7 @@ struct Storage {
     BarOptions options;
     RequestOutcome outcome;
     std::string badRequest; // why the request was refused; empty when it was not
-    std::string error, dataText, fontString, sumsText, barTextOut, sampleText, humanText, face,
-        warning;
+    std::string texts;      // every string of the result, each ended by its NUL
 };
 
 struct OwnedResult {
@@ -97,43 +97,83 @@ struct OwnedResult {
 };
 static_assert(std::is_standard_layout_v<OwnedResult>);
 
+// The result's strings, in the order of their fields, in one buffer: bulk
+// runs make a result per record, so one allocation rather than nine.
+enum Field { Error, DataText, FontString, SumsText, BarTextOut, SampleText, HumanText, Face,
+             Warning, Fields };
+
+class Texts {
+  public:
+    // `room`: enough for every string, so that the buffer is allocated once.
+    Texts(std::string& buffer, std::size_t room) : buffer_(buffer) {
+        buffer_.reserve(room + Fields + 1);
+        buffer_.assign(1, '\0'); // where every field that is not put points
+    }
+    void Put(Field field, std::u16string_view text) {
+        starts_[field] = buffer_.size();
+        AppendUtf8(text, buffer_);
+        buffer_.push_back('\0');
+    }
+    void Put(Field field, std::string_view text) {
+        starts_[field] = buffer_.size();
+        buffer_.append(text);
+        buffer_.push_back('\0');
+    }
+    // Once every string is in: the buffer moves no more.
+    void Point(zindra_result& c) const {
+        const char** const fields[Fields] = {&c.error,      &c.data_text,    &c.font_string,
+                                             &c.sums_text,  &c.bar_text_out, &c.sample_text,
+                                             &c.human_text, &c.face,         &c.warning};
+        for (int f = 0; f < Fields; ++f) *fields[f] = buffer_.data() + starts_[f];
+    }
+
+  private:
+    std::string& buffer_;
+    std::size_t starts_[Fields] = {};
+};
+
+// Three UTF-8 bytes at most for each UTF-16 unit.
+std::size_t Room(std::initializer_list<std::u16string_view> texts, std::size_t more) {
+    std::size_t room = more;
+    for (const auto text : texts) room += 3 * text.size();
+    return room;
+}
+
 void Fill(zindra_result& c, Storage& s) {
     c = {};
     c.output_text_size = -1;
     c.magnification_percent = -1;
+    const auto* made = std::get_if<BarResult>(&s.outcome.Outcome);
+    const std::size_t room =
+        made ? Room({s.outcome.DataText, made->FontString, made->SumsText, made->FontString,
+                     made->SumsText, made->SampleText, made->HumanText},
+                    128)
+             : Room({s.outcome.DataText}, 256 + s.badRequest.size());
+    Texts texts(s.texts, room);
     if (!s.badRequest.empty()) {
-        s.error = BadRequest + s.badRequest;
+        texts.Put(Error, BadRequest + s.badRequest);
     } else if (const auto* error = std::get_if<EncodeError>(&s.outcome.Outcome)) {
-        s.error = ToUtf8(error->Message);
-        s.dataText = ToUtf8(s.outcome.DataText);
+        texts.Put(Error, error->Message);
+        texts.Put(DataText, s.outcome.DataText);
     } else {
-        const auto& made = std::get<BarResult>(s.outcome.Outcome);
         c.ok = 1;
-        s.dataText = ToUtf8(s.outcome.DataText);
-        s.fontString = ToUtf8(made.FontString);
-        s.sumsText = ToUtf8(made.SumsText);
-        s.barTextOut = ToUtf8(made.BarTextOut());
-        s.sampleText = ToUtf8(made.SampleText);
-        s.humanText = ToUtf8(made.HumanText);
-        s.face = SampleFaceName(s.options);
-        c.sample_size = made.SampleSize;
-        c.output_text_size = made.OutputTextSize.value_or(-1);
-        const PrintedSize size = PrintedSizeOf(s.options, made);
+        texts.Put(DataText, s.outcome.DataText);
+        texts.Put(FontString, made->FontString);
+        texts.Put(SumsText, made->SumsText);
+        texts.Put(BarTextOut, made->BarTextOut());
+        texts.Put(SampleText, made->SampleText);
+        texts.Put(HumanText, made->HumanText);
+        texts.Put(Face, SampleFaceName(s.options));
+        c.sample_size = made->SampleSize;
+        c.output_text_size = made->OutputTextSize.value_or(-1);
+        const PrintedSize size = PrintedSizeOf(s.options, *made);
         c.x_dimension_mm = size.XDimensionMm;
         c.width_mm = size.WidthMm;
         c.height_mm = size.HeightMm;
         c.magnification_percent = size.MagnificationPercent.value_or(-1);
-        s.warning = size.Warning;
+        texts.Put(Warning, size.Warning);
     }
-    c.error = s.error.c_str();
-    c.data_text = s.dataText.c_str();
-    c.font_string = s.fontString.c_str();
-    c.sums_text = s.sumsText.c_str();
-    c.bar_text_out = s.barTextOut.c_str();
-    c.sample_text = s.sampleText.c_str();
-    c.human_text = s.humanText.c_str();
-    c.face = s.face.c_str();
-    c.warning = s.warning.c_str();
+    texts.Point(c);
 }
 
 zindra_result* Make(const zindra_request* request) {
@@ -315,7 +355,7 @@ char* zindra_result_json(const zindra_result* result) {
             const Storage& s = *reinterpret_cast<const OwnedResult*>(result)->storage;
             std::string out;
             if (!s.badRequest.empty())
-                AppendJson({{"error", s.error}}, out);
+                AppendJson({{"error", result->error}}, out);
             else
                 AppendJson(OutcomeJson(s.outcome, s.options), out);
             return CopyOut(out);

@@ -17,12 +17,6 @@ std::string TakeText(char* text) {
     return taken;
 }
 
-std::u16string FromUtf8(const char* text) {
-    std::u16string out;
-    DecodeUtf8(text, out); // the library answers in valid UTF-8
-    return out;
-}
-
 } // namespace
 
 LibraryRequest::LibraryRequest(const BarOptions& options, bool pointSizeGiven)
@@ -30,6 +24,7 @@ LibraryRequest::LibraryRequest(const BarOptions& options, bool pointSizeGiven)
       extra_(ToUtf8(options.Extra)) {
     zindra_request_init(&request_);
     request_.data = data_.c_str();
+    request_.data_length = data_.size();
     request_.symbology = static_cast<int>(options.symbology);
     request_.variant = options.VariantChoice;
     request_.font_type = static_cast<int>(options.fontType);
@@ -39,10 +34,13 @@ LibraryRequest::LibraryRequest(const BarOptions& options, bool pointSizeGiven)
     request_.sums = options.DispSums;
     request_.point_size = pointSizeGiven ? pointSize_.c_str() : nullptr;
     request_.extra = extra_.c_str();
+    request_.extra_length = extra_.size();
 }
 
 LibraryResult::LibraryResult(const BarOptions& options, bool pointSizeGiven)
-    : result_(zindra_make(LibraryRequest(options, pointSizeGiven).get())) {
+    : LibraryResult(*LibraryRequest(options, pointSizeGiven).get()) {}
+
+LibraryResult::LibraryResult(const zindra_request& request) : result_(zindra_make(&request)) {
     if (!result_) throw std::bad_alloc();
 }
 

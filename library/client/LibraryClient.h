@@ -36,6 +36,7 @@ class LibraryRequest {
 class LibraryResult {
   public:
     explicit LibraryResult(const BarOptions& options, bool pointSizeGiven = true);
+    explicit LibraryResult(const zindra_request& request);
 
     const zindra_result& operator*() const { return *result_; }
     const zindra_result* operator->() const { return result_.get(); }

@@ -21,6 +21,8 @@
 #ifndef ZINDRA_ZINDRA_H
 #define ZINDRA_ZINDRA_H
 
+#include <stddef.h>
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -73,6 +75,8 @@ typedef enum zindra_font_type {
  * is one the library can check and refuse. */
 typedef struct zindra_request {
     const char *data;
+    size_t data_length;         /* its length in bytes, NUL bytes included;
+                                   0: data runs to its terminating NUL */
     int symbology;              /* a zindra_symbology */
     int variant;                /* 1 to 5: the variant button */
     int font_type;              /* a zindra_font_type */
@@ -83,6 +87,7 @@ typedef struct zindra_request {
     const char *point_size;     /* the point size as text, as the window's box holds it
                                    ("24"); NULL: the symbology's usual size */
     const char *extra;          /* the supplement or the Bookland price */
+    size_t extra_length;        /* as data_length */
 } zindra_request;
 
 /* Fills `request` with the defaults: no data, Code 39, variant 1, standard,
