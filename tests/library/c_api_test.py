@@ -2,9 +2,10 @@
 """libzindra as its users get it: install the libzindra0 and libzindra-dev
 parts of the build into a fresh folder, build a C program against them once
 through pkg-config and once through find_package(Zindra), run both, and check
-that the library exports nothing but its zindra_ functions.
+that the library exports nothing but its zindra_ functions; and that the
+programs given after --programs encode through it, with no engine of their own.
 
-Usage: c_api_test.py BUILD_DIR VERSION [--sanitize]
+Usage: c_api_test.py BUILD_DIR VERSION [--sanitize] [--programs PROGRAM...]
 (--sanitize: the library was built with AddressSanitizer and
 UndefinedBehaviorSanitizer, so the C program is too.)
 """
@@ -31,6 +32,7 @@ def run(*args, env=None):
 def main():
     build, version = sys.argv[1], sys.argv[2]
     sanitize = ["-fsanitize=address,undefined"] if "--sanitize" in sys.argv[3:] else []
+    programs = sys.argv[sys.argv.index("--programs") + 1:] if "--programs" in sys.argv else []
     cc = shutil.which("cc")
     if not cc:
         sys.exit("FAIL: no C compiler (cc)")
@@ -75,6 +77,14 @@ target_link_libraries(c_api_test PRIVATE Zindra::zindra Threads::Threads)
             sys.exit("FAIL: the soname is not libzindra.so.0")
         if not os.path.islink(os.path.join(libdir, "libzindra.so")):
             sys.exit("FAIL: libzindra-dev has no libzindra.so link")
+    for program in programs:
+        needed = run("objdump", "-p", program)
+        if "NEEDED               libzindra.so.0\n" not in needed:
+            sys.exit(f"FAIL: {program} does not load libzindra.so.0")
+        engine = [name for name in run("nm", "-C", "--defined-only", program).split("\n")
+                  if "zindra::EncodeRequest(" in name or "zindra::EncodeCode128(" in name]
+        if engine:
+            sys.exit(f"FAIL: {program} carries an engine of its own: {engine[:3]}")
     print("ok")
 
 
