@@ -112,15 +112,17 @@ class Texts {
     void Put(Field field, std::u16string_view text) {
         starts_[field] = buffer_.size();
         AppendUtf8(text, buffer_);
-        buffer_.push_back('\0');
+        End(field);
     }
     void Put(Field field, std::string_view text) {
         starts_[field] = buffer_.size();
         buffer_.append(text);
-        buffer_.push_back('\0');
+        End(field);
     }
     // Once every string is in: the buffer moves no more.
     void Point(zindra_result& c) const {
+        c.error_length = lengths_[Error];
+        c.data_text_length = lengths_[DataText];
         const char** const fields[Fields] = {&c.error,      &c.data_text,    &c.font_string,
                                              &c.sums_text,  &c.bar_text_out, &c.sample_text,
                                              &c.human_text, &c.face,         &c.warning};
@@ -128,8 +130,13 @@ class Texts {
     }
 
   private:
+    void End(Field field) {
+        lengths_[field] = buffer_.size() - starts_[field];
+        buffer_.push_back('\0');
+    }
     std::string& buffer_;
     std::size_t starts_[Fields] = {};
+    std::size_t lengths_[Fields] = {};
 };
 
 // Three UTF-8 bytes at most for each UTF-16 unit.
