@@ -117,12 +117,6 @@ static void typed_rows(void) {
               result->error_length > strlen(result->error),
           "NUL in the data: refused by Code 39, quoted in the message", result ? result->error : "");
     zindra_result_free(result);
-    request.symbology = ZINDRA_CODE128;
-    request.variant = 1; /* subset A has NUL */
-    result = zindra_make(&request);
-    check(result && result->ok && strlen(result->font_string) > 4, "NUL in subset A encodes",
-          result ? result->error : "");
-    zindra_result_free(result);
 
     result = zindra_make(NULL);
     check(result && !result->ok, "NULL typed request", NULL);
