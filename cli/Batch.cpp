@@ -1,6 +1,7 @@
 #include "cli/Batch.h"
 
 #include "cli/Csv.h"
+#include "cli/CsvInput.h"
 #include "cli/ExitStatus.h"
 #include "engine/Utf8.h"
 #include "library/client/LibraryClient.h"
@@ -12,7 +13,6 @@ namespace {
 
 // "warning" came last, after the others, so readers of the first four columns read on.
 constexpr std::string_view Header = "data,extra,font_string,error,warning\r\n";
-constexpr std::size_t MaxColumns = 2;
 
 // One row's work; the buffers live across rows so their storage is reused.
 class BatchRow {
@@ -42,8 +42,6 @@ class BatchRow {
         warning_.clear();
         if (!record.Error.empty())
             error_.append("bad CSV: ").append(record.Error);
-        else if (record.Fields.size() > MaxColumns)
-            error_ = "bad CSV: more than two columns";
         else if (!dataOk)
             error_ = "invalid UTF-8 in data";
         else if (!extraOk)
@@ -113,18 +111,22 @@ class BatchRow {
 
 } // namespace
 
-int RunBatch(InputReader& input, OutputBuffer& out, const BarOptions& defaults) {
+int RunBatch(InputReader& input, OutputBuffer& out, OutputBuffer& err, const BarOptions& defaults,
+             const CsvChoices& csv) {
     out.Text().append(Header);
     BatchRow row(defaults, out.Text());
     bool allEncoded = true;
-    CsvReader reader([&](const CsvRecord& record) {
-        allEncoded = row.Write(record) && allEncoded;
-        out.FlushIfFull();
-    });
-    std::string_view block;
-    while (input.Next(block))
-        reader.Feed(block);
-    reader.Finish();
+    const auto unread = ReadCsv(
+        input, csv,
+        [&](const CsvRecord& record) {
+            allEncoded = row.Write(record) && allEncoded;
+            out.FlushIfFull();
+        },
+        [&err](const std::string& warning) {
+            err.Text() += "zindra-encode: warning: " + warning + "\n";
+            err.Flush();
+        });
+    if (unread) return Complain(err, *unread);
     return ExitFor(allEncoded);
 }
 

@@ -1,6 +1,7 @@
 #include "cli/SheetBatch.h"
 
 #include "cli/Csv.h"
+#include "cli/CsvInput.h"
 #include "cli/ExitStatus.h"
 #include "cli/QtSession.h"
 #include "cli/WholeFile.h"
@@ -118,11 +119,12 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
         painter.Skip();
 
     SheetRun run(line, painter, err, pointSize);
-    CsvReader reader([&run](const CsvRecord& record) { run.Record(record); });
-    std::string_view block;
-    while (input.Next(block))
-        reader.Feed(block);
-    reader.Finish();
+    const auto unread = ReadCsv(
+        input, line.Csv, [&run](const CsvRecord& record) { run.Record(record); },
+        [&err](const std::string& warning) {
+            err.Text() += "zindra-encode: warning: " + warning + "\n";
+        });
+    if (unread) return Complain(err, *unread);
     const bool ended = painter.End();
     file.close();
     // Sheets of part of a list would pass for the whole of it: the target

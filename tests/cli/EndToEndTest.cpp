@@ -259,9 +259,26 @@ TEST(EndToEnd, Batch) {
         {{},
          "A,1,2\n\"A\"B\n\xFF\n",
          1,
-         header + "A,1,,bad CSV: more than two columns,\r\n"
+         header + "A,1,*A*,,\r\n"
                   "AB,,,bad CSV: text after a closing quote,\r\n"
                   "\xEF\xBF\xBD,,,invalid UTF-8 in data,\r\n"},
+        // what spreadsheets export: semicolons, tabs, 8-bit sets, empty lines at the end
+        {{"-s", "code128", "-v", "2"},
+         "AB-1001;Widget, small\nAB-1002;Gadget\n\n\n",
+         0,
+         header + "AB-1001,\"Widget, small\",|AB-1001\xC3\x83~,,\r\n"
+                  "AB-1002,Gadget,|AB-1002\xC3\x8A~,,\r\n"},
+        {{"--delimiter", ",", "-s", "code128", "-v", "2"},
+         "AB-1001;Widget, small\n",
+         0,
+         header + "AB-1001;Widget, small,|AB-1001;WidgetX~,,\r\n"},
+        {{"-s", "ean", "-v", "3"}, "0-306-40615-2\t90000\n", 0,
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,\r\n"},
+        {{"--encoding", "windows-1252"}, "\x80" "a\x81\n", 1,
+         header + "\xE2\x82\xAC" "a\xEF\xBF\xBD,,,"
+                  "\"Error: input character \"\"\xE2\x82\xAC\"\" not legal in bar code 3 of 9\",\r\n"},
+        {{"--encoding", "latin1"}, "CAF\xC9\n", 1,
+         header + "CAF\xC3\x89,,,\"Error: input character \"\"\xC3\x89\"\" not legal in bar code 3 of 9\",\r\n"},
         // a malformed record ends where its quotes say: one row per record
         {{},
          "ITEM1,\n\"ITEM2\"X,\"NOTE\nPART2\nPART3\"\nITEM3,\n",
