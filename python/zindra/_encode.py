@@ -134,9 +134,11 @@ def encode(data: str, symbology: str = "code39", variant: Union[int, str] = 1,
 
     request = Request()
     lib.zindra_request_init(ctypes.byref(request))
-    # The variant goes in as its digits too, so that a number too big for a
-    # C int is refused rather than wrapped into range.
-    for key, word in (("symbology", symbology), ("font_type", font_type), ("size", size),
+    # In the order zindra_encode() checks a request object's keys (by name),
+    # so that of two bad choices the same one is reported. The variant goes
+    # in as its digits too, so that a number too big for a C int is refused
+    # rather than wrapped into range.
+    for key, word in (("font_type", font_type), ("size", size), ("symbology", symbology),
                       ("variant", str(variant))):
         _set_word(request, key, word)
     data_bytes, extra_bytes = _utf8(data), _utf8(extra)
