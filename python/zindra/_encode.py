@@ -2,10 +2,11 @@
 zindra_make()."""
 
 import ctypes
+import json
 from dataclasses import dataclass
-from typing import Optional, Union
+from typing import Any, Dict, Optional, Union
 
-from ._native import Request, lib
+from ._native import Request, Result, lib, take_text
 
 # How zindra_encode() words a request it refuses, so that a word refused here
 # reads as it would in a --requests answer.
@@ -89,8 +90,19 @@ def _set_word(request: Request, key: str, word: str) -> None:
         raise EncodeError(_BAD_REQUEST + message)
 
 
-def _text(field: bytes) -> str:
-    return field.decode("utf-8")
+def _fields(r: Result) -> Dict[str, Any]:
+    """The fields of a result, as its JSON would give them."""
+    if not r.ok:
+        return {"error": r.error.decode("utf-8"), "data_text": r.data_text.decode("utf-8")}
+    fields = {name: getattr(r, name) for name in Answer.__dataclass_fields__}
+    for name, value in fields.items():
+        if isinstance(value, bytes):
+            fields[name] = value.decode("utf-8")
+    # -1 stands for "none" in the C struct, null in the JSON.
+    for name in ("output_text_size", "magnification_percent"):
+        if fields[name] == -1:
+            fields[name] = None
+    return fields
 
 
 def encode(data: str, symbology: str = "code39", variant: Union[int, str] = 1,
@@ -152,18 +164,15 @@ def encode(data: str, symbology: str = "code39", variant: Union[int, str] = 1,
     if not made:
         raise MemoryError("zindra_make() ran out of memory")
     try:
-        r = made.contents
-        if not r.ok:
-            raise EncodeError(_text(r.error), _text(r.data_text))
-        return Answer(
-            font_string=_text(r.font_string), sums_text=_text(r.sums_text),
-            bar_text_out=_text(r.bar_text_out), sample_text=_text(r.sample_text),
-            sample_size=r.sample_size,
-            output_text_size=None if r.output_text_size == -1 else r.output_text_size,
-            human_text=_text(r.human_text), face=_text(r.face),
-            x_dimension_mm=r.x_dimension_mm, width_mm=r.width_mm, height_mm=r.height_mm,
-            magnification_percent=(None if r.magnification_percent == -1
-                                   else r.magnification_percent),
-            warning=_text(r.warning), data_text=_text(r.data_text))
+        # The result's strings end at their first NUL, so an answer that may
+        # hold one (the data comes back in data_text and in messages) is read
+        # from the result's JSON, which carries every character.
+        if b"\0" in data_bytes or b"\0" in extra_bytes:
+            fields = json.loads(take_text(lib.zindra_result_json(made)))
+        else:
+            fields = _fields(made.contents)
     finally:
         lib.zindra_result_free(made)
+    if "error" in fields:
+        raise EncodeError(fields["error"], fields.get("data_text", ""))
+    return Answer(**fields)

@@ -87,6 +87,7 @@ _PROTOTYPES = {
                            [ctypes.POINTER(Request), ctypes.c_char_p, ctypes.c_char_p]),
     "zindra_symbology_name": (ctypes.c_char_p, [ctypes.c_int]),
     "zindra_make": (ctypes.POINTER(Result), [ctypes.POINTER(Request)]),
+    "zindra_result_json": (ctypes.c_void_p, [ctypes.POINTER(Result)]),
     "zindra_result_free": (None, [ctypes.POINTER(Result)]),
     "zindra_face_count": (ctypes.c_int, []),
     "zindra_face_at": (ctypes.c_int, [ctypes.c_int, ctypes.POINTER(Face)]),

@@ -66,6 +66,8 @@ REFUSED = [
     ({"data": "x", "variant": 2**32 + 1}, VARIANT, ""),  # not wrapped to 1
     ({"data": "x", "variant": "two"}, VARIANT, ""),
     ({"data": "\ud800"}, 'bad request: invalid UTF-8 in "data"', ""),
+    # The data reaches the engine whole, and comes back whole.
+    ({"data": "X\0Y"}, 'Error: input character "\0" not legal in bar code 3 of 9', "X\0Y"),
 ]
 
 # Arguments of the wrong type.
