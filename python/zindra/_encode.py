@@ -2,11 +2,10 @@
 zindra_make()."""
 
 import ctypes
-import json
 from dataclasses import dataclass
 from typing import Any, Dict, Optional, Union
 
-from ._native import Request, Result, lib, take_text
+from ._native import Request, Result, lib
 
 # How zindra_encode() words a request it refuses, so that a word refused here
 # reads as it would in a --requests answer.
@@ -92,12 +91,15 @@ def _set_word(request: Request, key: str, word: str) -> None:
 
 def _fields(r: Result) -> Dict[str, Any]:
     """The fields of a result, as its JSON would give them."""
+    data_text = ctypes.string_at(r.data_text, r.data_text_length).decode("utf-8")
     if not r.ok:
-        return {"error": r.error.decode("utf-8"), "data_text": r.data_text.decode("utf-8")}
+        return {"error": ctypes.string_at(r.error, r.error_length).decode("utf-8"),
+                "data_text": data_text}
     fields = {name: getattr(r, name) for name in Answer.__dataclass_fields__}
     for name, value in fields.items():
         if isinstance(value, bytes):
             fields[name] = value.decode("utf-8")
+    fields["data_text"] = data_text
     # -1 stands for "none" in the C struct, null in the JSON.
     for name in ("output_text_size", "magnification_percent"):
         if fields[name] == -1:
@@ -164,15 +166,9 @@ def encode(data: str, symbology: str = "code39", variant: Union[int, str] = 1,
     if not made:
         raise MemoryError("zindra_make() ran out of memory")
     try:
-        # The result's strings end at their first NUL, so an answer that may
-        # hold one (the data comes back in data_text and in messages) is read
-        # from the result's JSON, which carries every character.
-        if b"\0" in data_bytes or b"\0" in extra_bytes:
-            fields = json.loads(take_text(lib.zindra_result_json(made)))
-        else:
-            fields = _fields(made.contents)
+        fields = _fields(made.contents)
     finally:
         lib.zindra_result_free(made)
     if "error" in fields:
-        raise EncodeError(fields["error"], fields.get("data_text", ""))
+        raise EncodeError(fields["error"], fields["data_text"])
     return Answer(**fields)

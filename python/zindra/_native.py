@@ -38,8 +38,10 @@ class Result(ctypes.Structure):
 
     _fields_ = [
         ("ok", ctypes.c_int),
-        ("error", ctypes.c_char_p),
-        ("data_text", ctypes.c_char_p),
+        # The two texts that may hold NUL characters are read by their
+        # lengths, so ctypes must not cut them at the first.
+        ("error", ctypes.c_void_p),
+        ("data_text", ctypes.c_void_p),
         ("font_string", ctypes.c_char_p),
         ("sums_text", ctypes.c_char_p),
         ("bar_text_out", ctypes.c_char_p),
@@ -53,6 +55,8 @@ class Result(ctypes.Structure):
         ("width_mm", ctypes.c_double),
         ("height_mm", ctypes.c_double),
         ("magnification_percent", ctypes.c_double),
+        ("error_length", ctypes.c_size_t),
+        ("data_text_length", ctypes.c_size_t),
     ]
 
 
@@ -87,7 +91,6 @@ _PROTOTYPES = {
                            [ctypes.POINTER(Request), ctypes.c_char_p, ctypes.c_char_p]),
     "zindra_symbology_name": (ctypes.c_char_p, [ctypes.c_int]),
     "zindra_make": (ctypes.POINTER(Result), [ctypes.POINTER(Request)]),
-    "zindra_result_json": (ctypes.c_void_p, [ctypes.POINTER(Result)]),
     "zindra_result_free": (None, [ctypes.POINTER(Result)]),
     "zindra_face_count": (ctypes.c_int, []),
     "zindra_face_at": (ctypes.c_int, [ctypes.c_int, ctypes.POINTER(Face)]),
@@ -111,12 +114,3 @@ def _load() -> ctypes.CDLL:
 
 lib = _load()
 
-
-def take_text(pointer: "int | None") -> "str | None":
-    """The UTF-8 text at `pointer`, which is freed; None for NULL."""
-    if not pointer:
-        return None
-    try:
-        return ctypes.string_at(pointer).decode("utf-8")
-    finally:
-        lib.zindra_free(pointer)

@@ -64,9 +64,9 @@ def random_request(rng):
         request["point_size"] = rng.choice(POINT_SIZES)
     if rng.random() < 0.3:
         request["extra"] = random_data(rng)
-    if rng.random() < 0.05:
-        key = rng.choice(list(BAD_WORDS))
-        request[key] = rng.choice(BAD_WORDS[key])
+    for key, words in BAD_WORDS.items():  # now and then two at once
+        if rng.random() < 0.04:
+            request[key] = rng.choice(words)
     if rng.random() < 0.03:
         request["variant"] = rng.choice(BAD_VARIANTS)
     return request
