@@ -23,5 +23,11 @@ from ._native import lib as _lib
 
 __all__ = ["encode", "Answer", "EncodeError", "faces", "Face", "__version__"]
 
+# Callers (and help(), and pickle) know these as zindra.encode, zindra.Answer,
+# ...: where they are written is none of theirs.
+for _public in (encode, Answer, EncodeError, faces, Face):
+    _public.__module__ = __name__
+del _public
+
+# The version of libzindra that answers: the package has none of its own.
 __version__: str = _lib.zindra_version().decode("ascii")
-"""The version of libzindra that answers ("7.0")."""

@@ -28,36 +28,39 @@ class EncodeError(ValueError):
 
 @dataclass(frozen=True, slots=True)
 class Answer:
-    """What one encoded request gives: the fields of a --requests answer."""
+    """What one encoded request gives: the fields of a --requests answer.
+
+    Attributes:
+        font_string            The characters to set in `face`.
+        sums_text              The checksum line of Code 93 and Code 128, when asked for.
+        bar_text_out           font_string followed by sums_text.
+        sample_text            What the window's sample shows.
+        sample_size            The point size the sample is set at.
+        output_text_size       Code 93's output text size; None for the other symbologies.
+        human_text             The SCC-14 / SSCC-18 human-readable line.
+        face                   The face to set the font string in.
+        x_dimension_mm         The narrow bar at sample_size, in mm.
+        width_mm               The symbol with its quiet zones, in mm.
+        height_mm              The top of the bars to the foot of the text, in mm.
+        magnification_percent  EAN and UPC: X against 0.33 mm; None for the others.
+        warning                A plain warning on the printed size; "" when none.
+        data_text              The data after Make (Bookland writes back its digits).
+    """
 
     font_string: str
-    """The characters to set in `face`."""
     sums_text: str
-    """The checksum line of Code 93 and Code 128, when asked for."""
     bar_text_out: str
-    """font_string followed by sums_text."""
     sample_text: str
-    """What the window's sample shows."""
     sample_size: int
-    """The point size the sample is set at."""
     output_text_size: Optional[int]
-    """Code 93's output text size; None for the other symbologies."""
     human_text: str
-    """The SCC-14 / SSCC-18 human-readable line."""
     face: str
-    """The face to set the font string in."""
     x_dimension_mm: float
-    """The narrow bar at sample_size, in mm."""
     width_mm: float
-    """The symbol with its quiet zones, in mm."""
     height_mm: float
-    """The top of the bars to the foot of the text, in mm."""
     magnification_percent: Optional[float]
-    """EAN and UPC: X against 0.33 mm; None for the others."""
     warning: str
-    """A plain warning on the printed size; "" when none."""
     data_text: str
-    """The data after Make (Bookland writes back its digits)."""
 
 
 def _utf8(text: str) -> bytes:

@@ -10,34 +10,39 @@ from ._native import Face as _CFace, lib
 @dataclass(frozen=True, slots=True)
 class Face:
     """One face with its geometry. Heights are in modules (the narrow bar of
-    the face's symbology); one module is `module_em` of an em."""
+    the face's symbology); one module is `module_em` of an em.
+
+    Attributes:
+        name                   The family to set font strings in ("Tessary 39 d HR").
+        symbology              The symbology whose bars it draws, as encode() names it
+                               ("code39").
+        size                   The size letter "a" to "f"; None for the one PostNet face.
+        human_readable         Whether it prints the text under the bars.
+        module_em              One module in em.
+        quiet_zone_modules     The quiet zone each side that the symbology asks for.
+        min_x_mm               The smallest X-dimension that scans reliably, in mm.
+        max_x_mm               The largest usual X-dimension in mm; None when there is none.
+        bar_modules            The bar height.
+        bearer_modules         The bearer bar thickness; 0 without bearers.
+        text_drop_modules      The foot of the bars to the text baseline; 0 without text.
+        guard_descent_modules  How far EAN/UPC guard bars reach below the others.
+        height_em              One printed line of the face, top of the bars to the foot of the
+                               text.
+    """
 
     name: str
-    """The family to set font strings in ("Tessary 39 d HR")."""
     symbology: str
-    """The symbology whose bars it draws, as encode() names it ("code39")."""
     size: Optional[str]
-    """The size letter "a" to "f"; None for the one PostNet face."""
     human_readable: bool
-    """Whether it prints the text under the bars."""
     module_em: float
-    """One module in em."""
     quiet_zone_modules: float
-    """The quiet zone each side that the symbology asks for."""
     min_x_mm: float
-    """The smallest X-dimension that scans reliably, in mm."""
     max_x_mm: Optional[float]
-    """The largest usual X-dimension in mm; None when there is none."""
     bar_modules: float
-    """The bar height."""
     bearer_modules: float
-    """The bearer bar thickness; 0 without bearers."""
     text_drop_modules: float
-    """The foot of the bars to the text baseline; 0 without text."""
     guard_descent_modules: float
-    """How far EAN/UPC guard bars reach below the others."""
     height_em: float
-    """One printed line of the face, top of the bars to the foot of the text."""
 
 
 def faces() -> Tuple[Face, ...]:
