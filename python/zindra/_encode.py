@@ -78,7 +78,7 @@ def _c_text(text: str) -> bytes:
 
 def _check(name: str, value: object, *types: type) -> None:
     if isinstance(value, bool) and bool not in types or not isinstance(value, types):
-        wanted = " or ".join(t.__name__ for t in types)
+        wanted = " or ".join("None" if t is type(None) else t.__name__ for t in types)
         raise TypeError(f"zindra.encode(): {name} must be {wanted}, not {type(value).__name__}")
 
 

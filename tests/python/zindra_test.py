@@ -28,12 +28,12 @@ OPTIONS = {"symbology": "-s", "variant": "-v", "font_type": "-t", "size": "-z",
 # Requests, and whether their data encodes.
 ROWS = [
     ({"data": "CODE39", "checksum": True}, True),
-    ({"data": "code 39", "option2": True, "size": "A", "point_size": 12}, True),  # full ASCII; small
+    ({"data": "code 39", "option2": True, "size": "A", "point_size": "12"}, True),  # full ASCII; small
     ({"data": "Zürich"}, False),  # no Code 39 character for ü
     ({"data": "CODE93", "symbology": "code93", "sums": True}, True),  # output text size
     ({"data": "123456", "symbology": "code128", "variant": "3", "sums": True}, True),
     ({"data": "1234567890123", "symbology": "code128", "variant": 4}, True),  # human text
-    ({"data": "A123B", "symbology": "codabar", "point_size": "30"}, True),
+    ({"data": "A123B", "symbology": "codabar", "point_size": 30}, True),
     ({"data": "N/A", "symbology": "i25"}, False),
     ({"data": "1234567890123", "symbology": "i25", "font_type": "itf14", "option2": True}, True),
     ({"data": "400638133393", "symbology": "ean", "variant": 2}, True),  # magnification
@@ -124,15 +124,6 @@ class EncodeTest(unittest.TestCase):
                 self.assertEqual(str(raised.exception), message)
                 self.assertEqual((raised.exception.message, raised.exception.data_text),
                                  (message, data_text))
-
-    def test_point_size(self):
-        given = zindra.encode("CODE39", point_size=30)
-        self.assertEqual(given.sample_size, 30)
-        self.assertEqual(zindra.encode("CODE39", point_size="30"), given)
-        # None is the symbology's usual size: what the command line takes
-        # without -p.
-        self.assertEqual(zindra.encode("A123B", symbology="codabar").sample_size,
-                         command_line({"data": "A123B", "symbology": "codabar"})["sample_size"])
 
     def test_wrong_types(self):
         for request in WRONG_TYPES:
