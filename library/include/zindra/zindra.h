@@ -85,7 +85,7 @@ typedef struct zindra_request {
     int option2;                /* nonzero: the symbology's second option (UCC/EAN, ...) */
     int sums;                   /* nonzero: the checksum line of Code 93 and Code 128 */
     const char *point_size;     /* the point size as text, as the window's box holds it
-                                   ("24"); NULL: the symbology's usual size */
+                                   ("24"), to its NUL; NULL: the symbology's usual size */
     const char *extra;          /* the supplement or the Bookland price */
     size_t extra_length;        /* as data_length */
 } zindra_request;
