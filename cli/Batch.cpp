@@ -3,6 +3,7 @@
 #include "cli/Csv.h"
 #include "cli/CsvInput.h"
 #include "cli/ExitStatus.h"
+#include "cli/RecordData.h"
 #include "engine/Utf8.h"
 #include "library/client/LibraryClient.h"
 
@@ -11,8 +12,8 @@
 namespace zindra::cli {
 namespace {
 
-// "warning" came last, after the others, so readers of the first four columns read on.
-constexpr std::string_view Header = "data,extra,font_string,error,warning\r\n";
+// New columns come last, after the others, so readers of the first ones read on.
+constexpr std::string_view Header = "data,extra,font_string,error,warning,face\r\n";
 
 // One row's work; the buffers live across rows so their storage is reused.
 class BatchRow {
@@ -23,8 +24,9 @@ class BatchRow {
 
     // Encodes one record and writes its row; false when the row failed.
     bool Write(const CsvRecord& record) {
-        const std::string_view data =
-            record.Fields.empty() ? std::string_view() : std::string_view(record.Fields[0]);
+        const std::string_view data = RecordData(
+            record.Fields.empty() ? std::string_view() : std::string_view(record.Fields[0]),
+            options_.symbology);
         // An empty second column is a spreadsheet's blank cell, not a request
         // for no supplement: the -e text stands.
         const bool hasExtra = record.Fields.size() > 1 && !record.Fields[1].empty();
@@ -40,6 +42,7 @@ class BatchRow {
         fontString_.clear();
         error_.clear();
         warning_.clear();
+        face_.clear();
         if (!record.Error.empty())
             error_.append("bad CSV: ").append(record.Error);
         else if (!dataOk)
@@ -69,6 +72,8 @@ class BatchRow {
         AppendCsvField(error_, out_);
         out_.push_back(',');
         AppendCsvField(warning_, out_);
+        out_.push_back(',');
+        AppendCsvField(face_, out_);
         out_.append("\r\n");
         return error_.empty();
     }
@@ -88,6 +93,7 @@ class BatchRow {
         if (outcome->ok) {
             fontString_ += outcome->font_string;
             warning_ = outcome->warning;
+            face_ = outcome->face;
         } else {
             error_.append(outcome->error, outcome->error_length);
         }
@@ -105,7 +111,7 @@ class BatchRow {
     const std::u16string defaultExtra16_;
     const LibraryRequest defaults_; // what request_'s point size points into
     zindra_request request_;
-    std::string fontString_, error_, warning_, utf8_, rewrittenData_;
+    std::string fontString_, error_, warning_, face_, utf8_, rewrittenData_;
     bool dataRewritten_ = false;
 };
 

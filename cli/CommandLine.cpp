@@ -304,7 +304,8 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
       --json             print one JSON object instead of the plain line
       --requests FILE|-  answer one JSON request per line
       --batch FILE|-     encode CSV rows: data[,extra] (further columns are not read);
-                         out: data,extra,font_string,error,warning
+                         out: data,extra,font_string,error,warning,face (the font to
+                         set font_string in)
       --png FILE         also write the sample as a PNG image
       --dpi N            resolution of the PNG (default 600)
       --sample-page FILE also write the printed sample page as a PDF

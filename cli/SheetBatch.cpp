@@ -3,6 +3,7 @@
 #include "cli/Csv.h"
 #include "cli/CsvInput.h"
 #include "cli/ExitStatus.h"
+#include "cli/RecordData.h"
 #include "cli/QtSession.h"
 #include "cli/WholeFile.h"
 #include "engine/PointSize.h"
@@ -49,7 +50,8 @@ class SheetRun {
     std::optional<std::string> Print(const CsvRecord& record) {
         if (!record.Error.empty()) return "bad CSV: " + std::string(record.Error);
         const int extraColumn = line_.Sheet.ExtraColumn;
-        if (!DecodeUtf8(Field(record, 1), options_.DataText)) return "invalid UTF-8 in data";
+        if (!DecodeUtf8(RecordData(Field(record, 1), options_.symbology), options_.DataText))
+            return "invalid UTF-8 in data";
         std::u16string caption;
         if (extraColumn != 2 && !DecodeUtf8(Field(record, 2), caption))
             return "invalid UTF-8 in the caption";
