@@ -302,7 +302,8 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
                          the sample page's sizes are fixed: no effect on --sample-page
   -e, --extra TEXT       supplement digits or Bookland price
       --json             print one JSON object instead of the plain line
-      --requests FILE|-  answer one JSON request per line
+      --requests FILE|-  answer one JSON request per line (keys of your own, such as
+                         "id", come back at the end of the answer)
       --batch FILE|-     encode CSV rows: data[,extra] (further columns are not read);
                          out: data,extra,font_string,error,warning,face (the font to
                          set font_string in)

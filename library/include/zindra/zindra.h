@@ -36,7 +36,10 @@ const char *zindra_version(void);
  * ("standard" | "human" | "itf14"), "size" ("A" to "F"), "checksum",
  * "option2", "sums" (true or false), "point_size" and "extra" (strings).
  * Absent keys take the defaults of zindra_request_init(); without
- * "point_size" the symbology's usual size is taken.
+ * "point_size" the symbology's usual size is taken. Any other key is the
+ * caller's own ("id": "row-7") and comes back at the end of the answer; but
+ * one that names a field of an answer, or reads as a known key but for case,
+ * "_" and "-" ("checkSum"), makes a bad request.
  *
  * The answer is one JSON object on one line, without a line feed:
  *   {"font_string", "sums_text", "bar_text_out", "sample_text",
