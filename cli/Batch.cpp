@@ -23,15 +23,14 @@ class BatchRow {
           defaultExtra16_(defaults.Extra), defaults_(defaults), request_(*defaults_.get()) {}
 
     // Encodes one record and writes its row; false when the row failed.
-    bool Write(const CsvRecord& record) {
-        const std::string_view data = RecordData(
-            record.Fields.empty() ? std::string_view() : std::string_view(record.Fields[0]),
-            options_.symbology);
-        // An empty second column is a spreadsheet's blank cell, not a request
+    bool Write(const CsvRecord& record, const CsvColumns& columns) {
+        const std::string_view data = RecordData(Field(record, columns.Data), options_.symbology);
+        // An empty extra column is a spreadsheet's blank cell, not a request
         // for no supplement: the -e text stands.
-        const bool hasExtra = record.Fields.size() > 1 && !record.Fields[1].empty();
-        const std::string_view extra =
-            hasExtra ? std::string_view(record.Fields[1]) : defaultExtra_;
+        const std::string_view extraCell =
+            columns.Extra ? Field(record, *columns.Extra) : std::string_view();
+        const bool hasExtra = !extraCell.empty();
+        const std::string_view extra = hasExtra ? extraCell : defaultExtra_;
         const bool dataOk = DecodeUtf8(data, options_.DataText);
         bool extraOk = true;
         if (hasExtra)
@@ -79,6 +78,10 @@ class BatchRow {
     }
 
   private:
+    static std::string_view Field(const CsvRecord& record, std::size_t column) {
+        return column < record.Fields.size() ? std::string_view(record.Fields[column]) : "";
+    }
+
     // The record's texts go to the library as read: valid UTF-8 already.
     void Encode(std::string_view data, std::string_view extra) {
         request_.data = data.data();
@@ -123,9 +126,9 @@ int RunBatch(InputReader& input, OutputBuffer& out, OutputBuffer& err, const Bar
     BatchRow row(defaults, out.Text());
     bool allEncoded = true;
     const auto unread = ReadCsv(
-        input, csv,
-        [&](const CsvRecord& record) {
-            allEncoded = row.Write(record) && allEncoded;
+        input, csv, /*sheet=*/false,
+        [&](const CsvRecord& record, const CsvColumns& columns) {
+            allEncoded = row.Write(record, columns) && allEncoded;
             out.FlushIfFull();
         },
         [&err](const std::string& warning) {

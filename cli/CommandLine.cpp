@@ -54,6 +54,9 @@ constexpr option LongOptions[] = {
     {"extra-column", required_argument, nullptr, ExtraColumnOpt},
     {"delimiter", required_argument, nullptr, DelimiterOpt},
     {"encoding", required_argument, nullptr, EncodingOpt},
+    {"header", no_argument, nullptr, HeaderOpt},
+    {"column", required_argument, nullptr, ColumnOpt},
+    {"caption-column", required_argument, nullptr, CaptionColumnOpt},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -153,6 +156,10 @@ std::optional<std::string> Apply(int code, const char* value, CommandLine& line)
         return Store(ReadPaper(value), line.PaperA4, "the paper must be letter or a4");
     case DelimiterOpt:
     case EncodingOpt:
+    case HeaderOpt:
+    case ColumnOpt:
+    case ExtraColumnOpt:
+    case CaptionColumnOpt:
         return ApplyCsvOption(code, value, line.Csv);
     default:
         return ApplySheetOption(code, value, line.Sheet);
@@ -168,7 +175,9 @@ std::optional<std::string> CheckCombination(const CommandLine& line, bool dpiGiv
     if (bulk && operands > 0) return "DATA cannot be given with --requests or --batch";
     if (bulk && !line.PngPath.empty()) return "--png needs a single DATA";
     if (line.Mode == RunMode::Batch && line.Json) return "--json cannot be used with --batch";
-    if (line.Csv.Given && line.Mode != RunMode::Batch) return "--delimiter and --encoding need --batch";
+    if (auto complaint = CheckCsvChoices(line.Csv, line.Mode == RunMode::Batch,
+                                         !line.Sheet.Stock.empty()))
+        return complaint;
     if (dpiGiven && line.PngPath.empty()) return "--dpi needs --png";
     if (bulk && !line.SamplePagePath.empty()) return "--sample-page needs a single DATA";
     if (paperGiven && line.SamplePagePath.empty()) return "--paper needs --sample-page";

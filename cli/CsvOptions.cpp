@@ -1,5 +1,7 @@
 #include "cli/CsvOptions.h"
 
+#include "cli/SheetOptions.h"
+
 #include <array>
 #include <string_view>
 
@@ -36,8 +38,34 @@ std::optional<std::string> Store(const std::array<Word<Value>, N>& words, std::s
 
 std::optional<std::string> ApplyCsvOption(int code, const char* value, CsvChoices& csv) {
     csv.Given = true;
-    if (code == DelimiterOpt) return Store(DelimiterWords, value, "delimiter", csv.Delimiter);
-    return Store(EncodingWords, value, "encoding", csv.Encoding);
+    switch (code) {
+    case DelimiterOpt:
+        return Store(DelimiterWords, value, "delimiter", csv.Delimiter);
+    case EncodingOpt:
+        return Store(EncodingWords, value, "encoding", csv.Encoding);
+    case HeaderOpt:
+        csv.Header = true;
+        return std::nullopt;
+    case ColumnOpt:
+        return ReadColumn(value, "--column", csv.Columns.Data);
+    case ExtraColumnOpt:
+        return ReadColumn(value, "--extra-column", csv.Columns.Extra);
+    default:
+        return ReadColumn(value, "--caption-column", csv.Columns.Caption);
+    }
+}
+
+std::optional<std::string> CheckCsvChoices(const CsvChoices& csv, bool batch, bool sheet) {
+    if (csv.Given && !batch)
+        return "--delimiter, --encoding, --header and the column options need --batch";
+    if (csv.Columns.Caption.Given() && !sheet) return "--caption-column needs --sheet";
+    const ColumnChoices& c = csv.Columns;
+    for (const auto& [choice, option] : {std::pair{&c.Data, "--column"},
+                                         std::pair{&c.Extra, "--extra-column"},
+                                         std::pair{&c.Caption, "--caption-column"}})
+        if (!choice->Name.empty() && !csv.Header)
+            return std::string(option) + " names a column: that needs --header";
+    return std::nullopt;
 }
 
 } // namespace zindra::cli

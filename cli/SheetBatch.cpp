@@ -28,8 +28,8 @@ class SheetRun {
         : line_(line), options_(line.Options), painter_(painter), err_(err),
           face_(QString::fromStdString(SampleFaceName(line.Options))), pointSize_(pointSize) {}
 
-    void Record(const CsvRecord& record) {
-        if (auto why = Print(record)) {
+    void Record(const CsvRecord& record, const CsvColumns& columns) {
+        if (auto why = Print(record, columns)) {
             failed_ = true;
             err_.Text() +=
                 "zindra-encode: line " + std::to_string(record.Line) + ": " + Shown(*why) + "\n";
@@ -42,21 +42,21 @@ class SheetRun {
     bool Failed() const { return failed_; }
 
   private:
-    std::string_view Field(const CsvRecord& record, int column) const {
-        const auto index = static_cast<std::size_t>(column - 1);
-        return index < record.Fields.size() ? std::string_view(record.Fields[index]) : "";
+    static std::string_view Field(const CsvRecord& record, std::optional<std::size_t> column) {
+        return column && *column < record.Fields.size() ? std::string_view(record.Fields[*column])
+                                                        : "";
     }
 
-    std::optional<std::string> Print(const CsvRecord& record) {
+    std::optional<std::string> Print(const CsvRecord& record, const CsvColumns& columns) {
         if (!record.Error.empty()) return "bad CSV: " + std::string(record.Error);
-        const int extraColumn = line_.Sheet.ExtraColumn;
-        if (!DecodeUtf8(RecordData(Field(record, 1), options_.symbology), options_.DataText))
+        if (!DecodeUtf8(RecordData(Field(record, columns.Data), options_.symbology),
+                        options_.DataText))
             return "invalid UTF-8 in data";
         std::u16string caption;
-        if (extraColumn != 2 && !DecodeUtf8(Field(record, 2), caption))
+        if (!DecodeUtf8(Field(record, columns.Caption), caption))
             return "invalid UTF-8 in the caption";
         // An empty cell keeps the -e text, as it does without --sheet.
-        const std::string_view extra = extraColumn > 0 ? Field(record, extraColumn) : "";
+        const std::string_view extra = Field(record, columns.Extra);
         if (extra.empty())
             options_.Extra = line_.Options.Extra;
         else if (!DecodeUtf8(extra, options_.Extra))
@@ -122,7 +122,8 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
 
     SheetRun run(line, painter, err, pointSize);
     const auto unread = ReadCsv(
-        input, line.Csv, [&run](const CsvRecord& record) { run.Record(record); },
+        input, line.Csv, /*sheet=*/true,
+        [&run](const CsvRecord& record, const CsvColumns& columns) { run.Record(record, columns); },
         [&err](const std::string& warning) {
             err.Text() += "zindra-encode: warning: " + warning + "\n";
         });

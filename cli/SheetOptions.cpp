@@ -9,7 +9,8 @@ namespace zindra::cli {
 namespace {
 
 constexpr int MaxCopies = 1000;
-constexpr int MaxColumn = 1000;
+// Far past any stock's labels: --skip is checked against its stock later.
+constexpr int MaxSkip = 1000000;
 
 std::optional<int> ReadWhole(std::string_view word, int least, int most) {
     int value = 0;
@@ -43,14 +44,11 @@ std::optional<std::string> ApplySheetOption(int code, const char* value, SheetCh
         break;
     case SkipOpt:
         // Checked against the stock once every option is read.
-        return Store(ReadWhole(value, 0, MaxCopies * MaxColumn), sheet.Skip,
+        return Store(ReadWhole(value, 0, MaxSkip), sheet.Skip,
                      "--skip must be a whole number from 0 to the labels on a sheet less one");
     case CopiesOpt:
         return Store(ReadWhole(value, 1, MaxCopies), sheet.Copies,
                      "--copies must be a whole number from 1 to 1000");
-    case ExtraColumnOpt:
-        return Store(ReadWhole(value, 2, MaxColumn), sheet.ExtraColumn,
-                     "--extra-column must be a column number from 2 to 1000");
     case OutlineOpt:
         sheet.Outline = true;
         break;
@@ -59,10 +57,10 @@ std::optional<std::string> ApplySheetOption(int code, const char* value, SheetCh
 }
 
 std::optional<std::string> CheckSheetChoices(const SheetChoices& sheet, bool batch) {
-    const bool companions = !sheet.PdfPath.empty() || sheet.Skip > 0 || sheet.Copies > 1 ||
-                            sheet.Outline || sheet.ExtraColumn > 0;
+    const bool companions =
+        !sheet.PdfPath.empty() || sheet.Skip > 0 || sheet.Copies > 1 || sheet.Outline;
     if (sheet.Stock.empty()) {
-        if (companions) return "--pdf, --skip, --copies, --outline and --extra-column need --sheet";
+        if (companions) return "--pdf, --skip, --copies and --outline need --sheet";
         return std::nullopt;
     }
     if (!batch) return "--sheet needs --batch (or --sheet list)";

@@ -9,17 +9,13 @@ namespace zindra::cli {
 enum SheetOptionCode { SheetOpt = 512, PdfOpt, SkipOpt, CopiesOpt, OutlineOpt, ExtraColumnOpt };
 
 // What --sheet and its companions ask for. A sheet run reads CSV records
-// "data[,caption[,...]]": the first column is the data, the second the text
-// printed under the bar code, and --extra-column N names the column that
-// holds the add-on digits or Bookland price (an empty cell, or no such
-// column, takes the -e text).
+// "data[,caption[,...]]" (the CSV options say which column is which).
 struct SheetChoices {
     std::string Stock; // empty: no sheet; "list": print the stocks
     std::string PdfPath;
     int Skip = 0;
     int Copies = 1;
     bool Outline = false;
-    int ExtraColumn = 0; // 1-based; 0 when -e serves every record
     bool PointSizeGiven = false;
 };
 
@@ -36,7 +32,6 @@ inline constexpr char SheetUsage[] =
       --skip N           start at label N + 1 of the first sheet
       --copies N         print each record N times (default 1)
       --outline          draw the label outlines, for a test print on plain paper
-      --extra-column N   take the add-on or Bookland price from CSV column N
 )";
 
 } // namespace zindra::cli

@@ -297,6 +297,17 @@ TEST(EndToEnd, Batch) {
          "0-306-40615-2,\r\n",
          0,
          header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,,Tessary EAN d\r\n"},
+        // a header row names the columns and is no record
+        {{"--header"}, "Part number\nA\n", 0, header + "A,,*A*,,,Tessary 39 d\r\n"},
+        {{"--header", "--column", "Part number"},
+         "Description,Part number\nWidget,AB-1\n",
+         0,
+         header + "AB-1,,*AB-1*,,,Tessary 39 d\r\n"},
+        {{"--header", "--column", " Part number ", "--extra-column", "Price", "-s", "ean", "-v", "3"},
+         "Price; Part number\n90000;0-306-40615-2\n",
+         0,
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,,Tessary EAN d\r\n"},
+        {{"--column", "2"}, "x,A\n", 0, header + "A,,*A*,,,Tessary 39 d\r\n"},
         // digits-only symbologies drop the blanks a spreadsheet pads numbers with
         {{"-s", "ean", "-v", "2"},
          " 4006381333931 \n\t400638133393\n",
@@ -323,6 +334,43 @@ TEST(EndToEnd, Batch) {
         EXPECT_EQ(run.Status, row.status) << row.input;
         EXPECT_EQ(run.Out, row.out) << row.input;
         EXPECT_EQ(run.Err, "") << row.input;
+    }
+}
+
+struct BatchMessageRow {
+    std::vector<std::string> args;
+    std::string input;
+    int status;
+    std::string err;
+};
+
+// What stops a run before its first record, and the doubt a guessed delimiter leaves.
+TEST(EndToEnd, BatchSaysWhatItCannotRead) {
+    const BatchMessageRow rows[] = {
+        {{"--header", "--column", "Part"},
+         "Description,Part number\nWidget,AB-1\n",
+         2,
+         "zindra-encode: the header has no column \"Part\" (it has \"Description\", \"Part "
+         "number\")\n"},
+        {{"--column", "2", "--extra-column", "2"},
+         "x,A\n",
+         2,
+         "zindra-encode: the extra text and the data share a column\n"},
+        {{"--header"}, "\"open\nA\n", 2,
+         "zindra-encode: the header row is not CSV: a quoted field is not closed at the end of "
+         "the input\n"},
+        {{"-s", "code128", "-v", "2"},
+         "AB-1001;Widget, small\n",
+         0,
+         "zindra-encode: warning: the fields are taken as separated by ';' (the first lines hold "
+         "',' too); --delimiter says otherwise\n"},
+    };
+    for (const auto& row : rows) {
+        auto args = row.args;
+        args.insert(args.end(), {"--batch", "-"});
+        const ProgramRun run = RunEncoder(args, row.input);
+        EXPECT_EQ(run.Status, row.status) << row.input;
+        EXPECT_EQ(run.Err, row.err) << row.input;
     }
 }
 

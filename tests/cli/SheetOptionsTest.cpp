@@ -24,7 +24,14 @@ void ExpectSame(const CommandLine& got, const CommandLine& want, const std::stri
     EXPECT_EQ(got.Sheet.Skip, want.Sheet.Skip) << row;
     EXPECT_EQ(got.Sheet.Copies, want.Sheet.Copies) << row;
     EXPECT_EQ(got.Sheet.Outline, want.Sheet.Outline) << row;
-    EXPECT_EQ(got.Sheet.ExtraColumn, want.Sheet.ExtraColumn) << row;
+    for (const auto& [gotColumn, wantColumn] :
+         {std::pair{&got.Csv.Columns.Data, &want.Csv.Columns.Data},
+          std::pair{&got.Csv.Columns.Extra, &want.Csv.Columns.Extra},
+          std::pair{&got.Csv.Columns.Caption, &want.Csv.Columns.Caption}}) {
+        EXPECT_EQ(gotColumn->Number, wantColumn->Number) << row;
+        EXPECT_EQ(gotColumn->Name, wantColumn->Name) << row;
+    }
+    EXPECT_EQ(got.Csv.Header, want.Csv.Header) << row;
     EXPECT_EQ(got.Sheet.PointSizeGiven, want.Sheet.PointSizeGiven) << row;
 }
 
@@ -43,7 +50,13 @@ TEST(SheetOptions, Accepted) {
              l.Sheet.Copies = 1000;
              l.Sheet.Outline = true;
          }},
-        {{"--extra-column", "3"}, [](CommandLine& l) { l.Sheet.ExtraColumn = 3; }},
+        {{"--extra-column", "3"}, [](CommandLine& l) { l.Csv.Columns.Extra.Number = 3; }},
+        {{"--header", "--column", "Part number", "--caption-column", "2"},
+         [](CommandLine& l) {
+             l.Csv.Header = true;
+             l.Csv.Columns.Data.Name = "Part number";
+             l.Csv.Columns.Caption.Number = 2;
+         }},
         {{"-p", "24"}, [](CommandLine& l) { l.Sheet.PointSizeGiven = true; }},
         // "list" needs nothing else and ignores the rest.
         {{"--sheet", "list"},
@@ -81,10 +94,15 @@ TEST(SheetOptions, Refused) {
         {{"--sheet", "5160", "--pdf", "o", "X"}, "--sheet needs --batch (or --sheet list)"},
         {{"--requests", "a", "--sheet", "5160", "--pdf", "o"},
          "--sheet needs --batch (or --sheet list)"},
-        {{"--batch", "a", "--pdf", "o"},
-         "--pdf, --skip, --copies, --outline and --extra-column need --sheet"},
-        {{"--batch", "a", "--outline"},
-         "--pdf, --skip, --copies, --outline and --extra-column need --sheet"},
+        {{"--batch", "a", "--pdf", "o"}, "--pdf, --skip, --copies and --outline need --sheet"},
+        {{"--batch", "a", "--outline"}, "--pdf, --skip, --copies and --outline need --sheet"},
+        {{"--batch", "a", "--caption-column", "3"}, "--caption-column needs --sheet"},
+        {{"--requests", "a", "--header"},
+         "--delimiter, --encoding, --header and the column options need --batch"},
+        {{"--batch", "a", "--column", "Part"}, "--column names a column: that needs --header"},
+        {{"--batch", "a", "--column", "0"},
+         "--column must be a column number from 1 to 1000, or a name"},
+        {{"--batch", "a", "--column", ""}, "--column needs a column number or name"},
         {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--skip", "30"},
          "--skip must leave a label on the first sheet: from 0 to 29 for 5160"},
         {{"--batch", "a", "--sheet", "5164", "--pdf", "o", "--skip", "6"},
@@ -97,8 +115,8 @@ TEST(SheetOptions, Refused) {
          "--copies must be a whole number from 1 to 1000"},
         {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--copies", "1001"},
          "--copies must be a whole number from 1 to 1000"},
-        {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--extra-column", "1"},
-         "--extra-column must be a column number from 2 to 1000"},
+        {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--extra-column", "1001"},
+         "--extra-column must be a column number from 1 to 1000, or a name"},
         {{"--batch", "a", "--sheet", "5160", "--pdf", ""}, "--pdf needs a file name"},
         {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--outline=1"},
          "option '--outline' takes no value"},

@@ -85,6 +85,28 @@ TEST(SheetRun, FailedRecordsAreReportedByLineAndLeaveTheirLabelsEmpty) {
     EXPECT_EQ(placed, expected);
 }
 
+// A spreadsheet's export as it comes: semicolons, a header row naming the
+// columns in its own order, padded digits, an empty line at the end.
+TEST(SheetRun, ReadsTheColumnsTheHeaderNames) {
+    if (!test::HavePdfToText()) ZINDRA_TOOL_MISSING("pdftotext is not installed");
+    const std::string csv = ScratchFile("export.csv").string();
+    const std::string pdf = ScratchFile("export.pdf").string();
+    WriteFile(csv, "Note;Item;GTIN\nfirst;Bolt;\" 96385074 \"\nsecond;Nut;12345670\n\n");
+    const auto run = RunEncoder({"--batch", csv, "--sheet", "5160", "--pdf", pdf, "-s", "ean",
+                                 "--header", "--column", "GTIN", "--caption-column", "Item"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    std::vector<std::string> texts;
+    for (const auto& word : test::ReadPdfWords(QString::fromStdString(pdf)))
+        texts.push_back(word.text.toStdString());
+    const auto has = [&texts](const char* text) {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    EXPECT_TRUE(has("Bolt") && has("Nut")) << "the captions, from the column named Item";
+    for (const char* other : {"Note", "Item", "GTIN", "first", "second"})
+        EXPECT_FALSE(has(other)) << other;
+}
+
 // A caption of 50 308 characters and more vanished (the text layout's
 // coordinates overflowed); now it is cut to its label's width.
 TEST(SheetRun, ALongCaptionIsCutToItsLabel) {
