@@ -1,10 +1,12 @@
 #!/usr/bin/python3
-"""The Debian package as a user's machine gets it: build it with CPack, let
-lintian, desktop-file-validate and appstreamcli judge it, install it with
-apt-get, start the installed zindra for a user who never ran it (the product
-folder must be seeded and the sample drawn in the installed face), run the
-installed zindra-encode, find its man page and completion, then purge the
-package and find none of its files left.
+"""The Debian packages as a user's machine gets them: build all five with
+CPack, let lintian, desktop-file-validate and appstreamcli judge them, install
+fonts-zindra, libzindra0 and zindra with apt-get and run the installed
+zindra-encode and window with nothing more (the window starts for a user who
+never ran it: the product folder must be seeded and the sample drawn in the
+installed face), then add libzindra-dev and python3-zindra and use them (a C
+program built through pkg-config, the Python module), purge all five and find
+none of their files left.
 
 Needs root (it installs into /usr). Without root it is skipped, except under
 CI, where that is a failure.
@@ -45,24 +47,63 @@ def run(*args, env=None, check=True):
     return done
 
 
-def build_package(build, version):
+# What each package must declare; "=" stands for the version being built.
+# The programs need the faces and the library of the same build, and xdg-utils
+# to open the help and the label templates; a browser and a word processor
+# that reads RTF make those documents open.
+PACKAGES = [
+    ("fonts-zindra", "all", {"Section": ["fonts"], "Multi-Arch": ["foreign"],
+                             "Depends": ["fontconfig"]}),
+    ("libzindra0", "native", {"Section": ["libs"], "Depends": ["libc6", "libstdc++6"]}),
+    ("libzindra-dev", "native", {"Section": ["libdevel"], "Depends": ["libzindra0 (=)"]}),
+    ("python3-zindra", "all", {"Section": ["python"],
+                               "Depends": ["libzindra0 (=)", "python3:any"]}),
+    ("zindra", "native", {"Section": ["graphics"],
+                          "Depends": ["fonts-zindra (=)", "libzindra0 (=)", "xdg-utils",
+                                      "libqt6widgets6", "libc6"],
+                          "Recommends": ["x-www-browser | www-browser",
+                                         "libreoffice-writer | abiword"]}),
+]
+# What zindra-encode needs to run: installed first and used alone.
+RUNTIME = ["fonts-zindra", "libzindra0", "zindra"]
+
+
+def declared(deb, field):
+    """A control field as its comma-separated items, each without a version
+    unless it is pinned to one."""
+    value = run("dpkg-deb", "-f", deb, field).stdout.strip()
+    return [item.strip() for item in value.split(",") if item.strip()], value
+
+
+def check_fields(deb, version, fields):
+    for field, wanted in fields.items():
+        items, value = declared(deb, field)
+        names = {item.split(" (")[0] for item in items}
+        for want in wanted:
+            pinned = want.replace("(=)", "(= %s)" % version)
+            if pinned not in items and (pinned != want or want not in names):
+                fail("%s: %s lacks %r: %r" % (os.path.basename(deb), field, pinned, value))
+
+
+def build_packages(build, version):
     run("cmake", "--build", build, "--target", "package")
     arch = run("dpkg", "--print-architecture").stdout.strip()
-    deb = os.path.join(build, "zindra_%s_%s.deb" % (version, arch))
-    if not os.path.isfile(deb):
-        fail("no %s after the package target" % deb)
-    depends = run("dpkg-deb", "-f", deb, "Depends").stdout.strip()
-    print("package: %s, %d bytes\nDepends: %s" % (os.path.basename(deb), os.path.getsize(deb),
-                                                   depends))
-    for needed in ("fontconfig", "libqt6widgets6", "libc6"):
-        if needed not in depends:
-            fail("Depends lacks %s: %s" % (needed, depends))
+    debs = {}
+    for name, kind, fields in PACKAGES:
+        deb = os.path.join(build, "%s_%s_%s.deb" % (name, version, "all" if kind == "all" else arch))
+        if not os.path.isfile(deb):
+            fail("no %s after the package target" % deb)
+        check_fields(deb, version, fields)
+        print("%s: %d bytes\n  Depends: %s" % (os.path.basename(deb), os.path.getsize(deb),
+                                                declared(deb, "Depends")[1]))
+        debs[name] = deb
     # lintian refuses nothing as root but says so on stderr; its tags go to stdout.
-    lint = run("lintian", "--fail-on", "error", deb, check=False)
+    lint = run("lintian", "--fail-on", "error,warning", *debs.values(), check=False)
     print("lintian:\n" + lint.stdout)
-    if lint.returncode != 0 or any(line.startswith("E:") for line in lint.stdout.splitlines()):
-        fail("lintian reports errors")
-    return deb
+    if lint.returncode != 0 or any(line.startswith(("E:", "W:"))
+                                   for line in lint.stdout.splitlines()):
+        fail("lintian reports errors or warnings")
+    return debs
 
 
 def validate_desktop_files():
@@ -169,29 +210,62 @@ def installed_tools(env, home, version):
         fail("completing -s co offers %s" % completion)
 
 
-def install_and_use(deb, version):
-    files = None
+def development_files(home, version):
+    """libzindra-dev as a C programmer meets it: the library's own C test
+    program built through pkg-config against the installed files only."""
+    source = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "library", "c",
+                          "c_api_test.c")
+    program = os.path.join(home, "c_api_test")
+    flags = run("pkg-config", "--cflags", "--libs", "zindra").stdout.split()
+    run("cc", "-std=c11", '-DZINDRA_EXPECTED_VERSION="%s"' % version, source, *flags,
+        "-lpthread", "-o", program)
+    run(program)
+
+
+def python_module():
+    """python3-zindra in Debian's own interpreter."""
+    line = run("/usr/bin/python3", "-c", "import zindra; "
+               "print(zindra.encode('CODE39', checksum=True).font_string)").stdout.strip()
+    if line != "*CODE39W*":
+        fail("zindra.encode('CODE39', checksum=True) gives %r" % line)
+
+
+def apt_install(debs, names, env):
+    run("apt-get", "install", "-y", "-q", "--no-install-recommends",
+        *[os.path.abspath(debs[name]) for name in names], env=env)
+
+
+def install_and_use(debs, version):
+    files = []
     home = tempfile.mkdtemp(prefix="zindra-package-")
+    apt = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
+    names = [name for name, _, _ in PACKAGES]
+    # Only then does the first step show what zindra-encode needs.
+    before = [name for name in names if run("dpkg", "-L", name, check=False).returncode == 0]
+    if before:
+        fail("%s already installed: purge them before the package test" % before)
     try:
-        apt = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
-        run("apt-get", "install", "-y", "-q", "--no-install-recommends", os.path.abspath(deb),
-            env=apt)
-        files = [path for path in run("dpkg", "-L", "zindra").stdout.splitlines()
-                 if os.path.isfile(path)]
+        apt_install(debs, RUNTIME, apt)
         validate_desktop_files()
         env = user_environment(home)
         installed_tools(env, home, version)
         first_start(env, home)
+        apt_install(debs, [name for name in names if name not in RUNTIME], apt)
+        for name in names:
+            files += [path for path in run("dpkg", "-L", name).stdout.splitlines()
+                      if os.path.isfile(path)]
+        development_files(home, version)
+        python_module()
     finally:
-        run("apt-get", "purge", "-y", "-q", "zindra", env=apt, check=False)
+        run("apt-get", "purge", "-y", "-q", *names, env=apt, check=False)
         shutil.rmtree(home, ignore_errors=True)
-    if run("dpkg", "-L", "zindra", check=False).returncode == 0:
-        fail("dpkg still knows files of zindra after the purge")
-    left = [path for path in files or [] if os.path.lexists(path)]
+    known = [name for name in names if run("dpkg", "-L", name, check=False).returncode == 0]
+    if known:
+        fail("dpkg still knows files of %s after the purge" % known)
+    left = [path for path in files if os.path.lexists(path)]
     if left or os.path.isdir("/usr/share/fonts/truetype/zindra"):
         fail("left behind after the purge: %s" % left[:10])
-    print("package: installed, used by a new user and purged; %d files came and went"
-          % len(files))
+    print("packages: installed, used and purged; %d files came and went" % len(files))
 
 
 def main(build, version):
@@ -200,8 +274,7 @@ def main(build, version):
             fail("the package test installs into /usr and must run as root")
         print("package test skipped: it installs into /usr and needs root")
         return 77
-    deb = build_package(build, version)
-    install_and_use(deb, version)
+    install_and_use(build_packages(build, version), version)
     return 0
 
 
