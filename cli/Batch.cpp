@@ -84,13 +84,14 @@ class BatchRow {
         request_.extra_length = extra.size();
         const LibraryResult outcome(request_);
         // Bookland writes back its cleaned digits.
-        dataRewritten_ = std::string_view(outcome->data_text) != data;
-        if (dataRewritten_) rewrittenData_ = outcome->data_text;
+        const std::string_view dataText(outcome->data_text, outcome->data_text_length);
+        dataRewritten_ = dataText != data;
+        if (dataRewritten_) rewrittenData_ = dataText;
         if (outcome->ok) {
             fontString_ += outcome->font_string;
             warning_ = outcome->warning;
         } else {
-            error_ += outcome->error;
+            error_.append(outcome->error, outcome->error_length);
         }
     }
 

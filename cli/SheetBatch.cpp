@@ -60,7 +60,7 @@ class SheetRun {
             return "invalid UTF-8 in extra";
 
         const LibraryResult outcome(options_);
-        if (!outcome->ok) return std::string(outcome->error);
+        if (!outcome->ok) return std::string(outcome->error, outcome->error_length);
         // The caption is one line; a line break in its cell reads as a space.
         QString text = FromModel(caption);
         text.replace(QLatin1String("\r\n"), QLatin1String(" "));

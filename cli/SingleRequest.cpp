@@ -42,7 +42,7 @@ int RunSingleRequest(const CommandLine& line, OutputBuffer& out, OutputBuffer& e
         if (const std::string_view warning = outcome->warning; !warning.empty())
             err.Text().append("zindra-encode: warning: ").append(warning).append("\n");
     } else {
-        err.Text() += Shown(outcome->error);
+        err.Text() += Shown({outcome->error, outcome->error_length});
         err.Text().push_back('\n');
     }
     return ExitFor(result != nullptr);

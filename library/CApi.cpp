@@ -5,35 +5,23 @@
 
 #include "zindra/zindra.h"
 
-#include "engine/EncodeRequest.h"
-#include "engine/Utf8.h"
 #include "faces/FaceGeometry.h"
 #include "faces/SampleFaceName.h"
 #include "faces/WindowChoices.h"
 #include "library/Answer.h"
 #include "library/Request.h"
 #include "library/RequestWords.h"
-#include "library/SizeJson.h"
+#include "library/TypedRequest.h"
+#include "library/TypedResult.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <optional>
 #include <string>
-#include <tuple>
-#include <type_traits>
 #include <variant>
 #include <vector>
 
 namespace zindra {
 namespace {
-
-static_assert(ZINDRA_I25 == static_cast<int>(Symbology::Interleaved25) &&
-              ZINDRA_UPC == static_cast<int>(Symbology::Upc));
-static_assert(ZINDRA_STANDARD == static_cast<int>(FontType::Standard) &&
-              ZINDRA_ITF14 == static_cast<int>(FontType::Itf14));
-
-constexpr char BadRequest[] = "bad request: ";
 
 // A copy the caller frees with zindra_free(); NULL when out of memory.
 char* CopyOut(std::string_view text) {
@@ -44,161 +32,10 @@ char* CopyOut(std::string_view text) {
     return copy;
 }
 
-using Complaint = std::optional<std::string>;
-
-Complaint Text(const char* text, std::size_t length, std::string_view key,
-               std::u16string& into) {
-    if (!text) {
-        into.clear();
-        return std::nullopt;
-    }
-    if (!DecodeUtf8(std::string_view(text, length ? length : std::strlen(text)), into)) return "invalid UTF-8 in \"" + std::string(key) + "\"";
-    return std::nullopt;
-}
-
-// The choices of a typed request, checked as a request object's would be.
-std::variant<BarOptions, std::string> OptionsOf(const zindra_request& request) {
-    BarOptions options;
-    if (!SymbologyWord(request.symbology))
-        return std::string("\"symbology\" is not a zindra_symbology");
-    options.symbology = static_cast<Symbology>(request.symbology);
-    if (!IsVariant(request.variant)) return VariantError();
-    options.VariantChoice = request.variant;
-    if (!FontTypeWord(request.font_type))
-        return std::string("\"font_type\" is not a zindra_font_type");
-    options.fontType = static_cast<FontType>(request.font_type);
-    const char size[] = {request.size, '\0'};
-    if (!ReadSizeLetter(size)) return SizeLetterError(size);
-    options.FontSize = request.size;
-    options.OptionalChecksum = request.checksum != 0;
-    options.Option2 = request.option2 != 0;
-    options.DispSums = request.sums != 0;
-    for (const auto& [text, length, key, into] :
-         {std::tuple{request.data, request.data_length, "data", &options.DataText},
-          std::tuple{request.point_size, std::size_t{0}, "point_size", &options.PointSize},
-          std::tuple{request.extra, request.extra_length, "extra", &options.Extra}})
-        if (Complaint complaint = Text(text, length, key, *into)) return *complaint;
-    TakeWindowChoices(options, request.point_size != nullptr);
-    return options;
-}
-
-// A result and the strings it points into. The C struct comes first, so the
-// pointer the caller holds is the pointer to the whole.
-struct Storage {
-    BarOptions options;
-    RequestOutcome outcome;
-    std::string badRequest; // why the request was refused; empty when it was not
-    std::string texts;      // every string of the result, each ended by its NUL
-};
-
-struct OwnedResult {
-    zindra_result result;
-    Storage* storage;
-};
-static_assert(std::is_standard_layout_v<OwnedResult>);
-
-// The result's strings, in the order of their fields, in one buffer: bulk
-// runs make a result per record, so one allocation rather than nine.
-enum Field { Error, DataText, FontString, SumsText, BarTextOut, SampleText, HumanText, Face,
-             Warning, Fields };
-
-class Texts {
-  public:
-    // `room`: enough for every string, so that the buffer is allocated once.
-    Texts(std::string& buffer, std::size_t room) : buffer_(buffer) {
-        buffer_.reserve(room + Fields + 1);
-        buffer_.assign(1, '\0'); // where every field that is not put points
-    }
-    void Put(Field field, std::u16string_view text) {
-        starts_[field] = buffer_.size();
-        AppendUtf8(text, buffer_);
-        buffer_.push_back('\0');
-    }
-    void Put(Field field, std::string_view text) {
-        starts_[field] = buffer_.size();
-        buffer_.append(text);
-        buffer_.push_back('\0');
-    }
-    // Once every string is in: the buffer moves no more.
-    void Point(zindra_result& c) const {
-        const char** const fields[Fields] = {&c.error,      &c.data_text,    &c.font_string,
-                                             &c.sums_text,  &c.bar_text_out, &c.sample_text,
-                                             &c.human_text, &c.face,         &c.warning};
-        for (int f = 0; f < Fields; ++f) *fields[f] = buffer_.data() + starts_[f];
-    }
-
-  private:
-    std::string& buffer_;
-    std::size_t starts_[Fields] = {};
-};
-
-// Three UTF-8 bytes at most for each UTF-16 unit.
-std::size_t Room(std::initializer_list<std::u16string_view> texts, std::size_t more) {
-    std::size_t room = more;
-    for (const auto text : texts) room += 3 * text.size();
-    return room;
-}
-
-void Fill(zindra_result& c, Storage& s) {
-    c = {};
-    c.output_text_size = -1;
-    c.magnification_percent = -1;
-    const auto* made = std::get_if<BarResult>(&s.outcome.Outcome);
-    const std::size_t room =
-        made ? Room({s.outcome.DataText, made->FontString, made->SumsText, made->FontString,
-                     made->SumsText, made->SampleText, made->HumanText},
-                    128)
-             : Room({s.outcome.DataText}, 256 + s.badRequest.size());
-    Texts texts(s.texts, room);
-    if (!s.badRequest.empty()) {
-        texts.Put(Error, BadRequest + s.badRequest);
-    } else if (const auto* error = std::get_if<EncodeError>(&s.outcome.Outcome)) {
-        texts.Put(Error, error->Message);
-        texts.Put(DataText, s.outcome.DataText);
-    } else {
-        c.ok = 1;
-        texts.Put(DataText, s.outcome.DataText);
-        texts.Put(FontString, made->FontString);
-        texts.Put(SumsText, made->SumsText);
-        texts.Put(BarTextOut, made->BarTextOut());
-        texts.Put(SampleText, made->SampleText);
-        texts.Put(HumanText, made->HumanText);
-        texts.Put(Face, SampleFaceName(s.options));
-        c.sample_size = made->SampleSize;
-        c.output_text_size = made->OutputTextSize.value_or(-1);
-        const PrintedSize size = PrintedSizeOf(s.options, *made);
-        c.x_dimension_mm = size.XDimensionMm;
-        c.width_mm = size.WidthMm;
-        c.height_mm = size.HeightMm;
-        c.magnification_percent = size.MagnificationPercent.value_or(-1);
-        texts.Put(Warning, size.Warning);
-    }
-    texts.Point(c);
-}
-
-zindra_result* Make(const zindra_request* request) {
-    auto storage = std::make_unique<Storage>();
-    if (!request) {
-        storage->badRequest = "no request";
-    } else {
-        auto options = OptionsOf(*request);
-        if (auto* why = std::get_if<std::string>(&options)) {
-            storage->badRequest = std::move(*why);
-        } else {
-            storage->options = std::get<BarOptions>(std::move(options));
-            storage->outcome = EncodeRequest(storage->options);
-        }
-    }
-    auto owned = std::make_unique<OwnedResult>();
-    Fill(owned->result, *storage);
-    owned->storage = storage.release();
-    return &owned.release()->result;
-}
-
 char* EncodeOver(const zindra_request* defaults, const char* requestJson) {
     std::string out;
     if (!requestJson) {
-        AppendJson({{"error", std::string(BadRequest) + "no request"}}, out);
+        AppendJson({{"error", std::string(BadRequestPrefix) + "no request"}}, out);
         return CopyOut(out);
     }
     BarOptions options;
@@ -206,7 +43,7 @@ char* EncodeOver(const zindra_request* defaults, const char* requestJson) {
     if (defaults) {
         auto checked = OptionsOf(*defaults);
         if (auto* why = std::get_if<std::string>(&checked)) {
-            AppendJson({{"error", BadRequest + *why}}, out);
+            AppendJson({{"error", BadRequestPrefix + *why}}, out);
             return CopyOut(out);
         }
         options = std::get<BarOptions>(std::move(checked));
@@ -345,29 +182,20 @@ int zindra_face_at(int index, zindra_face* face) {
 }
 
 zindra_result* zindra_make(const zindra_request* request) {
-    return Guarded([&] { return Make(request); }, []() -> zindra_result* { return nullptr; });
+    return Guarded([&] { return MakeResult(request); },
+                   []() -> zindra_result* { return nullptr; });
 }
 
 char* zindra_result_json(const zindra_result* result) {
     return Guarded(
         [&]() -> char* {
-            if (!result) return nullptr;
-            const Storage& s = *reinterpret_cast<const OwnedResult*>(result)->storage;
-            std::string out;
-            if (!s.badRequest.empty())
-                AppendJson({{"error", result->error}}, out);
-            else
-                AppendJson(OutcomeJson(s.outcome, s.options), out);
-            return CopyOut(out);
+            return result ? CopyOut(ResultJson(*result)) : nullptr;
         },
         NoText);
 }
 
 void zindra_result_free(zindra_result* result) {
-    if (!result) return;
-    auto* owned = reinterpret_cast<OwnedResult*>(result);
-    delete owned->storage;
-    delete owned;
+    if (result) FreeResult(result);
 }
 
 } // extern "C"

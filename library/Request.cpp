@@ -109,7 +109,7 @@ bool AnswerRequest(std::string_view line, const BarOptions& defaults, std::strin
                    bool pointSizeGiven) {
     auto request = ParseRequest(line, defaults, pointSizeGiven);
     if (const auto* complaint = std::get_if<std::string>(&request)) {
-        AppendJson(nlohmann::ordered_json{{"error", "bad request: " + *complaint}}, out);
+        AppendJson(nlohmann::ordered_json{{"error", BadRequestPrefix + *complaint}}, out);
         return false;
     }
     const auto& options = std::get<BarOptions>(request);

@@ -8,6 +8,9 @@
 
 namespace zindra {
 
+// What every answer to a request that is not one begins with.
+inline constexpr char BadRequestPrefix[] = "bad request: ";
+
 // Reads one request line: a JSON object with "data" and any of "symbology",
 // "variant", "font_type", "size", "checksum", "option2", "sums",
 // "point_size", "extra". Absent keys keep the value of `defaults`. Returns the

@@ -45,7 +45,7 @@ LibraryResult::LibraryResult(const zindra_request& request) : result_(zindra_mak
 }
 
 std::u16string LibraryResult::DataText() const {
-    return FromUtf8(result_->data_text);
+    return FromUtf8({result_->data_text, result_->data_text_length});
 }
 
 std::optional<BarResult> LibraryResult::Made() const {
@@ -61,7 +61,7 @@ std::optional<BarResult> LibraryResult::Made() const {
 }
 
 std::u16string LibraryResult::Error() const {
-    return FromUtf8(result_->error);
+    return FromUtf8({result_->error, result_->error_length});
 }
 
 std::string LibraryResult::Json() const {

@@ -108,8 +108,10 @@ const char *zindra_font_type_name(int font_type);
 /* The point size a symbology is set at unless the request gives one ("24"). */
 const char *zindra_default_point_size(int symbology);
 
-/* The answer to one request. Every string is valid UTF-8 and never NULL; the
- * result owns them until zindra_result_free(). */
+/* The answer to one request. Every string is valid UTF-8, ends with a NUL and
+ * is never NULL; the result owns them until zindra_result_free(). The data
+ * (and so a message that quotes it) may hold NUL characters of its own: their
+ * lengths say where they end. */
 typedef struct zindra_result {
     int ok;                       /* nonzero: the data encoded */
     const char *error;            /* why not; "" when ok */
@@ -127,6 +129,8 @@ typedef struct zindra_result {
     double width_mm;              /* the symbol with its quiet zones */
     double height_mm;             /* the top of the bars to the foot of the text */
     double magnification_percent; /* EAN and UPC: X against 0.33 mm; -1 for the others */
+    size_t error_length;          /* the bytes of error, before its terminating NUL */
+    size_t data_text_length;      /* the bytes of data_text, likewise */
 } zindra_result;
 
 /* Encodes one request. The numbers of a failed result are 0 (and -1 where

@@ -107,6 +107,17 @@ static void typed_rows(void) {
               result ? result->error : "NULL");
         zindra_result_free(result);
     }
+    /* Data with a NUL byte of its own is taken whole and handed back whole. */
+    zindra_request_init(&request);
+    request.data = "AB\0C";
+    request.data_length = 4;
+    result = zindra_make(&request);
+    check(result && !result->ok && result->data_text_length == 4 &&
+              memcmp(result->data_text, "AB\0C", 5) == 0 &&
+              result->error_length > strlen(result->error),
+          "NUL in the data: refused by Code 39, quoted in the message", result ? result->error : "");
+    zindra_result_free(result);
+
     result = zindra_make(NULL);
     check(result && !result->ok, "NULL typed request", NULL);
     zindra_result_free(result);

@@ -1,0 +1,159 @@
+#include "library/TypedResult.h"
+
+#include "engine/EncodeRequest.h"
+#include "engine/Utf8.h"
+#include "faces/SampleFaceName.h"
+#include "library/Answer.h"
+#include "library/Request.h"
+#include "library/SizeJson.h"
+#include "library/TypedRequest.h"
+
+#include <initializer_list>
+#include <memory>
+#include <type_traits>
+#include <variant>
+
+namespace zindra {
+namespace {
+
+// What a result keeps beside its C struct: the choices and outcome its JSON
+// is written from, and the buffer its strings point into.
+struct Storage {
+    BarOptions options;
+    RequestOutcome outcome;
+    std::string badRequest; // why the request was refused; empty when it was not
+    std::string texts;      // every string of the result, each ended by its NUL
+};
+
+// The C struct comes first, so the pointer the caller holds is the pointer
+// to the whole.
+struct OwnedResult {
+    zindra_result result;
+    Storage* storage;
+};
+static_assert(std::is_standard_layout_v<OwnedResult>);
+
+// The result's strings, in the order of their fields, in one buffer: bulk
+// runs make a result per record, so one allocation rather than nine.
+enum Field { Error, DataText, FontString, SumsText, BarTextOut, SampleText, HumanText, Face,
+             Warning, Fields };
+
+class Texts {
+  public:
+    // `room`: enough for every string, so that the buffer is allocated once.
+    Texts(std::string& buffer, std::size_t room) : buffer_(buffer) {
+        buffer_.reserve(room + Fields + 1);
+        buffer_.assign(1, '\0'); // where every field that is not put points
+    }
+    void Put(Field field, std::u16string_view text) {
+        starts_[field] = buffer_.size();
+        AppendUtf8(text, buffer_);
+        End(field);
+    }
+    void Put(Field field, std::string_view text) {
+        starts_[field] = buffer_.size();
+        buffer_.append(text);
+        End(field);
+    }
+    // Once every string is in: the buffer moves no more.
+    void Point(zindra_result& c) const {
+        c.error_length = lengths_[Error];
+        c.data_text_length = lengths_[DataText];
+        const char** const fields[Fields] = {&c.error,      &c.data_text,    &c.font_string,
+                                             &c.sums_text,  &c.bar_text_out, &c.sample_text,
+                                             &c.human_text, &c.face,         &c.warning};
+        for (int f = 0; f < Fields; ++f) *fields[f] = buffer_.data() + starts_[f];
+    }
+
+  private:
+    void End(Field field) {
+        lengths_[field] = buffer_.size() - starts_[field];
+        buffer_.push_back('\0');
+    }
+    std::string& buffer_;
+    std::size_t starts_[Fields] = {};
+    std::size_t lengths_[Fields] = {};
+};
+
+// Three UTF-8 bytes at most for each UTF-16 unit.
+std::size_t Room(std::initializer_list<std::u16string_view> texts, std::size_t more) {
+    std::size_t room = more;
+    for (const auto text : texts) room += 3 * text.size();
+    return room;
+}
+
+void Fill(zindra_result& c, Storage& s) {
+    c = {};
+    c.output_text_size = -1;
+    c.magnification_percent = -1;
+    const auto* made = std::get_if<BarResult>(&s.outcome.Outcome);
+    const std::size_t room =
+        made ? Room({s.outcome.DataText, made->FontString, made->SumsText, made->FontString,
+                     made->SumsText, made->SampleText, made->HumanText},
+                    128)
+             : Room({s.outcome.DataText}, 256 + s.badRequest.size());
+    Texts texts(s.texts, room);
+    if (!s.badRequest.empty()) {
+        texts.Put(Error, BadRequestPrefix + s.badRequest);
+    } else if (const auto* error = std::get_if<EncodeError>(&s.outcome.Outcome)) {
+        texts.Put(Error, error->Message);
+        texts.Put(DataText, s.outcome.DataText);
+    } else {
+        c.ok = 1;
+        texts.Put(DataText, s.outcome.DataText);
+        texts.Put(FontString, made->FontString);
+        texts.Put(SumsText, made->SumsText);
+        texts.Put(BarTextOut, made->BarTextOut());
+        texts.Put(SampleText, made->SampleText);
+        texts.Put(HumanText, made->HumanText);
+        texts.Put(Face, SampleFaceName(s.options));
+        c.sample_size = made->SampleSize;
+        c.output_text_size = made->OutputTextSize.value_or(-1);
+        const PrintedSize size = PrintedSizeOf(s.options, *made);
+        c.x_dimension_mm = size.XDimensionMm;
+        c.width_mm = size.WidthMm;
+        c.height_mm = size.HeightMm;
+        c.magnification_percent = size.MagnificationPercent.value_or(-1);
+        texts.Put(Warning, size.Warning);
+    }
+    texts.Point(c);
+}
+
+} // namespace
+
+zindra_result* MakeResult(const zindra_request* request) {
+    auto storage = std::make_unique<Storage>();
+    if (!request) {
+        storage->badRequest = "no request";
+    } else {
+        auto options = OptionsOf(*request);
+        if (auto* why = std::get_if<std::string>(&options)) {
+            storage->badRequest = std::move(*why);
+        } else {
+            storage->options = std::get<BarOptions>(std::move(options));
+            storage->outcome = EncodeRequest(storage->options);
+        }
+    }
+    auto owned = std::make_unique<OwnedResult>();
+    Fill(owned->result, *storage);
+    owned->storage = storage.release();
+    return &owned.release()->result;
+}
+
+std::string ResultJson(const zindra_result& result) {
+    const Storage& s = *reinterpret_cast<const OwnedResult*>(&result)->storage;
+    std::string out;
+    if (!s.badRequest.empty())
+        AppendJson({{"error", result.error}}, out);
+    else
+        AppendJson(OutcomeJson(s.outcome, s.options), out);
+    return out;
+}
+
+void FreeResult(zindra_result* result) noexcept {
+    auto* owned = reinterpret_cast<OwnedResult*>(result);
+    delete owned->storage;
+    delete owned;
+}
+
+} // namespace zindra
