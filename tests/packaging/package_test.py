@@ -119,7 +119,7 @@ def user_environment(home):
     runtime = os.path.join(home, "runtime")
     os.mkdir(runtime, 0o700)
     env = {key: value for key, value in os.environ.items()
-           if not key.startswith(("XDG_", "FONTCONFIG", "QT_"))}
+           if not key.startswith(("XDG_", "FONTCONFIG", "QT_", "PYTHON"))}
     env.update(HOME=home, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
     return env
 
@@ -222,10 +222,12 @@ def development_files(home, version):
     run(program)
 
 
-def python_module():
-    """python3-zindra in Debian's own interpreter."""
+def python_module(env):
+    """python3-zindra in Debian's own interpreter, which may write its byte
+    code beside the module as it would for any user."""
     line = run("/usr/bin/python3", "-c", "import zindra; "
-               "print(zindra.encode('CODE39', checksum=True).font_string)").stdout.strip()
+               "print(zindra.encode('CODE39', checksum=True).font_string)",
+               env=env).stdout.strip()
     if line != "*CODE39W*":
         fail("zindra.encode('CODE39', checksum=True) gives %r" % line)
 
@@ -267,7 +269,7 @@ def install_and_use(debs, version):
         apt_install(debs, [name for name in names if name not in RUNTIME], apt)
         files = owned_paths(names)
         development_files(home, version)
-        python_module()
+        python_module(env)
     finally:
         run("apt-get", "purge", "-y", "-q", *names, env=apt, check=False)
         shutil.rmtree(home, ignore_errors=True)
