@@ -79,7 +79,8 @@ set(CPACK_DEBIAN_PYTHON3-ZINDRA_PACKAGE_SECTION python)
 set(CPACK_DEBIAN_PYTHON3-ZINDRA_PACKAGE_DEPENDS "libzindra0 ${same_version}, python3:any")
 # Debian's Python packages byte-compile on install and clean up on removal.
 set(CPACK_DEBIAN_PYTHON3-ZINDRA_PACKAGE_CONTROL_EXTRA
-    ${CMAKE_CURRENT_SOURCE_DIR}/python3-zindra/postinst ${CMAKE_CURRENT_SOURCE_DIR}/python3-zindra/prerm)
+    ${CMAKE_CURRENT_SOURCE_DIR}/python3-zindra/postinst
+    ${CMAKE_CURRENT_SOURCE_DIR}/python3-zindra/prerm)
 set(CPACK_DEBIAN_PYTHON3-ZINDRA_DESCRIPTION "Python 3 module for the Zindra bar-code fonts
 The zindra module turns data into the font string of a Zindra bar-code
 face from Python: zindra.encode() takes the options of zindra-encode and

@@ -47,7 +47,7 @@ def run(*args, env=None, check=True):
     return done
 
 
-# What each package must declare; "=" stands for the version being built.
+# What each package must declare; "(=)" stands for "(= the version being built)".
 # The programs need the faces and the library of the same build, and xdg-utils
 # to open the help and the label templates; a browser and a word processor
 # that reads RTF make those documents open.
@@ -69,8 +69,7 @@ RUNTIME = ["fonts-zindra", "libzindra0", "zindra"]
 
 
 def declared(deb, field):
-    """A control field as its comma-separated items, each without a version
-    unless it is pinned to one."""
+    """A control field's comma-separated items, and the field as written."""
     value = run("dpkg-deb", "-f", deb, field).stdout.strip()
     return [item.strip() for item in value.split(",") if item.strip()], value
 
@@ -90,7 +89,8 @@ def build_packages(build, version):
     arch = run("dpkg", "--print-architecture").stdout.strip()
     debs = {}
     for name, kind, fields in PACKAGES:
-        deb = os.path.join(build, "%s_%s_%s.deb" % (name, version, "all" if kind == "all" else arch))
+        deb_arch = "all" if kind == "all" else arch
+        deb = os.path.join(build, "%s_%s_%s.deb" % (name, version, deb_arch))
         if not os.path.isfile(deb):
             fail("no %s after the package target" % deb)
         check_fields(deb, version, fields)
@@ -119,7 +119,7 @@ def user_environment(home):
     runtime = os.path.join(home, "runtime")
     os.mkdir(runtime, 0o700)
     env = {key: value for key, value in os.environ.items()
-           if not key.startswith(("XDG_", "FONTCONFIG", "QT_", "PYTHON"))}
+           if not key.startswith(("XDG_", "FONTCONFIG", "QT_", "PYTHON", "PKG_CONFIG", "LD_"))}
     env.update(HOME=home, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
     return env
 
@@ -210,16 +210,16 @@ def installed_tools(env, home, version):
         fail("completing -s co offers %s" % completion)
 
 
-def development_files(home, version):
+def development_files(env, home, version):
     """libzindra-dev as a C programmer meets it: the library's own C test
     program built through pkg-config against the installed files only."""
     source = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "library", "c",
                           "c_api_test.c")
     program = os.path.join(home, "c_api_test")
-    flags = run("pkg-config", "--cflags", "--libs", "zindra").stdout.split()
+    flags = run("pkg-config", "--cflags", "--libs", "zindra", env=env).stdout.split()
     run("cc", "-std=c11", '-DZINDRA_EXPECTED_VERSION="%s"' % version, source, *flags,
-        "-lpthread", "-o", program)
-    run(program)
+        "-lpthread", "-o", program, env=env)
+    run(program, env=env)
 
 
 def python_module(env):
@@ -256,7 +256,7 @@ def install_and_use(debs, version):
     home = tempfile.mkdtemp(prefix="zindra-package-")
     apt = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
     names = [name for name, _, _ in PACKAGES]
-    # Only then does the first step show what zindra-encode needs.
+    # With none of them there beforehand, the first step shows what zindra-encode needs.
     before = [name for name in names if run("dpkg", "-L", name, check=False).returncode == 0]
     if before:
         fail("%s already installed: purge them before the package test" % before)
@@ -268,7 +268,7 @@ def install_and_use(debs, version):
         first_start(env, home)
         apt_install(debs, [name for name in names if name not in RUNTIME], apt)
         files = owned_paths(names)
-        development_files(home, version)
+        development_files(env, home, version)
         python_module(env)
     finally:
         run("apt-get", "purge", "-y", "-q", *names, env=apt, check=False)
