@@ -1,7 +1,9 @@
 #include "cli/Batch.h"
 
 #include "cli/Csv.h"
+#include "cli/CsvInput.h"
 #include "cli/ExitStatus.h"
+#include "cli/RecordData.h"
 #include "engine/Utf8.h"
 #include "library/client/LibraryClient.h"
 
@@ -10,9 +12,8 @@
 namespace zindra::cli {
 namespace {
 
-// "warning" came last, after the others, so readers of the first four columns read on.
-constexpr std::string_view Header = "data,extra,font_string,error,warning\r\n";
-constexpr std::size_t MaxColumns = 2;
+// New columns come last, after the others, so readers of the first ones read on.
+constexpr std::string_view Header = "data,extra,font_string,error,warning,face\r\n";
 
 // One row's work; the buffers live across rows so their storage is reused.
 class BatchRow {
@@ -23,8 +24,9 @@ class BatchRow {
 
     // Encodes one record and writes its row; false when the row failed.
     bool Write(const CsvRecord& record) {
-        const std::string_view data =
-            record.Fields.empty() ? std::string_view() : std::string_view(record.Fields[0]);
+        const std::string_view data = RecordData(
+            record.Fields.empty() ? std::string_view() : std::string_view(record.Fields[0]),
+            options_.symbology);
         // An empty second column is a spreadsheet's blank cell, not a request
         // for no supplement: the -e text stands.
         const bool hasExtra = record.Fields.size() > 1 && !record.Fields[1].empty();
@@ -40,10 +42,9 @@ class BatchRow {
         fontString_.clear();
         error_.clear();
         warning_.clear();
+        face_.clear();
         if (!record.Error.empty())
             error_.append("bad CSV: ").append(record.Error);
-        else if (record.Fields.size() > MaxColumns)
-            error_ = "bad CSV: more than two columns";
         else if (!dataOk)
             error_ = "invalid UTF-8 in data";
         else if (!extraOk)
@@ -71,6 +72,8 @@ class BatchRow {
         AppendCsvField(error_, out_);
         out_.push_back(',');
         AppendCsvField(warning_, out_);
+        out_.push_back(',');
+        AppendCsvField(face_, out_);
         out_.append("\r\n");
         return error_.empty();
     }
@@ -90,6 +93,7 @@ class BatchRow {
         if (outcome->ok) {
             fontString_ += outcome->font_string;
             warning_ = outcome->warning;
+            face_ = outcome->face;
         } else {
             error_.append(outcome->error, outcome->error_length);
         }
@@ -107,24 +111,28 @@ class BatchRow {
     const std::u16string defaultExtra16_;
     const LibraryRequest defaults_; // what request_'s point size points into
     zindra_request request_;
-    std::string fontString_, error_, warning_, utf8_, rewrittenData_;
+    std::string fontString_, error_, warning_, face_, utf8_, rewrittenData_;
     bool dataRewritten_ = false;
 };
 
 } // namespace
 
-int RunBatch(InputReader& input, OutputBuffer& out, const BarOptions& defaults) {
+int RunBatch(InputReader& input, OutputBuffer& out, OutputBuffer& err, const BarOptions& defaults,
+             const CsvChoices& csv) {
     out.Text().append(Header);
     BatchRow row(defaults, out.Text());
     bool allEncoded = true;
-    CsvReader reader([&](const CsvRecord& record) {
-        allEncoded = row.Write(record) && allEncoded;
-        out.FlushIfFull();
-    });
-    std::string_view block;
-    while (input.Next(block))
-        reader.Feed(block);
-    reader.Finish();
+    const auto unread = ReadCsv(
+        input, csv,
+        [&](const CsvRecord& record) {
+            allEncoded = row.Write(record) && allEncoded;
+            out.FlushIfFull();
+        },
+        [&err](const std::string& warning) {
+            err.Text() += "zindra-encode: warning: " + warning + "\n";
+            err.Flush();
+        });
+    if (unread) return Complain(err, *unread);
     return ExitFor(allEncoded);
 }
 

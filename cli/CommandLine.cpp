@@ -52,6 +52,8 @@ constexpr option LongOptions[] = {
     {"copies", required_argument, nullptr, CopiesOpt},
     {"outline", no_argument, nullptr, OutlineOpt},
     {"extra-column", required_argument, nullptr, ExtraColumnOpt},
+    {"delimiter", required_argument, nullptr, DelimiterOpt},
+    {"encoding", required_argument, nullptr, EncodingOpt},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -149,6 +151,9 @@ std::optional<std::string> Apply(int code, const char* value, CommandLine& line)
         break;
     case PaperOpt:
         return Store(ReadPaper(value), line.PaperA4, "the paper must be letter or a4");
+    case DelimiterOpt:
+    case EncodingOpt:
+        return ApplyCsvOption(code, value, line.Csv);
     default:
         return ApplySheetOption(code, value, line.Sheet);
     }
@@ -163,6 +168,7 @@ std::optional<std::string> CheckCombination(const CommandLine& line, bool dpiGiv
     if (bulk && operands > 0) return "DATA cannot be given with --requests or --batch";
     if (bulk && !line.PngPath.empty()) return "--png needs a single DATA";
     if (line.Mode == RunMode::Batch && line.Json) return "--json cannot be used with --batch";
+    if (line.Csv.Given && line.Mode != RunMode::Batch) return "--delimiter and --encoding need --batch";
     if (dpiGiven && line.PngPath.empty()) return "--dpi needs --png";
     if (bulk && !line.SamplePagePath.empty()) return "--sample-page needs a single DATA";
     if (paperGiven && line.SamplePagePath.empty()) return "--paper needs --sample-page";
@@ -296,14 +302,16 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
                          the sample page's sizes are fixed: no effect on --sample-page
   -e, --extra TEXT       supplement digits or Bookland price
       --json             print one JSON object instead of the plain line
-      --requests FILE|-  answer one JSON request per line
-      --batch FILE|-     encode CSV rows: data[,extra]; out: data,extra,font_string,
-                         error,warning
+      --requests FILE|-  answer one JSON request per line (keys of your own, such as
+                         "id", come back at the end of the answer)
+      --batch FILE|-     encode CSV rows: data[,extra] (further columns are not read);
+                         out: data,extra,font_string,error,warning,face (the font to
+                         set font_string in)
       --png FILE         also write the sample as a PNG image
       --dpi N            resolution of the PNG (default 600)
       --sample-page FILE also write the printed sample page as a PDF
       --paper NAME       letter | a4: the paper of the sample page (default letter)
-)" + std::string(SheetUsage) +
+)" + std::string(CsvUsage) + std::string(SheetUsage) +
                        R"(  -h, --help             show this text
       --version          show the version
 
@@ -313,7 +321,7 @@ A made bar code whose size the window would warn about carries the warning
 
 A --requests line or a --batch record may be up to 1 MB long; a longer one is
 answered as a failed record and the run goes on. A UTF-8 byte-order mark at the
-start of the input is skipped.
+start of the input is skipped, and so are empty lines at its end.
 
 Exit status, in every mode:
   0  every record was encoded (and the image written)

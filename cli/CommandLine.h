@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/CsvOptions.h"
 #include "cli/SheetOptions.h"
 #include "engine/BarOptions.h"
 
@@ -23,6 +24,7 @@ struct CommandLine {
     std::string SamplePagePath; // empty: no sample page
     bool PaperA4 = false;       // the sample page on A4 instead of Letter
     SheetChoices Sheet;         // with --batch: label sheets instead of CSV
+    CsvChoices Csv;             // with --batch: how its CSV is read
 };
 
 struct UsageError {

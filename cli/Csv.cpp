@@ -12,45 +12,47 @@ static_assert(MaxRecordBytes == 1048576, "the message names the limit");
 // Spreadsheets write it at the start of every "CSV UTF-8" file.
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-// Characters that matter inside a field, by byte: a comma ends an unquoted
-// field, a line break ends an unquoted one and counts a line in a quoted one,
-// a quote ends a quoted one; each makes a written field need quotes. Bulk runs
-// test every byte of every field against this.
-enum CharClass : unsigned char { Plain, Quote, Comma, Break };
+// Characters that matter inside a field, by byte: the delimiter ends an
+// unquoted field, a line break ends an unquoted one and counts a line in a
+// quoted one, a quote ends a quoted one; each makes a written field need
+// quotes. Bulk runs test every byte of every field against this.
+enum CharClass : unsigned char { Plain, Quote, Delimiter, Break };
+using ClassTable = std::array<unsigned char, 256>;
 
-constexpr std::array<CharClass, 256> CharClasses = [] {
-    std::array<CharClass, 256> classes{};
+constexpr ClassTable ClassesFor(char delimiter) {
+    ClassTable classes{};
+    classes[static_cast<unsigned char>(delimiter)] = Delimiter;
     classes[static_cast<unsigned char>('"')] = Quote;
-    classes[static_cast<unsigned char>(',')] = Comma;
     classes[static_cast<unsigned char>('\r')] = Break;
     classes[static_cast<unsigned char>('\n')] = Break;
     return classes;
-}();
-
-CharClass ClassOf(char c) {
-    return CharClasses[static_cast<unsigned char>(c)];
 }
 
 // The bytes that end a run of plain text in an unquoted and in a quoted field.
 using StopTable = std::array<bool, 256>;
 
-constexpr StopTable StopsOf(CharClass a, CharClass b) {
+constexpr StopTable StopsOf(const ClassTable& classes, CharClass a, CharClass b) {
     StopTable stops{};
     for (std::size_t c = 0; c < stops.size(); ++c)
-        stops[c] = CharClasses[c] == a || CharClasses[c] == b;
+        stops[c] = classes[c] == a || classes[c] == b;
     return stops;
 }
 
-constexpr StopTable UnquotedStops = StopsOf(Comma, Break);
-constexpr StopTable QuotedStops = StopsOf(Quote, Break);
+// What is written is comma-separated, whatever was read.
+constexpr ClassTable WrittenClasses = ClassesFor(',');
 
 bool NeedsQuotes(std::string_view field) {
     for (char c : field)
-        if (ClassOf(c) != Plain) return true;
+        if (WrittenClasses[static_cast<unsigned char>(c)] != Plain) return true;
     return false;
 }
 
 } // namespace
+
+CsvReader::CsvReader(std::function<void(const CsvRecord&)> onRecord, char delimiter)
+    : onRecord_(std::move(onRecord)), delimiter_(delimiter), classes_(ClassesFor(delimiter)),
+      unquotedStops_(StopsOf(classes_, Delimiter, Break)),
+      quotedStops_(StopsOf(classes_, Quote, Break)) {}
 
 bool CsvReader::Grow(std::size_t bytes) {
     if (tooLong_) return false;
@@ -85,11 +87,26 @@ void CsvReader::Fault(std::string_view error) {
     if (error_.empty()) error_ = error;
 }
 
+void CsvReader::HandOverBlankLines() {
+    const std::string empty;
+    for (std::size_t i = 0; i < blankLines_; ++i)
+        onRecord_(CsvRecord{std::span<const std::string>(&empty, 1), firstBlankLine_ + i, {}});
+    blankLines_ = 0;
+}
+
 void CsvReader::EndRecord() {
-    onRecord_(CsvRecord{std::span<const std::string>(fields_.data(), count_), recordLine_, error_});
+    const bool blank = count_ == 1 && fields_[0].empty() && !quoted_ && error_.empty();
+    if (blank) {
+        if (blankLines_++ == 0) firstBlankLine_ = recordLine_;
+    } else {
+        HandOverBlankLines();
+        onRecord_(
+            CsvRecord{std::span<const std::string>(fields_.data(), count_), recordLine_, error_});
+    }
     count_ = 0;
     recordBytes_ = 0;
     tooLong_ = false;
+    quoted_ = false;
     error_ = {};
 }
 
@@ -111,14 +128,15 @@ void CsvReader::Step(char c) {
         StartField();
         if (c == '"') {
             state_ = State::Quoted;
+            quoted_ = true;
             return;
         }
         state_ = State::Unquoted;
         [[fallthrough]];
     case State::Unquoted:
-        if (c == ',')
+        if (c == delimiter_)
             state_ = State::FieldStart;
-        else if (ClassOf(c) == Break)
+        else if (classes_[static_cast<unsigned char>(c)] == Break)
             EndLine(c);
         else
             Append(std::string_view(&c, 1));
@@ -133,9 +151,9 @@ void CsvReader::Step(char c) {
         if (c == '"') {
             Append("\"");
             state_ = State::Quoted;
-        } else if (c == ',') {
+        } else if (c == delimiter_) {
             state_ = State::FieldStart;
-        } else if (ClassOf(c) == Break) {
+        } else if (classes_[static_cast<unsigned char>(c)] == Break) {
             EndLine(c);
         } else {
             // The record is malformed, but where it ends is still decided by
@@ -152,7 +170,7 @@ void CsvReader::FeedBody(std::string_view piece) {
     for (std::size_t i = 0; i < piece.size(); ++i) {
         // Plain text inside a field is copied in one go; it is most of the input.
         if (state_ == State::Unquoted || state_ == State::Quoted) {
-            const StopTable& stops = state_ == State::Unquoted ? UnquotedStops : QuotedStops;
+            const StopTable& stops = state_ == State::Unquoted ? unquotedStops_ : quotedStops_;
             std::size_t end = i;
             while (end < piece.size() && !stops[static_cast<unsigned char>(piece[end])])
                 ++end;

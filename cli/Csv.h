@@ -2,6 +2,7 @@
 
 #include "cli/RecordLimit.h"
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <span>
@@ -20,12 +21,14 @@ struct CsvRecord {
     std::string_view Error;
 };
 
-// A streaming RFC 4180 reader: fields separated by commas, records ended by
-// CRLF, LF or CR; a field in double quotes may hold commas, line breaks and
-// doubled quotes. A UTF-8 byte-order mark at the very start is skipped. Every
-// line is a record, an empty one included (one empty field), so the records
-// keep step with the lines that were given; a line break at the very end
-// starts no record. A quote inside an unquoted field is kept as text.
+// A streaming RFC 4180 reader: fields separated by commas (or the delimiter
+// given), records ended by CRLF, LF or CR; a field in double quotes may hold
+// delimiters, line breaks and doubled quotes. A UTF-8 byte-order mark at the
+// very start is skipped. Every line is a record, an empty one included (one
+// empty field), so the records keep step with the lines that were given; but
+// empty lines at the very end are none (spreadsheets leave them), and a line
+// break at the very end starts no record. A quote inside an unquoted field is
+// kept as text.
 //
 // Three faults make a record malformed: text after a closing quote, a quoted
 // field still open at the end of the input, and a record longer than
@@ -35,8 +38,7 @@ struct CsvRecord {
 // its own: one record in is always one record out.
 class CsvReader {
   public:
-    explicit CsvReader(std::function<void(const CsvRecord&)> onRecord)
-        : onRecord_(std::move(onRecord)) {}
+    explicit CsvReader(std::function<void(const CsvRecord&)> onRecord, char delimiter = ',');
 
     // Reads the next piece of input; records may span pieces.
     void Feed(std::string_view piece);
@@ -55,8 +57,13 @@ class CsvReader {
     void Fault(std::string_view error);
     void EndLine(char c);
     void EndRecord();
+    void HandOverBlankLines();
 
     std::function<void(const CsvRecord&)> onRecord_;
+    char delimiter_;
+    std::array<unsigned char, 256> classes_{}; // what each byte is to the reader
+    std::array<bool, 256> unquotedStops_{};    // the bytes that end plain text
+    std::array<bool, 256> quotedStops_{};
     State state_ = State::RecordStart;
     std::size_t signatureSeen_ = 0; // bytes of a leading byte-order mark matched so far
     bool started_ = false;          // past where a byte-order mark may be
@@ -68,7 +75,11 @@ class CsvReader {
     std::size_t recordLine_ = 1; // the line the current record started on
     std::size_t recordBytes_ = 0;
     bool tooLong_ = false;
+    bool quoted_ = false; // the record has held a quote: "" is no empty line
     std::string_view error_;
+    // Empty lines held back until a record follows them; at the end they are none.
+    std::size_t blankLines_ = 0;
+    std::size_t firstBlankLine_ = 0;
 };
 
 // Appends one field, quoted when it holds a comma, a quote or a line break.

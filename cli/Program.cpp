@@ -24,7 +24,7 @@ int RunBulk(const CommandLine& line, OutputBuffer& out, OutputBuffer& err) {
     if (!input.OpenError().empty()) return Complain(err, input.OpenError());
     const int status = line.Mode == RunMode::Requests
                            ? RunRequests(input, out, line.Options, line.Sheet.PointSizeGiven)
-                           : RunBatch(input, out, line.Options);
+                           : RunBatch(input, out, err, line.Options, line.Csv);
     if (!input.ReadError().empty()) return Complain(err, input.ReadError());
     return status;
 }

@@ -1,7 +1,9 @@
 #include "cli/SheetBatch.h"
 
 #include "cli/Csv.h"
+#include "cli/CsvInput.h"
 #include "cli/ExitStatus.h"
+#include "cli/RecordData.h"
 #include "cli/QtSession.h"
 #include "cli/WholeFile.h"
 #include "engine/PointSize.h"
@@ -48,7 +50,8 @@ class SheetRun {
     std::optional<std::string> Print(const CsvRecord& record) {
         if (!record.Error.empty()) return "bad CSV: " + std::string(record.Error);
         const int extraColumn = line_.Sheet.ExtraColumn;
-        if (!DecodeUtf8(Field(record, 1), options_.DataText)) return "invalid UTF-8 in data";
+        if (!DecodeUtf8(RecordData(Field(record, 1), options_.symbology), options_.DataText))
+            return "invalid UTF-8 in data";
         std::u16string caption;
         if (extraColumn != 2 && !DecodeUtf8(Field(record, 2), caption))
             return "invalid UTF-8 in the caption";
@@ -118,11 +121,12 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
         painter.Skip();
 
     SheetRun run(line, painter, err, pointSize);
-    CsvReader reader([&run](const CsvRecord& record) { run.Record(record); });
-    std::string_view block;
-    while (input.Next(block))
-        reader.Feed(block);
-    reader.Finish();
+    const auto unread = ReadCsv(
+        input, line.Csv, [&run](const CsvRecord& record) { run.Record(record); },
+        [&err](const std::string& warning) {
+            err.Text() += "zindra-encode: warning: " + warning + "\n";
+        });
+    if (unread) return Complain(err, *unread);
     const bool ended = painter.End();
     file.close();
     // Sheets of part of a list would pass for the whole of it: the target

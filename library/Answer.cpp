@@ -28,6 +28,17 @@ nlohmann::ordered_json OutcomeJson(const RequestOutcome& outcome, const BarOptio
     return object;
 }
 
+bool IsAnswerField(std::string_view key) {
+    constexpr std::string_view Fields[] = {
+        "error",          "font_string", "sums_text",      "bar_text_out",
+        "sample_text",    "sample_size", "output_text_size", "human_text",
+        "face",           "x_dimension_mm", "width_mm",    "height_mm",
+        "magnification_percent", "warning", "data_text"};
+    for (std::string_view field : Fields)
+        if (field == key) return true;
+    return false;
+}
+
 void AppendJson(const nlohmann::ordered_json& object, std::string& out) {
     // Every text here went through ToUtf8, so it is valid UTF-8; replacing
     // rather than throwing keeps that promise from ever ending the program.

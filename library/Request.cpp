@@ -86,10 +86,33 @@ const KeyRow* FindKey(std::string_view key) {
     return nullptr;
 }
 
+// A key as it reads with case, "_" and "-" left out.
+std::string Folded(std::string_view key) {
+    std::string folded;
+    for (char c : key)
+        if (c != '_' && c != '-') folded.push_back(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return folded;
+}
+
+const KeyRow* NearMiss(std::string_view key) {
+    const std::string folded = Folded(key);
+    for (const KeyRow& row : Keys)
+        if (Folded(row.key) == folded) return &row;
+    return nullptr;
+}
+
+// The caller's keys, for the end of the answer.
+void Carry(const nlohmann::ordered_json& carried, nlohmann::ordered_json& answer) {
+    for (const auto& [key, value] : carried.items())
+        answer[key] = value;
+}
+
 } // namespace
 
-std::variant<BarOptions, std::string>
-ParseRequest(std::string_view line, const BarOptions& defaults, bool pointSizeGiven) {
+std::variant<BarOptions, std::string> ParseRequest(std::string_view line,
+                                                   const BarOptions& defaults,
+                                                   bool pointSizeGiven,
+                                                   nlohmann::ordered_json* carried) {
     const Json request = Json::parse(line, nullptr, /*allow_exceptions=*/false);
     if (request.is_discarded()) return std::string("not valid JSON");
     if (!request.is_object()) return std::string("not a JSON object");
@@ -97,9 +120,16 @@ ParseRequest(std::string_view line, const BarOptions& defaults, bool pointSizeGi
 
     BarOptions options = defaults;
     for (const auto& [key, value] : request.items()) {
-        const KeyRow* row = FindKey(key);
-        if (!row) return "unknown key \"" + key + "\"";
-        if (Complaint complaint = row->apply(value, options)) return *complaint;
+        if (const KeyRow* row = FindKey(key)) {
+            if (Complaint complaint = row->apply(value, options)) return *complaint;
+        } else if (const KeyRow* meant = NearMiss(key)) {
+            return "unknown key \"" + key + "\" (did you mean \"" + std::string(meant->key) +
+                   "\"?)";
+        } else if (IsAnswerField(key)) {
+            return "the key \"" + key + "\" is a field of the answer";
+        } else if (carried) {
+            (*carried)[key] = value;
+        }
     }
     TakeWindowChoices(options, pointSizeGiven || request.contains("point_size"));
     return options;
@@ -107,14 +137,19 @@ ParseRequest(std::string_view line, const BarOptions& defaults, bool pointSizeGi
 
 bool AnswerRequest(std::string_view line, const BarOptions& defaults, std::string& out,
                    bool pointSizeGiven) {
-    auto request = ParseRequest(line, defaults, pointSizeGiven);
+    nlohmann::ordered_json carried = nlohmann::ordered_json::object();
+    auto request = ParseRequest(line, defaults, pointSizeGiven, &carried);
     if (const auto* complaint = std::get_if<std::string>(&request)) {
-        AppendJson(nlohmann::ordered_json{{"error", BadRequestPrefix + *complaint}}, out);
+        nlohmann::ordered_json answer{{"error", BadRequestPrefix + *complaint}};
+        Carry(carried, answer);
+        AppendJson(answer, out);
         return false;
     }
     const auto& options = std::get<BarOptions>(request);
     const RequestOutcome outcome = EncodeRequest(options);
-    AppendJson(OutcomeJson(outcome, options), out);
+    nlohmann::ordered_json answer = OutcomeJson(outcome, options);
+    Carry(carried, answer);
+    AppendJson(answer, out);
     return std::holds_alternative<BarResult>(outcome.Outcome);
 }
 

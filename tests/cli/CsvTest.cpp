@@ -19,11 +19,13 @@ std::ostream& operator<<(std::ostream& os, const Record& r) {
 
 // Feeds `input` in pieces of `piece` bytes, so fields and line breaks are cut
 // at every possible place as well as read whole.
-std::vector<Record> Read(std::string_view input, std::size_t piece) {
+std::vector<Record> Read(std::string_view input, std::size_t piece, char delimiter = ',') {
     std::vector<Record> records;
-    CsvReader reader([&](const CsvRecord& r) {
-        records.push_back({{r.Fields.begin(), r.Fields.end()}, std::string(r.Error)});
-    });
+    CsvReader reader(
+        [&](const CsvRecord& r) {
+            records.push_back({{r.Fields.begin(), r.Fields.end()}, std::string(r.Error)});
+        },
+        delimiter);
     for (std::size_t at = 0; at < input.size(); at += piece)
         reader.Feed(input.substr(at, piece));
     reader.Finish();
@@ -46,7 +48,10 @@ TEST(Csv, Read) {
         {"a\r\nb\r\n", {{{"a"}, ""}, {{"b"}, ""}}},
         {"a\rb\n", {{{"a"}, ""}, {{"b"}, ""}}},               // a lone CR ends a line too
         {"a\n\nb\n", {{{"a"}, ""}, {{""}, ""}, {{"b"}, ""}}}, // an empty line is a record
-        {"\r\n", {{{""}, ""}}},
+        {"\r\n", {}},                              // but not at the end
+        {"a\n\n\r\n\r", {{{"a"}, ""}}},
+        {"\n\nb", {{{""}, ""}, {{""}, ""}, {{"b"}, ""}}},
+        {"a\n\"\"\n\n", {{{"a"}, ""}, {{""}, ""}}}, // "" is an empty field, not an empty line
         {"a,\n", {{{"a", ""}, ""}}},
         {"a,", {{{"a", ""}, ""}}},
         {",\n", {{{"", ""}, ""}}},
@@ -92,6 +97,25 @@ TEST(Csv, Read) {
         EXPECT_EQ(Read(row.input, 1), row.records) << "byte by byte: " << input;
         EXPECT_EQ(Read(row.input, 2), row.records) << "two bytes at a time: " << input;
     }
+}
+
+struct DelimiterRow {
+    char delimiter;
+    std::string_view input;
+    std::vector<Record> records;
+};
+
+TEST(Csv, ReadsOtherDelimiters) {
+    const DelimiterRow rows[] = {
+        {';', "AB-1001;Widget, small\n", {{{"AB-1001", "Widget, small"}, ""}}},
+        {';', "\"a;b\";c\n", {{{"a;b", "c"}, ""}}},
+        {'\t', "a\tb,c\t\n", {{{"a", "b,c", ""}, ""}}},
+        {':', "12:30,x\n", {{{"12", "30,x"}, ""}}},
+        {';', "\"a\"b;c\n", {{{"ab", "c"}, TextAfterQuote}}},
+    };
+    for (const auto& row : rows)
+        for (std::size_t piece : {row.input.size(), std::size_t{1}})
+            EXPECT_EQ(Read(row.input, piece, row.delimiter), row.records) << row.input;
 }
 
 std::vector<std::size_t> Lines(std::string_view input, std::size_t piece) {

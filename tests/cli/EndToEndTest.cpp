@@ -239,57 +239,82 @@ struct BatchRow {
 };
 
 TEST(EndToEnd, Batch) {
-    const std::string header = "data,extra,font_string,error,warning\r\n";
+    const std::string header = "data,extra,font_string,error,warning,face\r\n";
     const BatchRow rows[] = {
-        {{"-c"}, "CODE39\nA B\n", 0, header + "CODE39,,*CODE39W*,,\r\nA B,,*A~BG*,,\r\n"},
+        {{"-c"}, "CODE39\nA B\n", 0, header + "CODE39,,*CODE39W*,,,Tessary 39 d\r\nA B,,*A~BG*,,,Tessary 39 d\r\n"},
         {{}, "", 0, header},
         // a failing row is reported and the rows after it are still encoded
         {{},
          "abc\n\nOK\n",
          1,
-         header + "abc,,,\"Error: input character \"\"a\"\" not legal in bar code 3 of 9\",\r\n"
-                  ",,,\"Error, no data to bar code\",\r\n"
-                  "OK,,*OK*,,\r\n"},
+         header + "abc,,,\"Error: input character \"\"a\"\" not legal in bar code 3 of 9\",,\r\n"
+                  ",,,\"Error, no data to bar code\",,\r\n"
+                  "OK,,*OK*,,,Tessary 39 d\r\n"},
         // column 2 is the extra text; without it the command line's applies
         {{"-s", "ean", "-v", "3", "-e", "90000"},
          "0-306-40615-2\r\n\"0,306,40615,2\",9000\r\n",
          1,
-         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,\r\n"
-                  "0306406152,9000,,The price field must be 5 digits long,\r\n"},
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,,Tessary EAN d\r\n"
+                  "0306406152,9000,,The price field must be 5 digits long,,\r\n"},
         {{},
          "A,1,2\n\"A\"B\n\xFF\n",
          1,
-         header + "A,1,,bad CSV: more than two columns,\r\n"
-                  "AB,,,bad CSV: text after a closing quote,\r\n"
-                  "\xEF\xBF\xBD,,,invalid UTF-8 in data,\r\n"},
+         header + "A,1,*A*,,,Tessary 39 d\r\n"
+                  "AB,,,bad CSV: text after a closing quote,,\r\n"
+                  "\xEF\xBF\xBD,,,invalid UTF-8 in data,,\r\n"},
+        // what spreadsheets export: semicolons, tabs, 8-bit sets, empty lines at the end
+        {{"-s", "code128", "-v", "2"},
+         "AB-1001;Widget, small\nAB-1002;Gadget\n\n\n",
+         0,
+         header + "AB-1001,\"Widget, small\",|AB-1001\xC3\x83~,,,Tessary Code 128AB d\r\n"
+                  "AB-1002,Gadget,|AB-1002\xC3\x8A~,,,Tessary Code 128AB d\r\n"},
+        {{"--delimiter", ",", "-s", "code128", "-v", "2"},
+         "AB-1001;Widget, small\n",
+         0,
+         header + "AB-1001;Widget, small,|AB-1001;WidgetX~,,,Tessary Code 128AB d\r\n"},
+        {{"-s", "ean", "-v", "3"}, "0-306-40615-2\t90000\n", 0,
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,,Tessary EAN d\r\n"},
+        {{"--encoding", "windows-1252"}, "\x80" "a\x81\n", 1,
+         header + "\xE2\x82\xAC" "a\xEF\xBF\xBD,,,"
+                  "\"Error: input character \"\"\xE2\x82\xAC\"\" not legal in bar code 3 of 9\",,\r\n"},
+        {{"--encoding", "latin1"}, "CAF\xC9\n", 1,
+         header + "CAF\xC3\x89,,,\"Error: input character \"\"\xC3\x89\"\" not legal in bar code 3 of 9\",,\r\n"},
         // a malformed record ends where its quotes say: one row per record
         {{},
          "ITEM1,\n\"ITEM2\"X,\"NOTE\nPART2\nPART3\"\nITEM3,\n",
          1,
-         header + "ITEM1,,*ITEM1*,,\r\n"
-                  "ITEM2X,\"NOTE\nPART2\nPART3\",,bad CSV: text after a closing quote,\r\n"
-                  "ITEM3,,*ITEM3*,,\r\n"},
+         header + "ITEM1,,*ITEM1*,,,Tessary 39 d\r\n"
+                  "ITEM2X,\"NOTE\nPART2\nPART3\",,bad CSV: text after a closing quote,,\r\n"
+                  "ITEM3,,*ITEM3*,,,Tessary 39 d\r\n"},
         // a spreadsheet's "CSV UTF-8" starts with a byte-order mark
         {{},
          "\xEF\xBB\xBF"
          "CODE39\r\n",
          0,
-         header + "CODE39,,*CODE39*,,\r\n"},
+         header + "CODE39,,*CODE39*,,,Tessary 39 d\r\n"},
         // an empty second column is a blank cell: -e stands
         {{"-s", "ean", "-v", "3", "-e", "90000"},
          "0-306-40615-2,\r\n",
          0,
-         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,\r\n"},
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,,Tessary EAN d\r\n"},
+        // digits-only symbologies drop the blanks a spreadsheet pads numbers with
+        {{"-s", "ean", "-v", "2"},
+         " 4006381333931 \n\t400638133393\n",
+         0,
+         header + "4006381333931,,%AQGDYR|333931],,,Tessary EAN d\r\n"
+                  "400638133393,,%AQGDYR|333931],,,Tessary EAN d\r\n"},
+        {{"-c"}, " A B \n", 0, header + " A B ,,*~A~B~6*,,,Tessary 39 d\r\n"},
         // the size line's warning goes last, and the row still counts as encoded
         {{"-s", "upc", "-p", "24"},
          "03600029145\n",
          0,
-         header + "03600029145,, !DGAAA|29145S,,too small to scan reliably\r\n"},
+         header + "03600029145,, !DGAAA|29145S,,too small to scan reliably,Tessary UPCA d\r\n"},
         // a record over the limit is one failed row, and the run goes on
         {{},
          std::string(2 * 1024 * 1024, 'A') + "\nOK\n",
          1,
-         header + ",,,bad CSV: the record is longer than 1 MB (1048576 bytes),\r\nOK,,*OK*,,\r\n"},
+         header + ",,,bad CSV: the record is longer than 1 MB (1048576 bytes),,\r\n"
+                  "OK,,*OK*,,,Tessary 39 d\r\n"},
     };
     for (const auto& row : rows) {
         auto args = row.args;

@@ -1,5 +1,7 @@
 #include "library/Request.h"
 
+#include "library/Answer.h"
+
 #include "tests/TestText.h"
 
 #include <gtest/gtest.h>
@@ -111,7 +113,15 @@ TEST(Requests, ParseRefused) {
         {R"({"data":"X","checksum":"true"})", "\"checksum\" must be true or false"},
         {R"({"data":"X","option2":1})", "\"option2\" must be true or false"},
         {R"({"data":"X","point_size":24})", "\"point_size\" must be a string"},
-        {R"({"data":"X","checkSum":true})", "unknown key \"checkSum\""}, // a typo is not ignored
+        // a typo of a key is not taken for the caller's own: its choice would not be made
+        {R"({"data":"X","checkSum":true})", "unknown key \"checkSum\" (did you mean \"checksum\"?)"},
+        {R"({"data":"X","point-size":"30"})",
+         "unknown key \"point-size\" (did you mean \"point_size\"?)"},
+        {R"({"data":"X","FontType":"human"})",
+         "unknown key \"FontType\" (did you mean \"font_type\"?)"},
+        // nor a key the answer writes itself
+        {R"({"data":"X","face":"Tessary 39 a"})", "the key \"face\" is a field of the answer"},
+        {R"({"data":"X","error":""})", "the key \"error\" is a field of the answer"},
     };
     for (const auto& row : rows) {
         const auto got = ParseRequest(row.line, CommandLineChoices(), true);
@@ -187,6 +197,37 @@ TEST(Requests, AnswerEncodingErrorIsAFailedRecord) {
     const Json want = {{"error", "Error: input character \"a\" not legal in bar code 3 of 9"},
                        {"data_text", "abc"}};
     EXPECT_EQ(got, want);
+}
+
+// The caller's own keys come back at the end of every answer to an object.
+TEST(Requests, AnswerCarriesTheCallersKeys) {
+    const Json made = Answer(R"({"id":"row-7","data":"A","tag":{"n":[1,2]}})", true);
+    EXPECT_EQ(made["font_string"], "*A*");
+    EXPECT_EQ(made["id"], "row-7");
+    EXPECT_EQ(made["tag"], (Json{{"n", {1, 2}}}));
+    std::string out;
+    AnswerRequest(R"({"id":"row-7","data":"A","tag":1})", {}, out);
+    const auto ordered = nlohmann::ordered_json::parse(out);
+    EXPECT_EQ(std::prev(ordered.end()).key(), "tag") << "at the end, in the request's order";
+    EXPECT_EQ(std::prev(ordered.end(), 2).key(), "id");
+    const Json failed = Answer(R"({"id":7,"data":"a"})", false);
+    EXPECT_EQ(failed, (Json{{"error", "Error: input character \"a\" not legal in bar code 3 of 9"},
+                            {"data_text", "a"},
+                            {"id", 7}}));
+    const Json refused = Answer(R"({"id":7,"data":"A","size":"Z"})", false);
+    EXPECT_EQ(refused, (Json{{"error", "bad request: unknown size \"Z\" (one letter A to F)"},
+                             {"id", 7}}));
+}
+
+// Every key of a real answer is one a caller may not use as its own.
+TEST(Requests, AnswerFieldsAreKnown) {
+    for (const auto& line : {R"({"data":"CODE39"})", R"({"data":"abc"})", "[]"}) {
+        std::string out;
+        AnswerRequest(line, {}, out);
+        const Json answer = Json::parse(out);
+        for (const auto& [key, value] : answer.items())
+            EXPECT_TRUE(IsAnswerField(key)) << key;
+    }
 }
 
 TEST(Requests, AnswerBadRequest) {

@@ -36,7 +36,10 @@ const char *zindra_version(void);
  * ("standard" | "human" | "itf14"), "size" ("A" to "F"), "checksum",
  * "option2", "sums" (true or false), "point_size" and "extra" (strings).
  * Absent keys take the defaults of zindra_request_init(); without
- * "point_size" the symbology's usual size is taken.
+ * "point_size" the symbology's usual size is taken. Any other key is the
+ * caller's own ("id": "row-7") and comes back at the end of the answer; but
+ * one that names a field of an answer, or reads as a known key but for case,
+ * "_" and "-" ("checkSum"), makes a bad request.
  *
  * The answer is one JSON object on one line, without a line feed:
  *   {"font_string", "sums_text", "bar_text_out", "sample_text",
@@ -85,7 +88,7 @@ typedef struct zindra_request {
     int option2;                /* nonzero: the symbology's second option (UCC/EAN, ...) */
     int sums;                   /* nonzero: the checksum line of Code 93 and Code 128 */
     const char *point_size;     /* the point size as text, as the window's box holds it
-                                   ("24"); NULL: the symbology's usual size */
+                                   ("24"), to its NUL; NULL: the symbology's usual size */
     const char *extra;          /* the supplement or the Bookland price */
     size_t extra_length;        /* as data_length */
 } zindra_request;

@@ -1,0 +1,29 @@
+#include "cli/RecordData.h"
+
+namespace zindra::cli {
+namespace {
+
+bool DigitsOnly(Symbology symbology) {
+    switch (symbology) {
+    case Symbology::Interleaved25:
+    case Symbology::Ean:
+    case Symbology::PostNet:
+    case Symbology::Upc:
+        return true;
+    default:
+        return false;
+    }
+}
+
+constexpr std::string_view Blanks = " \t";
+
+} // namespace
+
+std::string_view RecordData(std::string_view field, Symbology symbology) {
+    if (!DigitsOnly(symbology)) return field;
+    const std::size_t first = field.find_first_not_of(Blanks);
+    if (first == std::string_view::npos) return field.substr(0, 0);
+    return field.substr(first, field.find_last_not_of(Blanks) - first + 1);
+}
+
+} // namespace zindra::cli
