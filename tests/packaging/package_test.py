@@ -1,10 +1,12 @@
 #!/usr/bin/python3
-"""The Debian package as a user's machine gets it: build it with CPack, let
-lintian, desktop-file-validate and appstreamcli judge it, install it with
-apt-get, start the installed zindra for a user who never ran it (the product
-folder must be seeded and the sample drawn in the installed face), run the
-installed zindra-encode, find its man page and completion, then purge the
-package and find none of its files left.
+"""The Debian packages as a user's machine gets them: build all five with
+CPack, let lintian, desktop-file-validate and appstreamcli judge them, install
+fonts-zindra, libzindra0 and zindra with apt-get and run the installed
+zindra-encode and window with nothing more (the window starts for a user who
+never ran it: the product folder must be seeded and the sample drawn in the
+installed face), then add libzindra-dev and python3-zindra and use them (a C
+program built through pkg-config, the Python module), purge all five and find
+none of their files left.
 
 Needs root (it installs into /usr). Without root it is skipped, except under
 CI, where that is a failure.
@@ -45,24 +47,63 @@ def run(*args, env=None, check=True):
     return done
 
 
-def build_package(build, version):
+# What each package must declare; "(=)" stands for "(= the version being built)".
+# The programs need the faces and the library of the same build, and xdg-utils
+# to open the help and the label templates; a browser and a word processor
+# that reads RTF make those documents open.
+PACKAGES = [
+    ("fonts-zindra", "all", {"Section": ["fonts"], "Multi-Arch": ["foreign"],
+                             "Depends": ["fontconfig"]}),
+    ("libzindra0", "native", {"Section": ["libs"], "Depends": ["libc6", "libstdc++6"]}),
+    ("libzindra-dev", "native", {"Section": ["libdevel"], "Depends": ["libzindra0 (=)"]}),
+    ("python3-zindra", "all", {"Section": ["python"],
+                               "Depends": ["libzindra0 (=)", "python3:any"]}),
+    ("zindra", "native", {"Section": ["graphics"],
+                          "Depends": ["fonts-zindra (=)", "libzindra0 (=)", "xdg-utils",
+                                      "libqt6widgets6", "libc6"],
+                          "Recommends": ["x-www-browser | www-browser",
+                                         "libreoffice-writer | abiword"]}),
+]
+# What zindra-encode needs to run: installed first and used alone.
+RUNTIME = ["fonts-zindra", "libzindra0", "zindra"]
+
+
+def declared(deb, field):
+    """A control field's comma-separated items, and the field as written."""
+    value = run("dpkg-deb", "-f", deb, field).stdout.strip()
+    return [item.strip() for item in value.split(",") if item.strip()], value
+
+
+def check_fields(deb, version, fields):
+    for field, wanted in fields.items():
+        items, value = declared(deb, field)
+        names = {item.split(" (")[0] for item in items}
+        for want in wanted:
+            pinned = want.replace("(=)", "(= %s)" % version)
+            if pinned not in items and (pinned != want or want not in names):
+                fail("%s: %s lacks %r: %r" % (os.path.basename(deb), field, pinned, value))
+
+
+def build_packages(build, version):
     run("cmake", "--build", build, "--target", "package")
     arch = run("dpkg", "--print-architecture").stdout.strip()
-    deb = os.path.join(build, "zindra_%s_%s.deb" % (version, arch))
-    if not os.path.isfile(deb):
-        fail("no %s after the package target" % deb)
-    depends = run("dpkg-deb", "-f", deb, "Depends").stdout.strip()
-    print("package: %s, %d bytes\nDepends: %s" % (os.path.basename(deb), os.path.getsize(deb),
-                                                   depends))
-    for needed in ("fontconfig", "libqt6widgets6", "libc6"):
-        if needed not in depends:
-            fail("Depends lacks %s: %s" % (needed, depends))
+    debs = {}
+    for name, kind, fields in PACKAGES:
+        deb_arch = "all" if kind == "all" else arch
+        deb = os.path.join(build, "%s_%s_%s.deb" % (name, version, deb_arch))
+        if not os.path.isfile(deb):
+            fail("no %s after the package target" % deb)
+        check_fields(deb, version, fields)
+        print("%s: %d bytes\n  Depends: %s" % (os.path.basename(deb), os.path.getsize(deb),
+                                                declared(deb, "Depends")[1]))
+        debs[name] = deb
     # lintian refuses nothing as root but says so on stderr; its tags go to stdout.
-    lint = run("lintian", "--fail-on", "error", deb, check=False)
+    lint = run("lintian", "--fail-on", "error,warning", *debs.values(), check=False)
     print("lintian:\n" + lint.stdout)
-    if lint.returncode != 0 or any(line.startswith("E:") for line in lint.stdout.splitlines()):
-        fail("lintian reports errors")
-    return deb
+    if lint.returncode != 0 or any(line.startswith(("E:", "W:"))
+                                   for line in lint.stdout.splitlines()):
+        fail("lintian reports errors or warnings")
+    return debs
 
 
 def validate_desktop_files():
@@ -78,7 +119,7 @@ def user_environment(home):
     runtime = os.path.join(home, "runtime")
     os.mkdir(runtime, 0o700)
     env = {key: value for key, value in os.environ.items()
-           if not key.startswith(("XDG_", "FONTCONFIG", "QT_"))}
+           if not key.startswith(("XDG_", "FONTCONFIG", "QT_", "PYTHON", "PKG_CONFIG", "LD_"))}
     env.update(HOME=home, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
     return env
 
@@ -169,28 +210,76 @@ def installed_tools(env, home, version):
         fail("completing -s co offers %s" % completion)
 
 
-def install_and_use(deb, version):
-    files = None
+def development_files(env, home, version):
+    """libzindra-dev as a C programmer meets it: the library's own C test
+    program built through pkg-config against the installed files only."""
+    source = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "library", "c",
+                          "c_api_test.c")
+    program = os.path.join(home, "c_api_test")
+    flags = run("pkg-config", "--cflags", "--libs", "zindra", env=env).stdout.split()
+    run("cc", "-std=c11", '-DZINDRA_EXPECTED_VERSION="%s"' % version, source, *flags,
+        "-lpthread", "-o", program, env=env)
+    run(program, env=env)
+
+
+def python_module(env):
+    """python3-zindra in Debian's own interpreter, which may write its byte
+    code beside the module as it would for any user."""
+    line = run("/usr/bin/python3", "-c", "import zindra; "
+               "print(zindra.encode('CODE39', checksum=True).font_string)",
+               env=env).stdout.strip()
+    if line != "*CODE39W*":
+        fail("zindra.encode('CODE39', checksum=True) gives %r" % line)
+
+
+def owned_paths(names):
+    """The files of the packages and the folders nothing else owns: all must go
+    with the purge."""
+    paths = {path for name in names for path in run("dpkg", "-L", name).stdout.splitlines()}
+    folders = sorted(path for path in paths
+                     if path != "/." and os.path.isdir(path) and not os.path.islink(path))
+    ours = set()
+    for line in run("dpkg", "-S", *folders).stdout.splitlines():
+        owners, path = line.split(": ", 1)
+        if {owner.split(":")[0] for owner in owners.split(", ")} <= set(names):
+            ours.add(path)
+    return sorted(ours) + [path for path in paths if os.path.isfile(path)]
+
+
+def apt_install(debs, names, env):
+    run("apt-get", "install", "-y", "-q", "--no-install-recommends",
+        *[os.path.abspath(debs[name]) for name in names], env=env)
+
+
+def install_and_use(debs, version):
+    files = []
     home = tempfile.mkdtemp(prefix="zindra-package-")
+    apt = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
+    names = [name for name, _, _ in PACKAGES]
+    # With none of them there beforehand, the first step shows what zindra-encode needs.
+    before = [name for name in names if run("dpkg", "-L", name, check=False).returncode == 0]
+    if before:
+        fail("%s already installed: purge them before the package test" % before)
     try:
-        apt = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
-        run("apt-get", "install", "-y", "-q", "--no-install-recommends", os.path.abspath(deb),
-            env=apt)
-        files = [path for path in run("dpkg", "-L", "zindra").stdout.splitlines()
-                 if os.path.isfile(path)]
+        apt_install(debs, RUNTIME, apt)
         validate_desktop_files()
         env = user_environment(home)
         installed_tools(env, home, version)
         first_start(env, home)
+        apt_install(debs, [name for name in names if name not in RUNTIME], apt)
+        files = owned_paths(names)
+        development_files(env, home, version)
+        python_module(env)
     finally:
-        run("apt-get", "purge", "-y", "-q", "zindra", env=apt, check=False)
+        run("apt-get", "purge", "-y", "-q", *names, env=apt, check=False)
         shutil.rmtree(home, ignore_errors=True)
-    if run("dpkg", "-L", "zindra", check=False).returncode == 0:
-        fail("dpkg still knows files of zindra after the purge")
-    left = [path for path in files or [] if os.path.lexists(path)]
-    if left or os.path.isdir("/usr/share/fonts/truetype/zindra"):
+    known = [name for name in names if run("dpkg", "-L", name, check=False).returncode == 0]
+    if known:
+        fail("dpkg still knows files of %s after the purge" % known)
+    left = [path for path in files if os.path.lexists(path)]
+    if left:
         fail("left behind after the purge: %s" % left[:10])
-    print("package: installed, used by a new user and purged; %d files came and went"
+    print("packages: installed, used and purged; %d files and folders came and went"
           % len(files))
 
 
@@ -200,8 +289,7 @@ def main(build, version):
             fail("the package test installs into /usr and must run as root")
         print("package test skipped: it installs into /usr and needs root")
         return 77
-    deb = build_package(build, version)
-    install_and_use(deb, version)
+    install_and_use(build_packages(build, version), version)
     return 0
 
 
