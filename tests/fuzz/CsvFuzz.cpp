@@ -48,12 +48,14 @@ std::vector<Record> Read(std::string_view input, std::size_t piece) {
 // The records of the input counted the plain way, one byte at a time: a
 // record ends at a CR, LF or CRLF outside quotes; a quote opens a quoted
 // field only at the start of a field; text after a closing quote is part of
-// the record. Kept apart from the reader so the two can disagree.
+// the record; empty lines at the very end are none. Kept apart from the
+// reader so the two can disagree.
 std::size_t CountRecords(std::string_view input) {
     if (input.starts_with("\xEF\xBB\xBF")) input.remove_prefix(3);
     enum { FieldStart, Unquoted, Quoted, QuoteInQuoted } state = FieldStart;
     bool inRecord = false;
     std::size_t count = 0;
+    std::size_t blankLines = 0; // since the last record with something in it
     for (std::size_t i = 0; i < input.size(); ++i) {
         const char c = input[i];
         const bool lineBreak = c == '\r' || c == '\n';
@@ -63,7 +65,12 @@ std::size_t CountRecords(std::string_view input) {
         }
         if (lineBreak) {
             if (state == QuoteInQuoted || state == Unquoted || state == FieldStart) {
-                ++count;
+                if (inRecord) {
+                    count += blankLines + 1;
+                    blankLines = 0;
+                } else {
+                    ++blankLines;
+                }
                 inRecord = false;
                 state = FieldStart;
                 if (c == '\r' && i + 1 < input.size() && input[i + 1] == '\n') ++i;
@@ -80,20 +87,25 @@ std::size_t CountRecords(std::string_view input) {
         else
             state = Unquoted;
     }
-    return count + (inRecord || state == Quoted ? 1 : 0);
+    return count + (inRecord || state == Quoted ? blankLines + 1 : 0);
 }
 
 // The rows --batch writes for the input, read back.
 std::vector<Record> BatchRows(std::string_view input) {
     const int in = ::memfd_create("csv-in", MFD_CLOEXEC);
     const int out = ::memfd_create("csv-out", MFD_CLOEXEC);
-    if (in < 0 || out < 0) Fail("no memory file");
+    const int err = ::memfd_create("csv-err", MFD_CLOEXEC);
+    if (in < 0 || out < 0 || err < 0) Fail("no memory file");
     if (::write(in, input.data(), input.size()) != static_cast<ssize_t>(input.size()))
         Fail("cannot write the memory file");
     {
         zindra::cli::InputReader reader("/proc/self/fd/" + std::to_string(in), {});
         zindra::cli::OutputBuffer buffer(out);
-        zindra::cli::RunBatch(reader, buffer, zindra::BarOptions{});
+        zindra::cli::OutputBuffer warnings(err);
+        // Commas, as the reader above: which delimiter a guess picks moves the records.
+        zindra::cli::CsvChoices commas;
+        commas.Delimiter = ',';
+        zindra::cli::RunBatch(reader, buffer, warnings, zindra::BarOptions{}, commas);
         if (!buffer.Flush()) Fail("cannot write the rows");
     }
     std::string written(static_cast<std::size_t>(::lseek(out, 0, SEEK_END)), '\0');
@@ -101,6 +113,7 @@ std::vector<Record> BatchRows(std::string_view input) {
         Fail("cannot read the rows back");
     ::close(in);
     ::close(out);
+    ::close(err);
     return Read(written, written.size() + 1);
 }
 
@@ -118,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::vector<Record> rows = BatchRows(input);
     if (rows.size() != whole.size() + 1) Fail("rows out differ from records in");
     for (const Record& row : rows)
-        // data, extra, font_string, error, warning
-        if (row.fields.size() != 5 || !row.error.empty()) Fail("a row is not five clean fields");
+        // data, extra, font_string, error, warning, face
+        if (row.fields.size() != 6 || !row.error.empty()) Fail("a row is not six clean fields");
     return 0;
 }
