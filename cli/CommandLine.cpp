@@ -2,6 +2,7 @@
 
 #include "engine/PointSize.h"
 #include "engine/Utf8.h"
+#include "cli/OptionAliases.h"
 #include "faces/WindowChoices.h"
 #include "library/client/LibraryClient.h"
 
@@ -59,6 +60,23 @@ constexpr option LongOptions[] = {
     {"caption-column", required_argument, nullptr, CaptionColumnOpt},
     {nullptr, 0, nullptr, 0},
 };
+
+// The long names of -c and -o, past every other option code.
+constexpr int AliasOpt = 1024;
+
+// LongOptions and the names of -c and -o, ended as getopt wants.
+const std::vector<option>& AllLongOptions() {
+    static const std::vector<option> all = [] {
+        std::vector<option> options(std::begin(LongOptions), std::end(LongOptions) - 1);
+        const auto& aliases = OptionAliases();
+        for (std::size_t i = 0; i < aliases.size(); ++i)
+            options.push_back({aliases[i].Word.c_str(), no_argument, nullptr,
+                               AliasOpt + static_cast<int>(i)});
+        options.push_back({nullptr, 0, nullptr, 0});
+        return options;
+    }();
+    return all;
+}
 
 // The leading ":" makes getopt report a missing value apart from an unknown
 // option, and keeps it from printing anything itself.
@@ -211,8 +229,8 @@ std::string Refusal(const char* element, int shortCode) {
 
 // Each of these names one output; a second one would silently replace the first.
 std::string OptionName(int code) {
-    for (const option& o : LongOptions)
-        if (o.val == code) return std::string("--") + o.name;
+    for (const option& o : AllLongOptions())
+        if (o.name && o.val == code) return std::string("--") + o.name;
     return {};
 }
 
@@ -242,13 +260,15 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
 
     CommandLine line;
     std::vector<int> given;
+    std::vector<const OptionAlias*> aliases; // applied once the symbology is known
     bool dpiGiven = false;
     bool paperGiven = false;
     int requestsAndBatch = 0;
     optind = 0; // 0, not 1: makes glibc start afresh for every call
     opterr = 0;
     for (;;) {
-        const int code = getopt_long(argc, argv.data(), ShortOptions, LongOptions, nullptr);
+        const int code =
+            getopt_long(argc, argv.data(), ShortOptions, AllLongOptions().data(), nullptr);
         if (code == -1) break;
         if (code == '?') return UsageError{Refusal(argv[optind - 1], optopt)};
         if (code == ':')
@@ -261,6 +281,10 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
         // "--sheet list" names no output, so it may follow a stock.
         if (code != SheetOpt || std::string_view(optarg) != "list")
             if (auto complaint = Repeated(code, given)) return UsageError{*complaint};
+        if (code >= AliasOpt) {
+            aliases.push_back(&OptionAliases()[static_cast<std::size_t>(code - AliasOpt)]);
+            continue;
+        }
         if (code == DpiOpt) dpiGiven = true;
         if (code == PaperOpt) paperGiven = true;
         if (auto complaint = Apply(code, optarg, line)) return UsageError{*complaint};
@@ -278,6 +302,8 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
     // A point size is an option, not a record: bad in every mode alike.
     if (line.Sheet.PointSizeGiven && !PointSizeValue(line.Options.PointSize))
         return UsageError{ToUtf8(PointSizeMessage)};
+    for (const OptionAlias* alias : aliases)
+        if (auto complaint = ApplyAlias(*alias, line.Options)) return UsageError{*complaint};
     TakeWindowChoices(line.Options, line.Sheet.PointSizeGiven);
     if (line.Mode == RunMode::Single &&
         !DecodeUtf8(argv[static_cast<std::size_t>(optind)], line.Options.DataText))
@@ -304,7 +330,8 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
   -c, --checksum         add the optional check character ("No quotes?" under Code 128)
   -o, --option2          full ASCII, UCC/EAN, closed box or bearer bars, by symbology
                          (SCC-14 and SSCC-18 always carry UCC/EAN, as in the window)
-  -S, --sums             append the sums line (Code 93, Code 128)
+  The window's captions of those boxes name them too, where the window shows them:
+)" + AliasUsage() + R"(  -S, --sums             append the sums line (Code 93, Code 128)
   -p, --point-size TEXT  point size of the sample (default: the window's for the symbology:
                          )" +
                        PointSizeDefaults() + R"();

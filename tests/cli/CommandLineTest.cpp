@@ -68,6 +68,24 @@ TEST(CommandLine, Accepted) {
              l.Options.Option2 = true;
          }},
         {{"-v", "5", "X"}, [](CommandLine& l) { l.Options.VariantChoice = 5; }},
+        // -c and -o by the window's captions, where the window shows the box
+        {{"--full-ascii", "--add-checksum", "X"},
+         [](CommandLine& l) {
+             l.Options.Option2 = true;
+             l.Options.OptionalChecksum = true;
+         }},
+        {{"--no-quotes", "-s", "code128", "--ucc-ean", "X"}, // the symbology may come after
+         [](CommandLine& l) {
+             l.Options.symbology = Symbology::Code128;
+             l.Options.OptionalChecksum = true;
+             l.Options.Option2 = true;
+         }},
+        {{"-s", "i25", "-t", "itf14", "--closed-box", "X"},
+         [](CommandLine& l) {
+             l.Options.symbology = Symbology::Interleaved25;
+             l.Options.fontType = FontType::Itf14;
+             l.Options.Option2 = true;
+         }},
         {{"-t", "human", "X"},
          [](CommandLine& l) { l.Options.fontType = FontType::HumanReadable; }},
         {{"--font-type=itf14", "X"}, [](CommandLine& l) { l.Options.fontType = FontType::Itf14; }},
@@ -196,6 +214,16 @@ TEST(CommandLine, Refused) {
         {{"--pdf", "a.pdf", "--pdf=b.pdf", "--sheet", "5160", "--batch", "-"},
          "option '--pdf' given more than once"},
         {{"--dpi", "300", "X"}, "--dpi needs --png"},
+        {{"--no-quotes", "X"},
+         "--no-quotes means nothing here: it names -c under code128 (and there only where the "
+         "window shows that box)"},
+        {{"-s", "i25", "-t", "itf14", "--add-checksum", "X"}, // ITF-14 has its check digit
+         "--add-checksum means nothing here: it names -c under i25, code39 (and there only "
+         "where the window shows that box)"},
+        {{"-s", "code128", "-v", "4", "--ucc-ean", "X"}, // SCC-14 carries it anyway
+         "--ucc-ean means nothing here: it names -o under code128 (and there only where the "
+         "window shows that box)"},
+        {{"--full-ascii=1", "X"}, "option '--full-ascii' takes no value"},
         {{"--delimiter", ";", "X"}, "--delimiter, --encoding, --header and the column options need --batch"},
         {{"--encoding", "latin1", "--requests", "-"},
          "--delimiter, --encoding, --header and the column options need --batch"},
