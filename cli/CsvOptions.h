@@ -32,7 +32,8 @@ std::optional<std::string> ApplyCsvOption(int code, const char* value, CsvChoice
 inline constexpr char CsvUsage[] =
     R"(      --delimiter D      with --batch: the field delimiter, auto | , | ; | tab | :
                          (default auto: decided from the first lines, and told when in doubt)
-      --encoding E       with --batch: utf-8 | latin1 | windows-1252 (default utf-8)
+      --encoding E       utf-8 | latin1 | windows-1252: the CSV's character set, with
+                         --batch (default utf-8)
       --header           with --batch: the first row names the columns and is not encoded
       --column C         the column of the data: a number from 1, or with --header a name
                          (default 1)
