@@ -12,8 +12,10 @@ LINE_END = "); on a machine without one, run it as: xvfb-run -a zindra\n"
 
 
 def unused_display():
-    # Neither a socket nor a lock: no X server has that number here.
-    for number in range(99, 1000):
+    # Neither a socket nor a lock: no X server has that number here. Far above
+    # where xvfb-run -a starts counting (99), so that a window test starting
+    # its server beside this one does not take the number in between.
+    for number in range(5000, 6000):
         if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(
             f"/tmp/.X{number}-lock"
         ):
