@@ -9,6 +9,7 @@
 #include "engine/PointSize.h"
 #include "engine/Utf8.h"
 #include "library/client/LibraryClient.h"
+#include "output/CustomStock.h"
 #include "output/qt/InstalledFace.h"
 #include "output/qt/SheetPainter.h"
 #include "faces/SampleFaceName.h"
@@ -113,7 +114,9 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
                                  "': " + file.errorString().toStdString());
     QPdfWriter writer(&file);
     writer.setCreator(QStringLiteral("zindra-encode"));
-    SheetPainter painter(writer, *FindSheetStock(line.Sheet.Stock), line.Sheet.Outline);
+    // The command line has already refused a stock that cannot be printed.
+    const SheetStock stock = std::get<SheetStock>(SheetStockNamed(line.Sheet.Stock));
+    SheetPainter painter(writer, stock, line.Sheet.Outline);
     if (!painter.Begin())
         return Complain(err,
                         "cannot write '" + line.Sheet.PdfPath + "': the PDF could not be started");

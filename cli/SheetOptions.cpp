@@ -1,6 +1,6 @@
 #include "cli/SheetOptions.h"
 
-#include "output/SheetStocks.h"
+#include "output/CustomStock.h"
 
 #include <charconv>
 #include <string_view>
@@ -31,8 +31,9 @@ std::optional<std::string> Store(std::optional<int> read, int& into, std::string
 std::optional<std::string> ApplySheetOption(int code, const char* value, SheetChoices& sheet) {
     switch (code) {
     case SheetOpt:
-        if (std::string_view(value) != "list" && !FindSheetStock(value))
-            return "unknown label stock '" + std::string(value) + "' (see --sheet list)";
+        if (std::string_view(value) != "list")
+            if (const auto stock = SheetStockNamed(value); std::holds_alternative<std::string>(stock))
+                return std::get<std::string>(stock);
         sheet.Stock = value;
         break;
     case PdfOpt:
@@ -65,7 +66,7 @@ std::optional<std::string> CheckSheetChoices(const SheetChoices& sheet, bool bat
     }
     if (!batch) return "--sheet needs --batch (or --sheet list)";
     if (sheet.PdfPath.empty()) return "--sheet needs --pdf FILE";
-    const int labels = LabelsPerSheet(*FindSheetStock(sheet.Stock));
+    const int labels = LabelsPerSheet(std::get<SheetStock>(SheetStockNamed(sheet.Stock)));
     if (sheet.Skip >= labels)
         return "--skip must leave a label on the first sheet: from 0 to " +
                std::to_string(labels - 1) + " for " + sheet.Stock;

@@ -26,7 +26,9 @@ std::optional<std::string> ApplySheetOption(int code, const char* value, SheetCh
 std::optional<std::string> CheckSheetChoices(const SheetChoices& sheet, bool batch);
 
 inline constexpr char SheetUsage[] =
-    R"(      --sheet STOCK      with --batch: print the records on label sheets (see --sheet list);
+    R"(      --sheet STOCK      with --batch: print the records on label sheets (see --sheet list),
+                         or custom:COLSxROWS,LABEL_WxH,LEFT,TOP[,PITCH_XxY][,a4|letter]
+                         in mm (A4 unless told), or roll:WxH for a label printer's roll;
                          CSV columns: data[,text printed under the bar code]
       --pdf FILE         the PDF of the sheets
       --skip N           start at label N + 1 of the first sheet

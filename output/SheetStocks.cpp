@@ -82,9 +82,10 @@ LabelBox LabelOnSheet(const SheetStock& stock, int index) {
     const double gridHeight = stock.Rows * stock.LabelHeight + (stock.Rows - 1) * stock.RowGap;
     const int column = index % stock.Columns;
     const int row = index / stock.Columns;
-    return {(stock.PageWidth - gridWidth) / 2 + column * (stock.LabelWidth + stock.ColumnGap),
-            (stock.PageHeight - gridHeight) / 2 + row * (stock.LabelHeight + stock.RowGap),
-            stock.LabelWidth, stock.LabelHeight};
+    const double left = stock.Left.value_or((stock.PageWidth - gridWidth) / 2);
+    const double top = stock.Top.value_or((stock.PageHeight - gridHeight) / 2);
+    return {left + column * (stock.LabelWidth + stock.ColumnGap),
+            top + row * (stock.LabelHeight + stock.RowGap), stock.LabelWidth, stock.LabelHeight};
 }
 
 std::string SheetStockList() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,9 @@ struct SheetStock {
     int Rows;
     double ColumnGap; // between neighbouring labels of a row
     double RowGap;    // between neighbouring rows
+    // Where the first label's top-left corner sits; none: the grid is centred.
+    std::optional<double> Left = std::nullopt;
+    std::optional<double> Top = std::nullopt;
 };
 
 // One label's rectangle on its page, from the page's top-left corner.

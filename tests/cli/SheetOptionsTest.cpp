@@ -87,9 +87,9 @@ TEST(SheetOptions, Accepted) {
 TEST(SheetOptions, Refused) {
     const std::pair<Args, std::string> rows[] = {
         {{"--batch", "a", "--sheet", "5159", "--pdf", "o"},
-         "unknown label stock '5159' (see --sheet list)"},
+         "unknown label stock '5159' (see --sheet list, or give custom:... or roll:WxH)"},
         {{"--batch", "a", "--sheet", "---", "--pdf", "o"}, // the custom size has no sheet
-         "unknown label stock '---' (see --sheet list)"},
+         "unknown label stock '---' (see --sheet list, or give custom:... or roll:WxH)"},
         {{"--batch", "a", "--sheet", "5160"}, "--sheet needs --pdf FILE"},
         {{"--sheet", "5160", "--pdf", "o", "X"}, "--sheet needs --batch (or --sheet list)"},
         {{"--requests", "a", "--sheet", "5160", "--pdf", "o"},

@@ -107,6 +107,37 @@ TEST(SheetRun, ReadsTheColumnsTheHeaderNames) {
         EXPECT_FALSE(has(other)) << other;
 }
 
+// A roll for a label printer: each record a page of the label's size, and a
+// sheet described in millimetres puts its labels where it says.
+TEST(SheetRun, RollsAndDescribedSheets) {
+    if (!test::HavePdfToText()) ZINDRA_TOOL_MISSING("pdftotext is not installed");
+    const std::string csv = ScratchFile("roll.csv").string();
+    const std::string pdf = ScratchFile("roll.pdf").string();
+    WriteFile(csv, "AB,first\nCD,second\nEF,third\n");
+    auto run = RunEncoder({"--batch", csv, "--sheet", "roll:60x30", "--pdf", pdf});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const auto pages = test::ReadPdfPages(QString::fromStdString(pdf));
+    ASSERT_EQ(pages.size(), 3u);
+    for (const auto& page : pages) {
+        EXPECT_NEAR(page.width, 60 * 72 / 25.4, 0.5);
+        EXPECT_NEAR(page.height, 30 * 72 / 25.4, 0.5);
+    }
+    EXPECT_EQ(pages[2].words.back().text, "third");
+
+    // Two labels 90 x 40 mm, the second 100 mm right of the first, from 10 mm in.
+    run = RunEncoder({"--batch", csv, "--sheet", "custom:2x1,90x40,10,20,100x40", "--pdf", pdf});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const auto sheets = test::ReadPdfPages(QString::fromStdString(pdf));
+    ASSERT_EQ(sheets.size(), 2u);
+    EXPECT_NEAR(sheets[0].width, 210 * 72 / 25.4, 0.5); // A4 unless told
+    for (const auto& word : sheets[0].words) {
+        const double middle = (word.xMin + word.xMax) / 2 / 72 * 25.4;
+        const bool first = word.text == "first" || word.text == "*AB*";
+        EXPECT_TRUE(first ? middle > 10 && middle < 100 : middle > 110 && middle < 200)
+            << word.text.toStdString() << " at " << middle << " mm";
+    }
+}
+
 // A caption of 50 308 characters and more vanished (the text layout's
 // coordinates overflowed); now it is cut to its label's width.
 TEST(SheetRun, ALongCaptionIsCutToItsLabel) {

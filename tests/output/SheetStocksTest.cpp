@@ -1,4 +1,5 @@
 #include "output/SheetStocks.h"
+#include "output/CustomStock.h"
 #include "output/SheetLayout.h"
 #include "faces/FaceGeometry.h"
 
@@ -57,6 +58,59 @@ TEST(SheetStocks, PublishedGeometry) {
     }
     EXPECT_EQ(FindSheetStock("---"), nullptr);
     EXPECT_EQ(SheetStocks().size(), 12u);
+}
+
+// Sheets described on the command line: the same label boxes as the table
+// rows above, worked from the description.
+TEST(SheetStocks, CustomAndRollStocks) {
+    const StockRow rows[] = {
+        // a4-63.5x38.1 described by hand: 3 x 7, pitch 66 x 38.1 from 7.25, 15.15
+        {"custom:3x7,63.5x38.1,7.25,15.15,66x38.1", 21, 4, 7.25 * Mm + 66.0 * Mm,
+         15.15 * Mm + 38.1 * Mm, 63.5 * Mm, 38.1 * Mm},
+        {"custom:2x5,100x50,5,10", 10, 9, 105 * Mm, 210 * Mm, 100 * Mm, 50 * Mm}, // touching
+        {"custom:1x1,200x250,0,0,letter", 1, 0, 0, 0, 200 * Mm, 250 * Mm},
+        {"roll:100x150", 1, 0, 0, 0, 100 * Mm, 150 * Mm},
+    };
+    for (const auto& row : rows) {
+        const auto named = SheetStockNamed(row.name);
+        ASSERT_TRUE(std::holds_alternative<SheetStock>(named))
+            << row.name << ": " << std::get<std::string>(named);
+        const SheetStock& stock = std::get<SheetStock>(named);
+        EXPECT_EQ(LabelsPerSheet(stock), row.perSheet) << row.name;
+        const LabelBox box = LabelOnSheet(stock, row.index);
+        EXPECT_NEAR(box.Left, row.left, 0.01) << row.name;
+        EXPECT_NEAR(box.Top, row.top, 0.01) << row.name;
+        EXPECT_NEAR(box.Width, row.width, 0.01) << row.name;
+        EXPECT_NEAR(box.Height, row.height, 0.01) << row.name;
+    }
+    const auto roll = std::get<SheetStock>(SheetStockNamed("roll:100x150"));
+    EXPECT_NEAR(roll.PageWidth, 100 * Mm, 0.01); // a page is one label
+    EXPECT_NEAR(roll.PageHeight, 150 * Mm, 0.01);
+    const auto letter = std::get<SheetStock>(SheetStockNamed("custom:1x1,10x10,0,0,letter"));
+    EXPECT_NEAR(letter.PageWidth, 8.5 * Inch, 0.01);
+    EXPECT_EQ(std::get<SheetStock>(SheetStockNamed("5160")).Name, "5160");
+}
+
+TEST(SheetStocks, DescriptionsThatPrintNothingAreRefused) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"custom:3x7,63.5x38.1", "is not custom:COLSxROWS"},
+        {"custom:3x7,63.5x38.1,7.25,15.15,60x38.1", "the pitch is less than the label"},
+        {"custom:4x7,63.5x38.1,7.25,15.15,66x38.1", "past the paper's 210.00 mm x 297.00 mm"},
+        {"custom:0x7,63.5x38.1,0,0", "is not custom:COLSxROWS"},
+        {"custom:3x7,63,5x38,1,0,0", "is not custom:COLSxROWS"}, // a decimal comma
+        {"custom:3x7,-63.5x38.1,0,0", "is not custom:COLSxROWS"},
+        {"custom:3x7,nanx38.1,0,0", "is not custom:COLSxROWS"},
+        {"roll:100", "is not roll:WxH"},
+        {"roll:0x150", "is not roll:WxH"},
+        {"roll:2000x150", "is not roll:WxH"},
+        {"5159", "unknown label stock '5159'"},
+    };
+    for (const auto& [name, why] : rows) {
+        const auto named = SheetStockNamed(name);
+        ASSERT_TRUE(std::holds_alternative<std::string>(named)) << name;
+        EXPECT_NE(std::get<std::string>(named).find(why), std::string::npos)
+            << name << ": " << std::get<std::string>(named);
+    }
 }
 
 double ModuleDots(Symbology symbology, double size) {
