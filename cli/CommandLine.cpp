@@ -196,7 +196,11 @@ std::optional<std::string> CheckCombination(const CommandLine& line, bool dpiGiv
     if (auto complaint = CheckCsvChoices(line.Csv, line.Mode == RunMode::Batch,
                                          !line.Sheet.Stock.empty()))
         return complaint;
-    if (dpiGiven && line.PngPath.empty()) return "--dpi needs --png";
+    if (dpiGiven && line.PngPath.empty() && line.Sheet.Stock.empty())
+        return "--dpi needs --png or --sheet";
+    if (dpiGiven && !line.Sheet.Stock.empty() && line.Dpi != 203 && line.Dpi != 300 &&
+        line.Dpi != 600)
+        return "with --sheet the dpi is the label printer's: 203, 300 or 600";
     if (bulk && !line.SamplePagePath.empty()) return "--sample-page needs a single DATA";
     if (paperGiven && line.SamplePagePath.empty()) return "--paper needs --sample-page";
     if (line.Mode == RunMode::Single && operands == 0) return "missing DATA";
@@ -297,6 +301,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
     }
     if (auto complaint = CheckSheetChoices(line.Sheet, line.Mode == RunMode::Batch))
         return UsageError{*complaint};
+    if (dpiGiven && !line.Sheet.Stock.empty()) line.Sheet.Dpi = line.Dpi;
     if (auto complaint = CheckCombination(line, dpiGiven, paperGiven, requestsAndBatch, operands))
         return UsageError{*complaint};
     // A point size is an option, not a record: bad in every mode alike.
@@ -344,7 +349,8 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
                          out: data,extra,font_string,error,warning,face (the font to
                          set font_string in)
       --png FILE         also write the sample as a PNG image
-      --dpi N            resolution of the PNG (default 600)
+      --dpi N            resolution of the PNG (default 600); with --sheet, the label
+                         printer's: 203 | 300 | 600 (default 300), so bars are whole dots
       --sample-page FILE also write the printed sample page as a PDF
       --paper NAME       letter | a4: the paper of the sample page (default letter)
 )" + std::string(CsvUsage) + std::string(SheetUsage) +

@@ -116,7 +116,8 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
     writer.setCreator(QStringLiteral("zindra-encode"));
     // The command line has already refused a stock that cannot be printed.
     const SheetStock stock = std::get<SheetStock>(SheetStockNamed(line.Sheet.Stock));
-    SheetPainter painter(writer, stock, line.Sheet.Outline);
+    SheetPainter painter(writer, stock, line.Sheet.Outline,
+                         line.Sheet.Dpi ? line.Sheet.Dpi : DefaultPrinterDpi);
     if (!painter.Begin())
         return Complain(err,
                         "cannot write '" + line.Sheet.PdfPath + "': the PDF could not be started");

@@ -17,6 +17,7 @@ struct SheetChoices {
     int Copies = 1;
     bool Outline = false;
     bool PointSizeGiven = false;
+    int Dpi = 0; // the printer's, for whole-dot bars; 0: the usual 300
 };
 
 // Applies one sheet option; returns the complaint about its value, if any.

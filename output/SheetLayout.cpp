@@ -17,15 +17,12 @@ constexpr double CaptionGap = 1.5; // points between the bars and the caption
 // Rounding of the sizes worked out from dots and millimetres.
 constexpr double Slack = 1e-9;
 
-double DotsToPoints(double dots) {
-    return dots * PointsPerInch / ModuleDotsPerInch;
-}
-
 struct Fit {
     const LabelBox& label;
     const FaceGeometry& geometry;
     const SymbolInk& ink;
     const CaptionLine& caption;
+    double dot; // one printer dot, in points
 
     double CaptionHeight() const {
         const double line = caption.Ascent + caption.Descent;
@@ -42,7 +39,6 @@ struct Fit {
             label.Top + (label.Height - ink.Height * size - CaptionHeight()) / 2;
         const double left = label.Left + (label.Width - ink.Width * size) / 2 - ink.Left * size;
         // On the dot grid, so each module covers whole printer dots.
-        const double dot = DotsToPoints(1);
         return {size,
                 std::round(left / dot) * dot,
                 blockTop - ink.Top * size,
@@ -63,9 +59,11 @@ std::string Describe(const char* format, double value) {
 std::variant<LabelPlacement, std::string> PlaceLabel(const LabelBox& label, Symbology symbology,
                                                      const SymbolInk& ink,
                                                      const CaptionLine& caption,
-                                                     std::optional<double> pointSize) {
+                                                     std::optional<double> pointSize,
+                                                     int dotsPerInch) {
+    const double dot = PointsPerInch / dotsPerInch;
     const FaceGeometry geometry = GeometryOf(symbology);
-    const Fit fit{label, geometry, ink, caption};
+    const Fit fit{label, geometry, ink, caption, dot};
     const double minX = MmToPoints(geometry.MinXmm);
     if (pointSize) {
         if (fit.XPoints(*pointSize) + Slack < minX)
@@ -79,9 +77,8 @@ std::variant<LabelPlacement, std::string> PlaceLabel(const LabelBox& label, Symb
     double largest = label.Width / ink.Width;
     if (geometry.MaxXmm > 0)
         largest = std::min(largest, MmToPoints(geometry.MaxXmm) / geometry.ModuleEm);
-    for (double dots = std::floor(fit.XPoints(largest) / DotsToPoints(1) + Slack); dots >= 1;
-         --dots) {
-        const double size = DotsToPoints(dots) / geometry.ModuleEm;
+    for (double dots = std::floor(fit.XPoints(largest) / dot + Slack); dots >= 1; --dots) {
+        const double size = dots * dot / geometry.ModuleEm;
         if (fit.XPoints(size) + Slack < minX) break;
         if (fit.Fits(size)) return fit.Place(size);
     }

@@ -35,18 +35,20 @@ struct LabelPlacement {
     LabelBox Printable;
 };
 
-// The resolution whose dots the narrow bar is a whole number of, so that a
-// 300 dpi printer prints every module the same width.
-inline constexpr int ModuleDotsPerInch = 300;
+// The printer resolution whose dots the narrow bar is a whole number of
+// unless told otherwise, so that a 300 dpi printer prints every module the
+// same width. Thermal label printers are 203 dpi.
+inline constexpr int DefaultPrinterDpi = 300;
 
 // Places a bar code in a label: at `pointSize` when one is given, otherwise
-// at the largest size whose X-dimension is a whole number of dots at
-// ModuleDotsPerInch and that fits, with the symbology's quiet zones inside
+// at the largest size whose X-dimension is a whole number of dots of a
+// `dotsPerInch` printer and that fits, with the symbology's quiet zones inside
 // the label and the ink and caption inside its printable area. Returns why
 // the bar code cannot be printed scannably in that label.
 std::variant<LabelPlacement, std::string> PlaceLabel(const LabelBox& label, Symbology symbology,
                                                      const SymbolInk& ink,
                                                      const CaptionLine& caption,
-                                                     std::optional<double> pointSize);
+                                                     std::optional<double> pointSize,
+                                                     int dotsPerInch = DefaultPrinterDpi);
 
 } // namespace zindra

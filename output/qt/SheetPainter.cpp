@@ -75,8 +75,9 @@ QFont CaptionFont() {
     return font;
 }
 
-SheetPainter::SheetPainter(QPagedPaintDevice& device, const SheetStock& stock, bool outline)
-    : device_(device), stock_(stock), outline_(outline) {
+SheetPainter::SheetPainter(QPagedPaintDevice& device, const SheetStock& stock, bool outline,
+                           int dotsPerInch)
+    : device_(device), stock_(stock), outline_(outline), dotsPerInch_(dotsPerInch) {
     device_.setPageLayout(
         QPageLayout(QPageSize(QSizeF(stock.PageWidth, stock.PageHeight), QPageSize::Point),
                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
@@ -99,7 +100,8 @@ SheetPainter::Prepare(const QString& face, Symbology symbology, const QString& f
         line = {captionMetrics.ascent() * captionScale, captionMetrics.descent() * captionScale};
     const LabelBox box{0, 0, stock_.LabelWidth, stock_.LabelHeight};
     auto placed =
-        PlaceLabel(box, symbology, MeasureInk(label.BarFont, fontString), line, pointSize);
+        PlaceLabel(box, symbology, MeasureInk(label.BarFont, fontString), line, pointSize,
+                   dotsPerInch_);
     if (auto* why = std::get_if<std::string>(&placed)) return std::move(*why);
     label.Placement = std::get<LabelPlacement>(placed);
     label.BarFont.setPointSizeF(label.Placement.PointSize);
@@ -140,7 +142,7 @@ void SheetPainter::Print(const PreparedLabel& label) {
     painter_.setFont(label.BarFont);
     // The pen sits on the dot grid of the label's corner; the corner itself
     // goes on the page's grid too, so modules stay whole dots on paper.
-    const double dot = PointsPerInch / ModuleDotsPerInch;
+    const double dot = PointsPerInch / dotsPerInch_;
     const double left = std::round(current_.Left / dot) * dot;
     painter_.drawText(
         QPointF((left + at.PenX) * unitsPerPoint_, (current_.Top + at.Baseline) * unitsPerPoint_),

@@ -29,8 +29,10 @@ struct PreparedLabel {
 // into the device's own units, so any resolution serves.
 class SheetPainter {
   public:
-    // Sets the device's page to the stock's paper without margins.
-    SheetPainter(QPagedPaintDevice& device, const SheetStock& stock, bool outline);
+    // Sets the device's page to the stock's paper without margins; the narrow
+    // bars are whole dots of a `dotsPerInch` printer.
+    SheetPainter(QPagedPaintDevice& device, const SheetStock& stock, bool outline,
+                 int dotsPerInch = DefaultPrinterDpi);
 
     // False when the device cannot be painted on (a file that cannot be written).
     bool Begin();
@@ -57,6 +59,7 @@ class SheetPainter {
     QPagedPaintDevice& device_;
     const SheetStock& stock_;
     const bool outline_;
+    const int dotsPerInch_;
     QPainter painter_;
     double unitsPerPoint_ = 1;
     int next_ = 0; // labels used so far, over all pages

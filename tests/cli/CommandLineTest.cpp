@@ -213,7 +213,9 @@ TEST(CommandLine, Refused) {
          "option '--sheet' given more than once"},
         {{"--pdf", "a.pdf", "--pdf=b.pdf", "--sheet", "5160", "--batch", "-"},
          "option '--pdf' given more than once"},
-        {{"--dpi", "300", "X"}, "--dpi needs --png"},
+        {{"--dpi", "300", "X"}, "--dpi needs --png or --sheet"},
+        {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--dpi", "250"},
+         "with --sheet the dpi is the label printer's: 203, 300 or 600"},
         {{"--no-quotes", "X"},
          "--no-quotes means nothing here: it names -c under code128 (and there only where the "
          "window shows that box)"},

@@ -32,6 +32,7 @@ void ExpectSame(const CommandLine& got, const CommandLine& want, const std::stri
         EXPECT_EQ(gotColumn->Name, wantColumn->Name) << row;
     }
     EXPECT_EQ(got.Csv.Header, want.Csv.Header) << row;
+    EXPECT_EQ(got.Sheet.Dpi, want.Sheet.Dpi) << row;
     EXPECT_EQ(got.Sheet.PointSizeGiven, want.Sheet.PointSizeGiven) << row;
 }
 
@@ -58,6 +59,11 @@ TEST(SheetOptions, Accepted) {
              l.Csv.Columns.Caption.Number = 2;
          }},
         {{"-p", "24"}, [](CommandLine& l) { l.Sheet.PointSizeGiven = true; }},
+        {{"--dpi", "203"},
+         [](CommandLine& l) {
+             l.Sheet.Dpi = 203;
+             l.Dpi = 203;
+         }},
         // "list" needs nothing else and ignores the rest.
         {{"--sheet", "list"},
          [](CommandLine& l) {

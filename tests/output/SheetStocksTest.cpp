@@ -113,8 +113,8 @@ TEST(SheetStocks, DescriptionsThatPrintNothingAreRefused) {
     }
 }
 
-double ModuleDots(Symbology symbology, double size) {
-    return GeometryOf(symbology).ModuleEm * size * ModuleDotsPerInch / Inch;
+double ModuleDots(Symbology symbology, double size, int dpi) {
+    return GeometryOf(symbology).ModuleEm * size * dpi / Inch;
 }
 
 // The layout reads the module, quiet zone and X-dimension limits from the face
@@ -137,13 +137,15 @@ TEST(SheetLayout, LargestWholeDotSizeThatFits) {
     };
     const CaptionLine none;
     const CaptionLine line{7.2, 1.7};
+    // The office printer's dots, and a thermal label printer's.
+    for (const int dpi : {DefaultPrinterDpi, 203, 600})
     for (const auto& row : rows) {
         const CaptionLine& caption = row.caption ? line : none;
         const FaceGeometry geometry = GeometryOf(row.symbology);
-        const auto placed = PlaceLabel(label, row.symbology, row.ink, caption, std::nullopt);
+        const auto placed = PlaceLabel(label, row.symbology, row.ink, caption, std::nullopt, dpi);
         ASSERT_TRUE(std::holds_alternative<LabelPlacement>(placed)) << row.what;
         const LabelPlacement& at = std::get<LabelPlacement>(placed);
-        const double dots = ModuleDots(row.symbology, at.PointSize);
+        const double dots = ModuleDots(row.symbology, at.PointSize, dpi);
         EXPECT_NEAR(dots, std::round(dots), 1e-6) << row.what;
         EXPECT_GE(geometry.ModuleEm * at.PointSize, geometry.MinXmm * Mm - 1e-9) << row.what;
         if (geometry.MaxXmm > 0) {
@@ -153,9 +155,10 @@ TEST(SheetLayout, LargestWholeDotSizeThatFits) {
         const double quiet = geometry.QuietZoneModules * geometry.ModuleEm * at.PointSize;
         const double inkLeft = at.PenX + row.ink.Left * at.PointSize;
         const double inkRight = inkLeft + row.ink.Width * at.PointSize;
-        EXPECT_GE(inkLeft, quiet - 0.125) << row.what;
-        EXPECT_LE(inkRight, label.Width - quiet + 0.125) << row.what;
-        EXPECT_NEAR(inkLeft + inkRight, label.Width, 0.25) << row.what;
+        const double halfDot = 0.5 * Inch / dpi + 0.005;
+        EXPECT_GE(inkLeft, quiet - halfDot) << row.what;
+        EXPECT_LE(inkRight, label.Width - quiet + halfDot) << row.what;
+        EXPECT_NEAR(inkLeft + inkRight, label.Width, 2 * halfDot) << row.what << " at " << dpi;
         // Ink and caption inside the label, the caption under the bars.
         const double inkTop = at.Baseline + row.ink.Top * at.PointSize;
         const double inkBottom = inkTop + row.ink.Height * at.PointSize;
@@ -167,13 +170,13 @@ TEST(SheetLayout, LargestWholeDotSizeThatFits) {
             EXPECT_LT(inkBottom, label.Height) << row.what;
         }
         // One dot more is refused at a fixed size, unless the cap stopped it.
-        const double bigger = (std::round(dots) + 1) * Inch / ModuleDotsPerInch / geometry.ModuleEm;
+        const double bigger = (std::round(dots) + 1) * Inch / dpi / geometry.ModuleEm;
         const bool capped =
             geometry.MaxXmm > 0 && geometry.ModuleEm * bigger > geometry.MaxXmm * Mm + 1e-9;
         if (!capped) {
             EXPECT_TRUE(std::holds_alternative<std::string>(
-                PlaceLabel(label, row.symbology, row.ink, caption, bigger)))
-                << row.what;
+                PlaceLabel(label, row.symbology, row.ink, caption, bigger, dpi)))
+                << row.what << " at " << dpi;
         }
     }
 }
