@@ -1,8 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include "cli/OptionAliases.h"
 #include "engine/PointSize.h"
 #include "engine/Utf8.h"
-#include "cli/OptionAliases.h"
 #include "faces/WindowChoices.h"
 #include "library/client/LibraryClient.h"
 
@@ -70,8 +70,8 @@ const std::vector<option>& AllLongOptions() {
         std::vector<option> options(std::begin(LongOptions), std::end(LongOptions) - 1);
         const auto& aliases = OptionAliases();
         for (std::size_t i = 0; i < aliases.size(); ++i)
-            options.push_back({aliases[i].Word.c_str(), no_argument, nullptr,
-                               AliasOpt + static_cast<int>(i)});
+            options.push_back(
+                {aliases[i].Word.c_str(), no_argument, nullptr, AliasOpt + static_cast<int>(i)});
         options.push_back({nullptr, 0, nullptr, 0});
         return options;
     }();
@@ -193,8 +193,8 @@ std::optional<std::string> CheckCombination(const CommandLine& line, bool dpiGiv
     if (bulk && operands > 0) return "DATA cannot be given with --requests or --batch";
     if (bulk && !line.PngPath.empty()) return "--png needs a single DATA";
     if (line.Mode == RunMode::Batch && line.Json) return "--json cannot be used with --batch";
-    if (auto complaint = CheckCsvChoices(line.Csv, line.Mode == RunMode::Batch,
-                                         !line.Sheet.Stock.empty()))
+    if (auto complaint =
+            CheckCsvChoices(line.Csv, line.Mode == RunMode::Batch, !line.Sheet.Stock.empty()))
         return complaint;
     if (dpiGiven && line.PngPath.empty() && line.Sheet.Stock.empty())
         return "--dpi needs --png or --sheet";
@@ -353,7 +353,8 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
                          printer's: 203 | 300 | 600 (default 300), so bars are whole dots
       --sample-page FILE also write the printed sample page as a PDF
       --paper NAME       letter | a4: the paper of the sample page (default letter)
-)" + std::string(CsvUsage) + std::string(SheetUsage) +
+)" + std::string(CsvUsage) +
+                       std::string(SheetUsage) +
                        R"(  -h, --help             show this text
       --version          show the version
 

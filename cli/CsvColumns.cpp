@@ -21,9 +21,9 @@ std::string Listed(std::span<const std::string> header) {
 }
 
 // The column of `choice`, or `unasked` when it was not given.
-std::variant<std::optional<std::size_t>, std::string>
-Column(const ColumnChoice& choice, std::optional<std::size_t> unasked,
-       std::span<const std::string> header) {
+std::variant<std::optional<std::size_t>, std::string> Column(const ColumnChoice& choice,
+                                                             std::optional<std::size_t> unasked,
+                                                             std::span<const std::string> header) {
     if (choice.Number > 0) return std::optional<std::size_t>(choice.Number - 1);
     if (choice.Name.empty()) return unasked;
     for (std::size_t i = 0; i < header.size(); ++i)
@@ -51,7 +51,8 @@ std::optional<std::string> ReadColumn(std::string_view word, std::string_view op
 std::variant<CsvColumns, std::string> ResolveColumns(const ColumnChoices& choices, bool sheet,
                                                      std::span<const std::string> header) {
     const auto data = Column(choices.Data, std::size_t{0}, header);
-    const auto extra = Column(choices.Extra, sheet ? std::nullopt : std::optional<std::size_t>(1), header);
+    const auto extra =
+        Column(choices.Extra, sheet ? std::nullopt : std::optional<std::size_t>(1), header);
     const auto caption =
         Column(choices.Caption, sheet ? std::optional<std::size_t>(1) : std::nullopt, header);
     for (const auto* column : {&data, &extra, &caption})
@@ -65,7 +66,8 @@ std::variant<CsvColumns, std::string> ResolveColumns(const ColumnChoices& choice
     if (!choices.Caption.Given() &&
         (columns.Caption == columns.Data || (columns.Caption && columns.Caption == columns.Extra)))
         columns.Caption.reset();
-    if (columns.Extra == columns.Data) return std::string("the extra text and the data share a column");
+    if (columns.Extra == columns.Data)
+        return std::string("the extra text and the data share a column");
     if (columns.Caption && (columns.Caption == columns.Data || columns.Caption == columns.Extra))
         return std::string("the caption shares a column with the data or the extra text");
     return columns;

@@ -60,9 +60,9 @@ std::optional<std::string> CheckCsvChoices(const CsvChoices& csv, bool batch, bo
         return "--delimiter, --encoding, --header and the column options need --batch";
     if (csv.Columns.Caption.Given() && !sheet) return "--caption-column needs --sheet";
     const ColumnChoices& c = csv.Columns;
-    for (const auto& [choice, option] : {std::pair{&c.Data, "--column"},
-                                         std::pair{&c.Extra, "--extra-column"},
-                                         std::pair{&c.Caption, "--caption-column"}})
+    for (const auto& [choice, option] :
+         {std::pair{&c.Data, "--column"}, std::pair{&c.Extra, "--extra-column"},
+          std::pair{&c.Caption, "--caption-column"}})
         if (!choice->Name.empty() && !csv.Header)
             return std::string(option) + " names a column: that needs --header";
     return std::nullopt;

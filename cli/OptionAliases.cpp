@@ -9,9 +9,8 @@
 namespace zindra::cli {
 namespace {
 
-constexpr std::array AllSymbologies{Symbology::Interleaved25, Symbology::Code39,
-                                    Symbology::Code93,        Symbology::Code128,
-                                    Symbology::Codabar,       Symbology::Ean,
+constexpr std::array AllSymbologies{Symbology::Interleaved25, Symbology::Code39,  Symbology::Code93,
+                                    Symbology::Code128,       Symbology::Codabar, Symbology::Ean,
                                     Symbology::PostNet,       Symbology::Upc};
 
 // Whether the window shows a box under a rule, for these choices.
@@ -35,8 +34,7 @@ bool Shown(Rule rule, const BarOptions& o) {
 // The caption of the box under these choices; empty where the box is hidden.
 std::u16string_view Caption(bool checksum, const BarOptions& o) {
     const SymbologyLook& look = LookOf(o.symbology);
-    if (checksum)
-        return Shown(look.optionalChecksum, o) ? look.optionalChecksumLabel.Caption : u"";
+    if (checksum) return Shown(look.optionalChecksum, o) ? look.optionalChecksumLabel.Caption : u"";
     if (!Shown(look.option2, o)) return u"";
     if (o.fontType == FontType::Itf14 && !look.option2Itf14Caption.empty())
         return look.option2Itf14Caption;
@@ -54,7 +52,8 @@ std::string WordOf(std::u16string_view caption) {
         else if (!word.empty() && word.back() != '-')
             word.push_back('-');
     }
-    while (!word.empty() && word.back() == '-') word.pop_back();
+    while (!word.empty() && word.back() == '-')
+        word.pop_back();
     return word;
 }
 
@@ -79,9 +78,11 @@ std::string WhereItStands(const OptionAlias& alias) {
     for (Symbology s : AllSymbologies) {
         bool stands = false;
         for (const BarOptions& o : Situations())
-            stands = stands ||
-                     (o.symbology == s && WordOf(Caption(alias.Checksum, o)) == alias.Word);
-        if (stands) where += (where.empty() ? "" : ", ") + std::string(zindra_symbology_name(static_cast<int>(s)));
+            stands =
+                stands || (o.symbology == s && WordOf(Caption(alias.Checksum, o)) == alias.Word);
+        if (stands)
+            where += (where.empty() ? "" : ", ") +
+                     std::string(zindra_symbology_name(static_cast<int>(s)));
     }
     return where;
 }
@@ -94,8 +95,8 @@ const std::vector<OptionAlias>& OptionAliases() {
         for (const BarOptions& o : Situations())
             for (bool checksum : {true, false}) {
                 const std::string word = WordOf(Caption(checksum, o));
-                const bool known = std::any_of(made.begin(), made.end(),
-                                               [&](const OptionAlias& a) { return a.Word == word; });
+                const bool known = std::any_of(
+                    made.begin(), made.end(), [&](const OptionAlias& a) { return a.Word == word; });
                 if (!word.empty() && !known) made.push_back({word, checksum});
             }
         return made;

@@ -2,9 +2,9 @@
 
 #include "cli/QtSession.h"
 #include "cli/WholeFile.h"
-#include "output/qt/InstalledFace.h"
 #include "faces/FaceGeometry.h"
 #include "faces/SampleFaceName.h"
+#include "output/qt/InstalledFace.h"
 
 #include <QBuffer>
 #include <QFontMetrics>

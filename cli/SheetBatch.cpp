@@ -3,16 +3,16 @@
 #include "cli/Csv.h"
 #include "cli/CsvInput.h"
 #include "cli/ExitStatus.h"
-#include "cli/RecordData.h"
 #include "cli/QtSession.h"
+#include "cli/RecordData.h"
 #include "cli/WholeFile.h"
 #include "engine/PointSize.h"
 #include "engine/Utf8.h"
+#include "faces/SampleFaceName.h"
 #include "library/client/LibraryClient.h"
 #include "output/CustomStock.h"
 #include "output/qt/InstalledFace.h"
 #include "output/qt/SheetPainter.h"
-#include "faces/SampleFaceName.h"
 #include "ui/qt/ModelText.h"
 
 #include <QFile>
@@ -70,8 +70,8 @@ class SheetRun {
         text.replace(QLatin1String("\r\n"), QLatin1String(" "));
         text.replace(QLatin1Char('\n'), QLatin1Char(' '))
             .replace(QLatin1Char('\r'), QLatin1Char(' '));
-        auto prepared = painter_.Prepare(face_, options_.symbology, QString::fromUtf8(outcome->font_string),
-                                         text, pointSize_);
+        auto prepared = painter_.Prepare(face_, options_.symbology,
+                                         QString::fromUtf8(outcome->font_string), text, pointSize_);
         if (auto* why = std::get_if<std::string>(&prepared)) return *why;
         for (int copy = 0; copy < line_.Sheet.Copies; ++copy)
             painter_.Print(std::get<PreparedLabel>(prepared));

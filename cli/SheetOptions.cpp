@@ -32,7 +32,8 @@ std::optional<std::string> ApplySheetOption(int code, const char* value, SheetCh
     switch (code) {
     case SheetOpt:
         if (std::string_view(value) != "list")
-            if (const auto stock = SheetStockNamed(value); std::holds_alternative<std::string>(stock))
+            if (const auto stock = SheetStockNamed(value);
+                std::holds_alternative<std::string>(stock))
                 return std::get<std::string>(stock);
         sheet.Stock = value;
         break;

@@ -46,7 +46,8 @@ std::string_view Transcoder::Convert(std::string_view piece) {
         if (iconv(converter_, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1)) break;
         if (errno != EILSEQ) break; // E2BIG cannot happen with room for three bytes each
         // An undefined byte: its replacement takes the room the byte had.
-        for (char c : Replacement) *out++ = c;
+        for (char c : Replacement)
+            *out++ = c;
         outLeft -= Replacement.size();
         ++in;
         --inLeft;

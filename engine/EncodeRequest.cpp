@@ -12,7 +12,6 @@
 #include "engine/Scc.h"
 #include "engine/Upc.h"
 
-
 namespace zindra {
 namespace {
 
@@ -32,8 +31,8 @@ RequestOutcome Dispatch(const BarOptions& o) {
         if (o.VariantChoice == 4 || o.VariantChoice == 5)
             return {data, EncodeScc(data, o.VariantChoice, o.Option2, o.OptionalChecksum,
                                     o.fontType, o.DispSums)};
-        return {data, EncodeCode128(data, o.VariantChoice, o.Option2, o.OptionalChecksum,
-                                    o.DispSums)};
+        return {data,
+                EncodeCode128(data, o.VariantChoice, o.Option2, o.OptionalChecksum, o.DispSums)};
     case Symbology::Codabar:
         return {data, EncodeCodabar(data)};
     case Symbology::Ean:
@@ -48,8 +47,7 @@ RequestOutcome Dispatch(const BarOptions& o) {
     case Symbology::Upc:
         break;
     }
-    if (o.fontType == FontType::Standard)
-        return {data, EncodeUpcA(data, o.VariantChoice, o.Extra)};
+    if (o.fontType == FontType::Standard) return {data, EncodeUpcA(data, o.VariantChoice, o.Extra)};
     return {data, EncodeUpcE(data, o.VariantChoice, o.Extra)};
 }
 

@@ -182,16 +182,12 @@ int zindra_face_at(int index, zindra_face* face) {
 }
 
 zindra_result* zindra_make(const zindra_request* request) {
-    return Guarded([&] { return MakeResult(request); },
-                   []() -> zindra_result* { return nullptr; });
+    return Guarded([&] { return MakeResult(request); }, []() -> zindra_result* { return nullptr; });
 }
 
 char* zindra_result_json(const zindra_result* result) {
-    return Guarded(
-        [&]() -> char* {
-            return result ? CopyOut(ResultJson(*result)) : nullptr;
-        },
-        NoText);
+    return Guarded([&]() -> char* { return result ? CopyOut(ResultJson(*result)) : nullptr; },
+                   NoText);
 }
 
 void zindra_result_free(zindra_result* result) {

@@ -110,8 +110,7 @@ void Carry(const nlohmann::ordered_json& carried, nlohmann::ordered_json& answer
 } // namespace
 
 std::variant<BarOptions, std::string> ParseRequest(std::string_view line,
-                                                   const BarOptions& defaults,
-                                                   bool pointSizeGiven,
+                                                   const BarOptions& defaults, bool pointSizeGiven,
                                                    nlohmann::ordered_json* carried) {
     const Json request = Json::parse(line, nullptr, /*allow_exceptions=*/false);
     if (request.is_discarded()) return std::string("not valid JSON");

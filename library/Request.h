@@ -21,10 +21,10 @@ inline constexpr char BadRequestPrefix[] = "bad request: ";
 // defaults carry one (`pointSizeGiven`), the request takes its symbology's
 // usual size.
 //
-// Any other key, but one that names a field of an answer, is the caller's own (an "id" to match answers to rows): it is
-// put into `carried`, to come back at the end of the answer. A key that is a
-// known one but for case, "_" and "-" ("checkSum", "point-size") is a typo
-// whose choice would silently not be made: it is refused.
+// Any other key, but one that names a field of an answer, is the caller's own (an "id" to match
+// answers to rows): it is put into `carried`, to come back at the end of the answer. A key that is
+// a known one but for case, "_" and "-" ("checkSum", "point-size") is a typo whose choice would
+// silently not be made: it is refused.
 std::variant<BarOptions, std::string> ParseRequest(std::string_view line,
                                                    const BarOptions& defaults,
                                                    bool pointSizeGiven = false,

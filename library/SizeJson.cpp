@@ -32,9 +32,8 @@ void AddSizeAdvice(nlohmann::ordered_json& object, const BarOptions& options,
     object["x_dimension_mm"] = size.XDimensionMm;
     object["width_mm"] = size.WidthMm;
     object["height_mm"] = size.HeightMm;
-    object["magnification_percent"] = size.MagnificationPercent
-                                          ? nlohmann::ordered_json(*size.MagnificationPercent)
-                                          : nullptr;
+    object["magnification_percent"] =
+        size.MagnificationPercent ? nlohmann::ordered_json(*size.MagnificationPercent) : nullptr;
     object["warning"] = size.Warning;
 }
 

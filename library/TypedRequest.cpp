@@ -18,13 +18,13 @@ static_assert(ZINDRA_STANDARD == static_cast<int>(FontType::Standard) &&
 
 using Complaint = std::optional<std::string>;
 
-Complaint Text(const char* text, std::size_t length, std::string_view key,
-               std::u16string& into) {
+Complaint Text(const char* text, std::size_t length, std::string_view key, std::u16string& into) {
     if (!text) {
         into.clear();
         return std::nullopt;
     }
-    if (!DecodeUtf8(std::string_view(text, length ? length : std::strlen(text)), into)) return "invalid UTF-8 in \"" + std::string(key) + "\"";
+    if (!DecodeUtf8(std::string_view(text, length ? length : std::strlen(text)), into))
+        return "invalid UTF-8 in \"" + std::string(key) + "\"";
     return std::nullopt;
 }
 

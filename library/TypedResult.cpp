@@ -35,8 +35,18 @@ static_assert(std::is_standard_layout_v<OwnedResult>);
 
 // The result's strings, in the order of their fields, in one buffer: bulk
 // runs make a result per record, so one allocation rather than nine.
-enum Field { Error, DataText, FontString, SumsText, BarTextOut, SampleText, HumanText, Face,
-             Warning, Fields };
+enum Field {
+    Error,
+    DataText,
+    FontString,
+    SumsText,
+    BarTextOut,
+    SampleText,
+    HumanText,
+    Face,
+    Warning,
+    Fields
+};
 
 class Texts {
   public:
@@ -62,7 +72,8 @@ class Texts {
         const char** const fields[Fields] = {&c.error,      &c.data_text,    &c.font_string,
                                              &c.sums_text,  &c.bar_text_out, &c.sample_text,
                                              &c.human_text, &c.face,         &c.warning};
-        for (int f = 0; f < Fields; ++f) *fields[f] = buffer_.data() + starts_[f];
+        for (int f = 0; f < Fields; ++f)
+            *fields[f] = buffer_.data() + starts_[f];
     }
 
   private:
@@ -78,7 +89,8 @@ class Texts {
 // Three UTF-8 bytes at most for each UTF-16 unit.
 std::size_t Room(std::initializer_list<std::u16string_view> texts, std::size_t more) {
     std::size_t room = more;
-    for (const auto text : texts) room += 3 * text.size();
+    for (const auto text : texts)
+        room += 3 * text.size();
     return room;
 }
 

@@ -33,7 +33,8 @@ std::vector<std::string_view> Split(std::string_view text, char at) {
 std::optional<double> Millimetres(std::string_view text) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || !(value >= 0)) return std::nullopt;
+    if (error != std::errc{} || end != text.data() + text.size() || !(value >= 0))
+        return std::nullopt;
     return value;
 }
 
@@ -88,11 +89,17 @@ std::variant<SheetStock, std::string> Custom(std::string_view name, std::string_
     const double bottom = *top + (*rows - 1) * pitchY + *height;
     if (right > pageWidth + Tolerance || bottom > pageHeight + Tolerance)
         return "the custom stock '" + std::string(name) + "': the labels reach " + Mm(right) +
-               " across and " + Mm(bottom) + " down, past the paper's " + Mm(pageWidth) +
-               " x " + Mm(pageHeight);
-    SheetStock stock{std::string(name), pageWidth * PointsPerMm, pageHeight * PointsPerMm,
-                     *width * PointsPerMm, *height * PointsPerMm, *columns, *rows,
-                     (pitchX - *width) * PointsPerMm, (pitchY - *height) * PointsPerMm};
+               " across and " + Mm(bottom) + " down, past the paper's " + Mm(pageWidth) + " x " +
+               Mm(pageHeight);
+    SheetStock stock{std::string(name),
+                     pageWidth * PointsPerMm,
+                     pageHeight * PointsPerMm,
+                     *width * PointsPerMm,
+                     *height * PointsPerMm,
+                     *columns,
+                     *rows,
+                     (pitchX - *width) * PointsPerMm,
+                     (pitchY - *height) * PointsPerMm};
     stock.Left = *left * PointsPerMm;
     stock.Top = *top * PointsPerMm;
     return stock;
@@ -103,8 +110,15 @@ std::variant<SheetStock, std::string> Roll(std::string_view name, std::string_vi
     if (!width || !height || *width <= 0 || *height <= 0 || *width > LargestRollMm ||
         *height > LargestRollMm)
         return "the roll '" + std::string(name) + "' is not roll:WxH, in millimetres up to 1000";
-    SheetStock stock{std::string(name), *width * PointsPerMm, *height * PointsPerMm,
-                     *width * PointsPerMm, *height * PointsPerMm, 1, 1, 0.0, 0.0};
+    SheetStock stock{std::string(name),
+                     *width * PointsPerMm,
+                     *height * PointsPerMm,
+                     *width * PointsPerMm,
+                     *height * PointsPerMm,
+                     1,
+                     1,
+                     0.0,
+                     0.0};
     stock.Left = 0;
     stock.Top = 0;
     return stock;

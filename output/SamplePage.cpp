@@ -1,10 +1,10 @@
 #include "output/SamplePage.h"
 
 #include "engine/Functions.h"
-#include "output/SampleTitle.h"
-#include "product/Maker.h"
 #include "faces/FaceGeometry.h"
 #include "faces/SampleFaceName.h"
+#include "output/SampleTitle.h"
+#include "product/Maker.h"
 
 #include <algorithm>
 #include <array>

@@ -56,11 +56,9 @@ std::string Describe(const char* format, double value) {
 
 } // namespace
 
-std::variant<LabelPlacement, std::string> PlaceLabel(const LabelBox& label, Symbology symbology,
-                                                     const SymbolInk& ink,
-                                                     const CaptionLine& caption,
-                                                     std::optional<double> pointSize,
-                                                     int dotsPerInch) {
+std::variant<LabelPlacement, std::string>
+PlaceLabel(const LabelBox& label, Symbology symbology, const SymbolInk& ink,
+           const CaptionLine& caption, std::optional<double> pointSize, int dotsPerInch) {
     const double dot = PointsPerInch / dotsPerInch;
     const FaceGeometry geometry = GeometryOf(symbology);
     const Fit fit{label, geometry, ink, caption, dot};

@@ -1,7 +1,7 @@
 #include "output/SheetStocks.h"
 
-#include "output/LabelStocks.h"
 #include "faces/PrintUnits.h"
+#include "output/LabelStocks.h"
 
 #include <array>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "engine/PointSize.h"
+#include "faces/SampleFaceName.h"
 #include "ui/MainWindowModel.h"
 #include "ui/PointSizeText.h"
-#include "faces/SampleFaceName.h"
 
 namespace zindra {
 namespace {

@@ -1,8 +1,8 @@
 #include "engine/PointSize.h"
-#include "library/client/LibraryClient.h"
-#include "ui/MainWindowModel.h"
 #include "faces/SampleFaceName.h"
 #include "faces/SizeAdvice.h"
+#include "library/client/LibraryClient.h"
+#include "ui/MainWindowModel.h"
 
 #include <algorithm>
 #include <array>

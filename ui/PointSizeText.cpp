@@ -1,7 +1,7 @@
 #include "ui/PointSizeText.h"
 
-#include "engine/PointSize.h"
 #include "engine/Functions.h"
+#include "engine/PointSize.h"
 
 namespace zindra {
 

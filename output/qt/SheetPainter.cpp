@@ -99,9 +99,8 @@ SheetPainter::Prepare(const QString& face, Symbology symbology, const QString& f
     if (!caption.isEmpty())
         line = {captionMetrics.ascent() * captionScale, captionMetrics.descent() * captionScale};
     const LabelBox box{0, 0, stock_.LabelWidth, stock_.LabelHeight};
-    auto placed =
-        PlaceLabel(box, symbology, MeasureInk(label.BarFont, fontString), line, pointSize,
-                   dotsPerInch_);
+    auto placed = PlaceLabel(box, symbology, MeasureInk(label.BarFont, fontString), line, pointSize,
+                             dotsPerInch_);
     if (auto* why = std::get_if<std::string>(&placed)) return std::move(*why);
     label.Placement = std::get<LabelPlacement>(placed);
     label.BarFont.setPointSizeF(label.Placement.PointSize);

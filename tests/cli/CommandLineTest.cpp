@@ -226,7 +226,8 @@ TEST(CommandLine, Refused) {
          "--ucc-ean means nothing here: it names -o under code128 (and there only where the "
          "window shows that box)"},
         {{"--full-ascii=1", "X"}, "option '--full-ascii' takes no value"},
-        {{"--delimiter", ";", "X"}, "--delimiter, --encoding, --header and the column options need --batch"},
+        {{"--delimiter", ";", "X"},
+         "--delimiter, --encoding, --header and the column options need --batch"},
         {{"--encoding", "latin1", "--requests", "-"},
          "--delimiter, --encoding, --header and the column options need --batch"},
         {{"--delimiter", "|", "--batch", "-"}, "unknown delimiter \"|\" (auto | , | ; | tab | :)"},

@@ -22,10 +22,10 @@ TEST(CsvDelimiter, GuessedFromTheFirstRecords) {
         {"a;b,c\nd;e,f\n", ';', "','"},
         {"a\tb;c\n", '\t', "';'"},
         {"\"x;y\",z\n\"p;q\",r\n", ',', ""}, // quoted delimiters do not count
-        {"a;b\n\n\nc;d\n", ';', ""},        // nor do blank lines
-        {"a;b\r\nc;d\r\ne;f", ';', ""},     // a last record cut off is left out
-        {"12:30\n", ',', ""},               // a colon must be asked for
-        {"a;b\nc,d\n", ';', "','"},         // neither steady: the first line's
+        {"a;b\n\n\nc;d\n", ';', ""},         // nor do blank lines
+        {"a;b\r\nc;d\r\ne;f", ';', ""},      // a last record cut off is left out
+        {"12:30\n", ',', ""},                // a colon must be asked for
+        {"a;b\nc,d\n", ';', "','"},          // neither steady: the first line's
     };
     for (const auto& row : rows) {
         const DelimiterGuess guess = GuessDelimiter(row.start);
@@ -46,7 +46,7 @@ TEST(CsvDelimiter, EightBitSetsBecomeUtf8) {
         {CsvEncoding::Latin1, "\x80", "\xC2\x80"}, // a C1 control in Latin-1
         {CsvEncoding::Windows1252, "\x80\x9F", "\xE2\x82\xAC\xC5\xB8"},
         {CsvEncoding::Windows1252, "a\x81z", "a\xEF\xBF\xBDz"}, // undefined in the set
-        {CsvEncoding::Utf8, "\xFF", "\xFF"},                     // left for the record to refuse
+        {CsvEncoding::Utf8, "\xFF", "\xFF"},                    // left for the record to refuse
     };
     for (const auto& row : rows) {
         Transcoder transcoder(row.encoding);

@@ -48,7 +48,7 @@ TEST(Csv, Read) {
         {"a\r\nb\r\n", {{{"a"}, ""}, {{"b"}, ""}}},
         {"a\rb\n", {{{"a"}, ""}, {{"b"}, ""}}},               // a lone CR ends a line too
         {"a\n\nb\n", {{{"a"}, ""}, {{""}, ""}, {{"b"}, ""}}}, // an empty line is a record
-        {"\r\n", {}},                              // but not at the end
+        {"\r\n", {}},                                         // but not at the end
         {"a\n\n\r\n\r", {{{"a"}, ""}}},
         {"\n\nb", {{{""}, ""}, {{""}, ""}, {{"b"}, ""}}},
         {"a\n\"\"\n\n", {{{"a"}, ""}, {{""}, ""}}}, // "" is an empty field, not an empty line

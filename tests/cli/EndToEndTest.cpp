@@ -242,7 +242,10 @@ struct BatchRow {
 TEST(EndToEnd, Batch) {
     const std::string header = "data,extra,font_string,error,warning,face\r\n";
     const BatchRow rows[] = {
-        {{"-c"}, "CODE39\nA B\n", 0, header + "CODE39,,*CODE39W*,,,Tessary 39 d\r\nA B,,*A~BG*,,,Tessary 39 d\r\n"},
+        {{"-c"},
+         "CODE39\nA B\n",
+         0,
+         header + "CODE39,,*CODE39W*,,,Tessary 39 d\r\nA B,,*A~BG*,,,Tessary 39 d\r\n"},
         {{}, "", 0, header},
         // a failing row is reported and the rows after it are still encoded
         {{},
@@ -273,13 +276,23 @@ TEST(EndToEnd, Batch) {
          "AB-1001;Widget, small\n",
          0,
          header + "AB-1001;Widget, small,|AB-1001;WidgetX~,,,Tessary Code 128AB d\r\n"},
-        {{"-s", "ean", "-v", "3"}, "0-306-40615-2\t90000\n", 0,
+        {{"-s", "ean", "-v", "3"},
+         "0-306-40615-2\t90000\n",
+         0,
          header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,,Tessary EAN d\r\n"},
-        {{"--encoding", "windows-1252"}, "\x80" "a\x81\n", 1,
-         header + "\xE2\x82\xAC" "a\xEF\xBF\xBD,,,"
-                  "\"Error: input character \"\"\xE2\x82\xAC\"\" not legal in bar code 3 of 9\",,\r\n"},
-        {{"--encoding", "latin1"}, "CAF\xC9\n", 1,
-         header + "CAF\xC3\x89,,,\"Error: input character \"\"\xC3\x89\"\" not legal in bar code 3 of 9\",,\r\n"},
+        {{"--encoding", "windows-1252"},
+         "\x80"
+         "a\x81\n",
+         1,
+         header +
+             "\xE2\x82\xAC"
+             "a\xEF\xBF\xBD,,,"
+             "\"Error: input character \"\"\xE2\x82\xAC\"\" not legal in bar code 3 of 9\",,\r\n"},
+        {{"--encoding", "latin1"},
+         "CAF\xC9\n",
+         1,
+         header + "CAF\xC3\x89,,,\"Error: input character \"\"\xC3\x89\"\" not legal in bar code 3 "
+                  "of 9\",,\r\n"},
         // a malformed record ends where its quotes say: one row per record
         {{},
          "ITEM1,\n\"ITEM2\"X,\"NOTE\nPART2\nPART3\"\nITEM3,\n",
@@ -304,7 +317,8 @@ TEST(EndToEnd, Batch) {
          "Description,Part number\nWidget,AB-1\n",
          0,
          header + "AB-1,,*AB-1*,,,Tessary 39 d\r\n"},
-        {{"--header", "--column", " Part number ", "--extra-column", "Price", "-s", "ean", "-v", "3"},
+        {{"--header", "--column", " Part number ", "--extra-column", "Price", "-s", "ean", "-v",
+          "3"},
          "Price; Part number\n90000;0-306-40615-2\n",
          0,
          header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,,Tessary EAN d\r\n"},
@@ -333,7 +347,10 @@ TEST(EndToEnd, Batch) {
          2,
          header,
          "zindra-encode: the extra text and the data share a column\n"},
-        {{"--header"}, "\"open\nA\n", 2, header,
+        {{"--header"},
+         "\"open\nA\n",
+         2,
+         header,
          "zindra-encode: the header row is not CSV: a quoted field is not closed at the end of "
          "the input\n"},
         {{"-s", "code128", "-v", "2"},

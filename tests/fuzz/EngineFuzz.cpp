@@ -3,8 +3,8 @@
 // every character of a font string drawn by the face the sample would use.
 
 #include "engine/EncodeRequest.h"
-#include "tests/fuzz/FaceCoverage.h"
 #include "faces/SampleFaceName.h"
+#include "tests/fuzz/FaceCoverage.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -122,9 +122,9 @@ struct FitCase {
 };
 
 const FitCase FitCases[] = {
-    {900 + 3600, {}},          // 36 pt is 3600 dots: fits exactly
-    {900 + 3599, {36}},        // one dot short
-    {900 + 3000, {32, 36}},    // Letter's 32 and 36 pt rows of a long Code 39
+    {900 + 3600, {}},       // 36 pt is 3600 dots: fits exactly
+    {900 + 3599, {36}},     // one dot short
+    {900 + 3000, {32, 36}}, // Letter's 32 and 36 pt rows of a long Code 39
     {900, {16, 20, 24, 28, 32, 36}},
 };
 

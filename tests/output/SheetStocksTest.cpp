@@ -1,7 +1,7 @@
 #include "output/SheetStocks.h"
+#include "faces/FaceGeometry.h"
 #include "output/CustomStock.h"
 #include "output/SheetLayout.h"
-#include "faces/FaceGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -139,46 +139,48 @@ TEST(SheetLayout, LargestWholeDotSizeThatFits) {
     const CaptionLine line{7.2, 1.7};
     // The office printer's dots, and a thermal label printer's.
     for (const int dpi : {DefaultPrinterDpi, 203, 600})
-    for (const auto& row : rows) {
-        const CaptionLine& caption = row.caption ? line : none;
-        const FaceGeometry geometry = GeometryOf(row.symbology);
-        const auto placed = PlaceLabel(label, row.symbology, row.ink, caption, std::nullopt, dpi);
-        ASSERT_TRUE(std::holds_alternative<LabelPlacement>(placed)) << row.what;
-        const LabelPlacement& at = std::get<LabelPlacement>(placed);
-        const double dots = ModuleDots(row.symbology, at.PointSize, dpi);
-        EXPECT_NEAR(dots, std::round(dots), 1e-6) << row.what;
-        EXPECT_GE(geometry.ModuleEm * at.PointSize, geometry.MinXmm * Mm - 1e-9) << row.what;
-        if (geometry.MaxXmm > 0) {
-            EXPECT_LE(geometry.ModuleEm * at.PointSize, geometry.MaxXmm * Mm + 1e-9) << row.what;
+        for (const auto& row : rows) {
+            const CaptionLine& caption = row.caption ? line : none;
+            const FaceGeometry geometry = GeometryOf(row.symbology);
+            const auto placed =
+                PlaceLabel(label, row.symbology, row.ink, caption, std::nullopt, dpi);
+            ASSERT_TRUE(std::holds_alternative<LabelPlacement>(placed)) << row.what;
+            const LabelPlacement& at = std::get<LabelPlacement>(placed);
+            const double dots = ModuleDots(row.symbology, at.PointSize, dpi);
+            EXPECT_NEAR(dots, std::round(dots), 1e-6) << row.what;
+            EXPECT_GE(geometry.ModuleEm * at.PointSize, geometry.MinXmm * Mm - 1e-9) << row.what;
+            if (geometry.MaxXmm > 0) {
+                EXPECT_LE(geometry.ModuleEm * at.PointSize, geometry.MaxXmm * Mm + 1e-9)
+                    << row.what;
+            }
+            // Quiet zones inside the label, ink centred on it to within half a dot.
+            const double quiet = geometry.QuietZoneModules * geometry.ModuleEm * at.PointSize;
+            const double inkLeft = at.PenX + row.ink.Left * at.PointSize;
+            const double inkRight = inkLeft + row.ink.Width * at.PointSize;
+            const double halfDot = 0.5 * Inch / dpi + 0.005;
+            EXPECT_GE(inkLeft, quiet - halfDot) << row.what;
+            EXPECT_LE(inkRight, label.Width - quiet + halfDot) << row.what;
+            EXPECT_NEAR(inkLeft + inkRight, label.Width, 2 * halfDot) << row.what << " at " << dpi;
+            // Ink and caption inside the label, the caption under the bars.
+            const double inkTop = at.Baseline + row.ink.Top * at.PointSize;
+            const double inkBottom = inkTop + row.ink.Height * at.PointSize;
+            EXPECT_GT(inkTop, 0) << row.what;
+            if (row.caption) {
+                EXPECT_GT(at.CaptionBaseline - caption.Ascent, inkBottom) << row.what;
+                EXPECT_LT(at.CaptionBaseline + caption.Descent, label.Height) << row.what;
+            } else {
+                EXPECT_LT(inkBottom, label.Height) << row.what;
+            }
+            // One dot more is refused at a fixed size, unless the cap stopped it.
+            const double bigger = (std::round(dots) + 1) * Inch / dpi / geometry.ModuleEm;
+            const bool capped =
+                geometry.MaxXmm > 0 && geometry.ModuleEm * bigger > geometry.MaxXmm * Mm + 1e-9;
+            if (!capped) {
+                EXPECT_TRUE(std::holds_alternative<std::string>(
+                    PlaceLabel(label, row.symbology, row.ink, caption, bigger, dpi)))
+                    << row.what << " at " << dpi;
+            }
         }
-        // Quiet zones inside the label, ink centred on it to within half a dot.
-        const double quiet = geometry.QuietZoneModules * geometry.ModuleEm * at.PointSize;
-        const double inkLeft = at.PenX + row.ink.Left * at.PointSize;
-        const double inkRight = inkLeft + row.ink.Width * at.PointSize;
-        const double halfDot = 0.5 * Inch / dpi + 0.005;
-        EXPECT_GE(inkLeft, quiet - halfDot) << row.what;
-        EXPECT_LE(inkRight, label.Width - quiet + halfDot) << row.what;
-        EXPECT_NEAR(inkLeft + inkRight, label.Width, 2 * halfDot) << row.what << " at " << dpi;
-        // Ink and caption inside the label, the caption under the bars.
-        const double inkTop = at.Baseline + row.ink.Top * at.PointSize;
-        const double inkBottom = inkTop + row.ink.Height * at.PointSize;
-        EXPECT_GT(inkTop, 0) << row.what;
-        if (row.caption) {
-            EXPECT_GT(at.CaptionBaseline - caption.Ascent, inkBottom) << row.what;
-            EXPECT_LT(at.CaptionBaseline + caption.Descent, label.Height) << row.what;
-        } else {
-            EXPECT_LT(inkBottom, label.Height) << row.what;
-        }
-        // One dot more is refused at a fixed size, unless the cap stopped it.
-        const double bigger = (std::round(dots) + 1) * Inch / dpi / geometry.ModuleEm;
-        const bool capped =
-            geometry.MaxXmm > 0 && geometry.ModuleEm * bigger > geometry.MaxXmm * Mm + 1e-9;
-        if (!capped) {
-            EXPECT_TRUE(std::holds_alternative<std::string>(
-                PlaceLabel(label, row.symbology, row.ink, caption, bigger, dpi)))
-                << row.what << " at " << dpi;
-        }
-    }
 }
 
 TEST(SheetLayout, RefusesWhatCannotScan) {

@@ -1,9 +1,9 @@
 #include "output/qt/SheetPrint.h"
 
 #include "engine/EncodeRequest.h"
+#include "faces/SampleFaceName.h"
 #include "output/LabelStocks.h"
 #include "tests/output/qt/PdfWords.h"
-#include "faces/SampleFaceName.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>
