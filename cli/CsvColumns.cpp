@@ -1,5 +1,7 @@
 #include "cli/CsvColumns.h"
 
+#include "cli/RecordData.h"
+
 #include <charconv>
 
 namespace zindra::cli {
@@ -7,16 +9,10 @@ namespace {
 
 constexpr int MaxColumn = 1000;
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string Listed(std::span<const std::string> header) {
     std::string names;
     for (const std::string& name : header)
-        names += (names.empty() ? "\"" : ", \"") + std::string(Trimmed(name)) + "\"";
+        names += (names.empty() ? "\"" : ", \"") + std::string(WithoutBlanks(name)) + "\"";
     return names;
 }
 
@@ -27,7 +23,8 @@ std::variant<std::optional<std::size_t>, std::string> Column(const ColumnChoice&
     if (choice.Number > 0) return std::optional<std::size_t>(choice.Number - 1);
     if (choice.Name.empty()) return unasked;
     for (std::size_t i = 0; i < header.size(); ++i)
-        if (Trimmed(header[i]) == Trimmed(choice.Name)) return std::optional<std::size_t>(i);
+        if (WithoutBlanks(header[i]) == WithoutBlanks(choice.Name))
+            return std::optional<std::size_t>(i);
     return "the header has no column \"" + choice.Name + "\" (it has " + Listed(header) + ")";
 }
 

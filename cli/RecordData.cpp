@@ -20,10 +20,13 @@ constexpr std::string_view Blanks = " \t";
 } // namespace
 
 std::string_view RecordData(std::string_view field, Symbology symbology) {
-    if (!DigitsOnly(symbology)) return field;
-    const std::size_t first = field.find_first_not_of(Blanks);
-    if (first == std::string_view::npos) return field.substr(0, 0);
-    return field.substr(first, field.find_last_not_of(Blanks) - first + 1);
+    return DigitsOnly(symbology) ? WithoutBlanks(field) : field;
+}
+
+std::string_view WithoutBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos) return text.substr(0, 0);
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
 }
 
 } // namespace zindra::cli

@@ -12,4 +12,7 @@ namespace zindra::cli {
 // and only at the ends. Every other symbology encodes a blank as a blank.
 std::string_view RecordData(std::string_view field, Symbology symbology);
 
+// The text without the blanks (spaces and tabs) at its ends.
+std::string_view WithoutBlanks(std::string_view text);
+
 } // namespace zindra::cli

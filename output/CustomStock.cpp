@@ -10,10 +10,6 @@
 namespace zindra {
 namespace {
 
-constexpr double A4WidthMm = 210.0;
-constexpr double A4HeightMm = 297.0;
-constexpr double LetterWidthMm = 215.9;
-constexpr double LetterHeightMm = 279.4;
 constexpr int MostLabelsAcross = 100;
 constexpr double LargestRollMm = 1000.0;
 constexpr double Tolerance = 0.005; // mm, for sizes written to two decimals
@@ -64,9 +60,10 @@ std::string Mm(double mm) {
 std::variant<SheetStock, std::string> Custom(std::string_view name, std::string_view spec) {
     const std::string refusal = "the custom stock '" + std::string(name) + "' is not " + CustomForm;
     std::vector<std::string_view> parts = Split(spec, ',');
-    double pageWidth = A4WidthMm, pageHeight = A4HeightMm;
+    double pageWidth = PointsToMm(A4Width), pageHeight = PointsToMm(A4Height);
     if (parts.size() > 4 && (parts.back() == "a4" || parts.back() == "letter")) {
-        if (parts.back() == "letter") pageWidth = LetterWidthMm, pageHeight = LetterHeightMm;
+        if (parts.back() == "letter")
+            pageWidth = PointsToMm(LetterPaperWidth), pageHeight = PointsToMm(LetterPaperHeight);
         parts.pop_back();
     }
     if (parts.size() != 4 && parts.size() != 5) return refusal;

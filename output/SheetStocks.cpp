@@ -9,9 +9,6 @@
 namespace zindra {
 namespace {
 
-constexpr double A4WidthMm = 210.0;
-constexpr double A4HeightMm = 297.0;
-
 // Common A4 stocks, named by their label size in millimetres; rows touch.
 struct A4Stock {
     const char* Name;
@@ -44,14 +41,13 @@ std::vector<SheetStock> BuildStocks() {
     // The window's stocks come from its own table, so the two cannot drift apart.
     for (const LabelStock& stock : LabelStocks)
         if (ShipsTemplate(stock))
-            stocks.push_back({Narrow(stock.StockNumber), FromTwips(LetterWidth),
-                              FromTwips(LetterHeight), FromTwips(stock.LabelWidth),
-                              FromTwips(stock.LabelHeight), stock.Columns, stock.Rows,
-                              FromTwips(stock.ColumnGap), 0.0});
+            stocks.push_back({Narrow(stock.StockNumber), LetterPaperWidth, LetterPaperHeight,
+                              FromTwips(stock.LabelWidth), FromTwips(stock.LabelHeight),
+                              stock.Columns, stock.Rows, FromTwips(stock.ColumnGap), 0.0});
     for (const A4Stock& stock : A4Stocks)
-        stocks.push_back({stock.Name, A4WidthMm * PointsPerMm, A4HeightMm * PointsPerMm,
-                          stock.WidthMm * PointsPerMm, stock.HeightMm * PointsPerMm, stock.Columns,
-                          stock.Rows, stock.ColumnGapMm * PointsPerMm, 0.0});
+        stocks.push_back({stock.Name, A4Width, A4Height, stock.WidthMm * PointsPerMm,
+                          stock.HeightMm * PointsPerMm, stock.Columns, stock.Rows,
+                          stock.ColumnGapMm * PointsPerMm, 0.0});
     return stocks;
 }
 
@@ -91,7 +87,7 @@ LabelBox LabelOnSheet(const SheetStock& stock, int index) {
 std::string SheetStockList() {
     std::string text;
     for (const SheetStock& stock : SheetStocks()) {
-        const bool letter = stock.PageHeight < A4HeightMm * PointsPerMm;
+        const bool letter = stock.PageHeight < A4Height;
         char line[160];
         std::snprintf(line, sizeof line,
                       "%-14s %-6s %5.3f x %5.3f in  %5.1f x %4.1f mm  %d x %2d = %2d labels\n",

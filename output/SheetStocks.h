@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/LabelStocks.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,7 +9,11 @@
 
 namespace zindra {
 
-struct LabelStock;
+// The papers sheets come on, in points.
+inline constexpr double A4Width = 210.0 * 72 / 25.4;
+inline constexpr double A4Height = 297.0 * 72 / 25.4;
+inline constexpr double LetterPaperWidth = LetterWidth * 72.0 / TwipsPerInch;
+inline constexpr double LetterPaperHeight = LetterHeight * 72.0 / TwipsPerInch;
 
 // A sheet of labels as a printer sees it; every length is in points (1/72 in).
 // The labels sit in a grid centred on the page, which gives the margins the
