@@ -1,10 +1,13 @@
 #include "output/Labels.h"
 
+#include "faces/PrintUnits.h"
 #include "output/Copy.h"
 #include "product/ProductFolder.h"
 #include "ui/MainWindowModel.h"
 
 #include <unistd.h>
+
+#include <cstdio>
 
 namespace zindra {
 namespace {
@@ -50,7 +53,26 @@ LabelsWindowModel::LabelsWindowModel(MainWindowModel& main, OutputPlatform& outp
     : main_(main), output_(output), places_(places) {}
 
 void LabelsWindowModel::CheckLabelSize(int size) {
-    if (size >= 1 && size <= static_cast<int>(LabelStocks.size())) checkedSize_ = size;
+    if (size < 1 || size > static_cast<int>(LabelStocks.size())) return;
+    checkedSize_ = size;
+    if (const SheetStock* own = FindSheetStock(CheckedStock())) sheet_ = own;
+}
+
+void LabelsWindowModel::ChooseSheet(std::string_view name) {
+    if (const SheetStock* stock = FindSheetStock(name)) sheet_ = stock;
+}
+
+std::string SheetCaption(const SheetStock& stock) {
+    char caption[120];
+    if (stock.PageHeight < A4Height)
+        std::snprintf(caption, sizeof caption, "Letter, %.4g x %.4g in, %d labels (%s)",
+                      stock.LabelWidth / PointsPerInch, stock.LabelHeight / PointsPerInch,
+                      LabelsPerSheet(stock), stock.Name.c_str());
+    else
+        std::snprintf(caption, sizeof caption, "A4, %.4g x %.4g mm, %d labels (%s)",
+                      stock.LabelWidth / PointsPerMm, stock.LabelHeight / PointsPerMm,
+                      LabelsPerSheet(stock), stock.Name.c_str());
+    return caption;
 }
 
 std::filesystem::path LabelsWindowModel::TemplateFolder() const {

@@ -2,6 +2,7 @@
 
 #include "output/LabelStocks.h"
 #include "output/OutputPlatform.h"
+#include "output/SheetStocks.h"
 #include "product/LabelChoices.h"
 #include "ui/Platform.h"
 
@@ -32,6 +33,12 @@ class LabelsWindowModel : public LabelChoices {
     bool ExplainPaste() const override { return explainPaste_; }
     void SetExplainPaste(bool explain) override { explainPaste_ = explain; }
 
+    // Any stock of --sheet list, Letter or A4. Checking a size that has a sheet
+    // of its own chooses that sheet; the custom size keeps the one chosen.
+    const SheetStock& ChosenSheet() const { return *sheet_; }
+    std::string SheetName() const override { return sheet_->Name; }
+    void ChooseSheet(std::string_view name) override;
+
     // The window is being shown: it is open until a button closes it.
     void FormShow() { closed_ = false; }
     bool Closed() const { return closed_; }
@@ -49,9 +56,14 @@ class LabelsWindowModel : public LabelChoices {
     OutputPlatform& output_;
     const DesktopPlaces& places_;
     int checkedSize_ = DefaultLabelSize;
+    const SheetStock* sheet_ = FindSheetStock(LabelStocks[DefaultLabelSize - 1]);
     bool explainPaste_ = true;
     bool closed_ = true;
 };
+
+// How the Labels window names a sheet: "A4, 63.5 x 38.1 mm, 21 labels
+// (a4-63.5x38.1)".
+std::string SheetCaption(const SheetStock& stock);
 
 // The main window's Labels button: the Labels window once a bar code is made,
 // otherwise a refusal in the sample field.

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace zindra {
 
-// The Labels window's two choices that the settings file remembers. The
+// The Labels window's choices that the settings file remembers. The
 // Labels window's owner implements it; start-up restores through it and
 // closing reads it.
 class LabelChoices {
@@ -13,6 +16,10 @@ class LabelChoices {
     virtual void CheckLabelSize(int size) = 0;
     virtual bool ExplainPaste() const = 0;
     virtual void SetExplainPaste(bool explain) = 0;
+    // The sheet "Print a sheet…" prints on, by its --sheet name; a name that is
+    // no stock leaves the choice as it is.
+    virtual std::string SheetName() const = 0;
+    virtual void ChooseSheet(std::string_view name) = 0;
 };
 
 } // namespace zindra

@@ -1,5 +1,6 @@
 #include "settings/SavedChoices.h"
 
+#include "engine/Utf8.h"
 #include "ui/MainWindowModel.h"
 
 #include <algorithm>
@@ -112,6 +113,8 @@ void RestoreChoices(const IniFile& ini, MainWindowModel& window, LabelChoices& l
     const int size = ini.ReadInteger(SettingsSection, "LabelSize", SeedLabelSize);
     labels.CheckLabelSize(size >= 1 && size <= 8 ? size : CustomLabelSize);
     labels.SetExplainPaste(ini.ReadBool(SettingsSection, "LabelExplain", SeedLabelExplain));
+    // Newer than the other keys: a file without it keeps the checked size's sheet.
+    labels.ChooseSheet(ToUtf8(ini.ReadString(SettingsSection, "LabelSheet", u"")));
 }
 
 void SeedChoices(IniFile& ini, const MainWindowModel& window) {
@@ -139,6 +142,7 @@ void SaveChoices(IniFile& ini, const MainWindowModel& window, const LabelChoices
     const int size = labels.CheckedLabelSize();
     ini.WriteInteger(SettingsSection, "LabelSize", size >= 1 && size <= 8 ? size : CustomLabelSize);
     ini.WriteBool(SettingsSection, "LabelExplain", labels.ExplainPaste());
+    ini.WriteString(SettingsSection, "LabelSheet", FromUtf8(labels.SheetName()));
 }
 
 } // namespace zindra

@@ -1,13 +1,13 @@
 #include "output/qt/QtOutputPlatform.h"
 
 #include "output/qt/InstalledFace.h"
+#include "output/qt/PrintPreview.h"
 #include "output/qt/SamplePainter.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace zindra {
@@ -52,12 +52,11 @@ void QtOutputPlatform::PrintSamplePage(const SamplePageInput& page) {
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString());
-    QPrintDialog dialog(&printer, dialogParent_);
-    // One page per job: ranges and the current-page choice mean nothing here.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted) return;
-    PaintSamplePage(printer, page);
+    PreviewThenPrint(printer, dialogParent_, QStringLiteral("Print the sample page"),
+                     [&page](QPrinter& on) -> std::optional<std::string> {
+                         PaintSamplePage(on, page);
+                         return std::nullopt;
+                     });
 }
 
 } // namespace zindra

@@ -1,6 +1,7 @@
 #include "output/qt/TForm3.h"
 
 #include "engine/Utf8.h"
+#include "output/qt/PrintPreview.h"
 #include "output/qt/SheetPrint.h"
 #include "ui/MainWindowModel.h"
 #include "ui/qt/ModelText.h"
@@ -8,11 +9,11 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -60,7 +61,7 @@ TForm3::TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* m
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int size) {
         model_.CheckLabelSize(size);
-        printSheet_->setEnabled(FindSheetStock(model_.CheckedStock()) != nullptr);
+        ShowChosenSheet();
     });
     frames->addWidget(sizeFrame);
     frames->addWidget(countFrame);
@@ -74,6 +75,23 @@ TForm3::TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* m
     connect(explainPaste_, &QCheckBox::toggled, this,
             [this](bool on) { model_.SetExplainPaste(on); });
     layout->addWidget(explainPaste_);
+
+    // "Print a sheet…" prints on any stock the command line knows, A4 too.
+    auto* sheetRow = new QHBoxLayout;
+    sheets_ = new QComboBox(this);
+    sheets_->setObjectName("SheetToPrint");
+    sheets_->setToolTip("The label sheet \"Print a sheet\u2026\" prints on");
+    for (const SheetStock& stock : SheetStocks())
+        sheets_->addItem(QString::fromStdString(SheetCaption(stock)),
+                         QString::fromStdString(stock.Name));
+    auto* sheetLabel = new QLabel("&Sheet to print:", this);
+    sheetLabel->setBuddy(sheets_);
+    connect(sheets_, &QComboBox::activated, this, [this](int index) {
+        model_.ChooseSheet(sheets_->itemData(index).toString().toStdString());
+    });
+    sheetRow->addWidget(sheetLabel);
+    sheetRow->addWidget(sheets_, 1);
+    layout->addLayout(sheetRow);
 
     auto* buttons = new QHBoxLayout;
     QPushButton* print = Button("&Print Labels", "PrintLabels",
@@ -89,7 +107,7 @@ TForm3::TForm3(LabelsWindowModel& model, const MainWindowModel& main, QWidget* m
         CloseIfDone();
     });
     printSheet_ = Button("Print a sheet\u2026", "PrintSheet",
-                         "Print the bar code on every label of a sheet of the selected size", this);
+                         "Print the bar code on every label of the sheet chosen above", this);
     connect(printSheet_, &QPushButton::clicked, this, [this] { PrintSheet(); });
     buttons->addWidget(print);
     buttons->addWidget(printSheet_);
@@ -101,8 +119,12 @@ void TForm3::showEvent(QShowEvent* event) {
     model_.FormShow();
     sizes_[model_.CheckedLabelSize() - 1]->setChecked(true);
     explainPaste_->setChecked(model_.ExplainPaste());
-    printSheet_->setEnabled(FindSheetStock(model_.CheckedStock()) != nullptr);
+    ShowChosenSheet();
     QDialog::showEvent(event);
+}
+
+void TForm3::ShowChosenSheet() {
+    sheets_->setCurrentIndex(sheets_->findData(QString::fromStdString(model_.SheetName())));
 }
 
 void TForm3::setVisible(bool visible) {
@@ -114,18 +136,16 @@ void TForm3::setVisible(bool visible) {
 // own paper and the labels' places come from the stock, whatever the dialog
 // says about them, so the printer must print at 100 %.
 void TForm3::PrintSheet() {
-    const SheetStock* stock = FindSheetStock(model_.CheckedStock());
-    if (!stock) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     printer.setDocName("labels"); // "Print to File (PDF)" offers labels.pdf
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle("Print a sheet");
-    if (dialog.exec() != QDialog::Accepted) return;
     // What Make made, not the data field: typing after Make keeps MadeFlag.
     const MadeBarCode made{main_.CurrentSymbology(), main_.BarCodeOut.WholeFont().Face,
                            main_.MadeFontString, main_.BarCodeOut.WholeFont().Size};
-    if (const auto why = PrintFullSheet(printer, *stock, made)) {
+    const SheetStock& stock = model_.ChosenSheet();
+    if (const auto why = PreviewThenPrint(printer, this, "Print a sheet", [&](QPrinter& on) {
+            return PrintFullSheet(on, stock, made);
+        })) {
         std::u16string text;
         DecodeUtf8(*why, text);
         main_.platform.MessageBox(text, MessageBoxOffset);

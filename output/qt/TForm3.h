@@ -7,6 +7,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 class QRadioButton;
 
@@ -25,11 +26,13 @@ class TForm3 : public QDialog {
   private:
     void CloseIfDone();
     void PrintSheet();
+    void ShowChosenSheet();
 
     LabelsWindowModel& model_;
     const MainWindowModel& main_;
     std::array<QRadioButton*, LabelStocks.size()> sizes_{};
     QCheckBox* explainPaste_;
+    QComboBox* sheets_;
     QPushButton* printSheet_;
 };
 

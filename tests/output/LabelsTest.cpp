@@ -186,5 +186,44 @@ TEST_F(Labels, SizesOutsideL1ToL9AreIgnored) {
     EXPECT_STREQ(labels.CheckedStock().TemplateFile, "custom.rtf");
 }
 
+// "Print a sheet…" may print on any stock; a size with a sheet of its own
+// brings that sheet along, the custom size and unknown names change nothing.
+TEST_F(Labels, TheSheetToPrintFollowsTheSizeUnlessChosen) {
+    EXPECT_EQ(labels.SheetName(), "5161");
+    const struct {
+        int size; // 0: no size checked in this step
+        const char* chosen;
+        const char* sheet;
+    } steps[] = {
+        {3, "", "5160"},
+        {0, "a4-63.5x38.1", "a4-63.5x38.1"},
+        {9, "", "a4-63.5x38.1"},
+        {0, "no-such-sheet", "a4-63.5x38.1"},
+        {0, "custom:1x1,50x20,5,5", "a4-63.5x38.1"},
+        {7, "", "5163"},
+        {12, "", "5163"},
+    };
+    for (const auto& step : steps) {
+        if (step.size) labels.CheckLabelSize(step.size);
+        if (*step.chosen) labels.ChooseSheet(step.chosen);
+        EXPECT_EQ(labels.SheetName(), step.sheet) << step.size << step.chosen;
+        EXPECT_EQ(labels.ChosenSheet().Name, step.sheet);
+    }
+}
+
+TEST_F(Labels, SheetCaptionsNameThePaperTheLabelsAndTheStock) {
+    const struct {
+        const char* stock;
+        const char* caption;
+    } rows[] = {
+        {"5160", "Letter, 2.625 x 1 in, 30 labels (5160)"},
+        {"5167", "Letter, 1.75 x 0.5 in, 80 labels (5167)"},
+        {"a4-63.5x38.1", "A4, 63.5 x 38.1 mm, 21 labels (a4-63.5x38.1)"},
+        {"a4-38.1x21.2", "A4, 38.1 x 21.2 mm, 65 labels (a4-38.1x21.2)"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(SheetCaption(*FindSheetStock(row.stock)), row.caption);
+}
+
 } // namespace
 } // namespace zindra

@@ -17,11 +17,16 @@ namespace zindra::test {
 struct FakeLabels : LabelChoices {
     int Size = 4;
     bool Explain = true;
+    std::string Sheet = "5161";
 
     int CheckedLabelSize() const override { return Size; }
     void CheckLabelSize(int size) override { Size = size; }
     bool ExplainPaste() const override { return Explain; }
     void SetExplainPaste(bool explain) override { Explain = explain; }
+    std::string SheetName() const override { return Sheet; }
+    void ChooseSheet(std::string_view name) override {
+        if (!name.empty()) Sheet = name;
+    }
 };
 
 // One run of the program: its windows as the program creates them.

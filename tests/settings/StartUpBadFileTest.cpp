@@ -71,7 +71,7 @@ TEST_F(StartUpBadFileTest, AFileTheProgramCanReadKeepsTheUsersKeysAndBytes) {
         const auto text = ReadText(File());
         EXPECT_TRUE(text.starts_with(row.before)) << row.name;
         // The keys the file lacked follow the user's, the last one written last.
-        EXPECT_TRUE(text.ends_with("LabelExplain=1\n" + row.after)) << row.name;
+        EXPECT_TRUE(text.ends_with("LabelExplain=1\nLabelSheet=5161\n" + row.after)) << row.name;
 
         test::Program next(places);
         next.window.Activate();

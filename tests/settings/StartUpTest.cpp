@@ -56,7 +56,8 @@ TEST_F(StartUpTest, AFirstRunSeedsTheFileAndClosingWritesTheWindowOverIt) {
                                 "[Tips]\n0=First\n1=Second\n\n"
                                 "[Settings]\nLeft=312\nTop=188\nType=39\nFontType=S\nFontSize=D\n"
                                 "Supplemental=A\nPointSize=24\nData=\nOptionalChecksum=0\n"
-                                "Option2=0\nDispSums=0\nLabelSize=4\nLabelExplain=1\n");
+                                "Option2=0\nDispSums=0\nLabelSize=4\nLabelExplain=1\n"
+                                "LabelSheet=5161\n");
 }
 
 TEST_F(StartUpTest, EachSavedChoiceComesBackThroughItsButton) {
@@ -107,15 +108,18 @@ TEST_F(StartUpTest, LabelChoicesComeBackWithTheirDefaults) {
         const char* settings;
         int size;
         bool explain;
+        const char* sheet = "5161";
     } rows[] = {
         {"LabelSize=0x3\n", 3, true}, {"LabelSize=0\n", 9, true},   {"LabelSize=12\n", 9, true},
         {"LabelSize=8\n", 8, true},   {"LabelSize=abc\n", 4, true}, {"LabelExplain=0\n", 4, false},
-        {"Type=39\n", 4, true}, // neither key: the defaults
+        {"Type=39\n", 4, true}, // no label key: the defaults
+        {"LabelSize=9\nLabelSheet=a4-70x37\n", 9, true, "a4-70x37"},
     };
     for (const auto& row : rows) {
         const auto& labels = StartWith(row.settings).labels;
         EXPECT_EQ(labels.Size, row.size) << row.settings;
         EXPECT_EQ(labels.Explain, row.explain) << row.settings;
+        EXPECT_EQ(labels.Sheet, row.sheet) << row.settings;
     }
 }
 
@@ -225,6 +229,7 @@ TEST_F(StartUpTest, WithoutTipDataTheSavedChoicesStillComeBack) {
         EXPECT_TRUE(IniFile(File()).ReadBool("TipoftheDay", "Enabled", false));
         EXPECT_EQ(Saved("Data"), row.data) << row.file;
         EXPECT_EQ(Saved("LabelSize"), FromUtf8(std::to_string(row.labelSize))) << row.file;
+        EXPECT_EQ(Saved("LabelSheet"), u"5161") << row.file;
 
         // The next start finds the section and restores.
         test::Program next(places);

@@ -127,7 +127,7 @@ def check(source, build, home):
     first = settings(file)
     expected = {"Type": "39", "FontType": "S", "FontSize": "D", "Supplemental": "A",
                 "PointSize": "24", "Data": "CODE39", "OptionalChecksum": "0",
-                "LabelSize": "4", "LabelExplain": "1"}
+                "LabelSize": "4", "LabelExplain": "1", "LabelSheet": "5161"}
     for key, value in expected.items():
         if first.get(key) != value:
             fail("first run saved %s=%r, expected %r" % (key, first.get(key), value))
@@ -136,11 +136,12 @@ def check(source, build, home):
     # saved again from it.
     edit_settings(file, {"Type": "Codabar", "FontType": "H", "FontSize": "B",
                          "Data": "A40156B", "LabelSize": "0x3", "LabelExplain": "0",
-                         "Left": "40", "Top": "0x3C"})
+                         "LabelSheet": "a4-70x37", "Left": "40", "Top": "0x3C"})
     run_once(build, env, disp)
     second = settings(file)
     expected.update({"Type": "Codabar", "FontType": "H", "FontSize": "B", "Data": "A40156B",
-                     "LabelSize": "3", "LabelExplain": "0", "Left": "40", "Top": "60"})
+                     "LabelSize": "3", "LabelExplain": "0", "LabelSheet": "a4-70x37",
+                     "Left": "40", "Top": "60"})
     for key, value in expected.items():
         if second.get(key) != value:
             fail("second run saved %s=%r, expected %r" % (key, second.get(key), value))
