@@ -99,7 +99,8 @@ void RestoreChoices(const IniFile& ini, MainWindowModel& window, LabelChoices& l
     window.Left = ini.ReadInteger(SettingsSection, "Left", 0);
     window.Top = ini.ReadInteger(SettingsSection, "Top", 0);
     for (const auto& key : ButtonKeys) {
-        ControlId button = ButtonFor(key, ini.ReadString(SettingsSection, key.key, key.whenMissing));
+        ControlId button =
+            ButtonFor(key, ini.ReadString(SettingsSection, key.key, key.whenMissing));
         // ITF-14 belongs to 2/5 alone: under the symbology just restored it may
         // be hidden, and a font type no button shows would still steer Make.
         if (button == ITF14 && !window.Visible(ITF14)) button = Type1;

@@ -110,8 +110,12 @@ TEST_F(StartUpTest, LabelChoicesComeBackWithTheirDefaults) {
         bool explain;
         const char* sheet = "5161";
     } rows[] = {
-        {"LabelSize=0x3\n", 3, true}, {"LabelSize=0\n", 9, true},   {"LabelSize=12\n", 9, true},
-        {"LabelSize=8\n", 8, true},   {"LabelSize=abc\n", 4, true}, {"LabelExplain=0\n", 4, false},
+        {"LabelSize=0x3\n", 3, true},
+        {"LabelSize=0\n", 9, true},
+        {"LabelSize=12\n", 9, true},
+        {"LabelSize=8\n", 8, true},
+        {"LabelSize=abc\n", 4, true},
+        {"LabelExplain=0\n", 4, false},
         {"Type=39\n", 4, true}, // no label key: the defaults
         {"LabelSize=9\nLabelSheet=a4-70x37\n", 9, true, "a4-70x37"},
     };

@@ -14,9 +14,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QComboBox>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -172,8 +172,8 @@ TEST_P(XSheet, PrintASheetShowsThePreviewThenPrintsEveryLabel) {
             if (*row.sheet) {
                 // The list is chosen by the keyboard, as a user without a mouse would.
                 sheets->setFocus();
-                QStringList keys{"windowfocus", "--sync", QString::number(labels->winId()),
-                                 "key", "Home"};
+                QStringList keys{"windowfocus", "--sync", QString::number(labels->winId()), "key",
+                                 "Home"};
                 for (int i = 0; i < sheets->findData(QString(row.sheet)); ++i)
                     keys << "Down";
                 QProcess::startDetached("xdotool", keys);
@@ -290,8 +290,9 @@ TEST(XSamples, SamplesShowsThePreviewBeforeThePrintDialog) {
         ASSERT_EQ(printed.size(), 1);
         const auto pages = test::ReadPdfPages(QDir(home.path()).filePath(printed[0]));
         ASSERT_EQ(pages.size(), 1u);
-        const bool hasBars = std::any_of(pages[0].words.begin(), pages[0].words.end(),
-                                         [](const test::PdfWord& w) { return w.text == "*CODE39*"; });
+        const bool hasBars =
+            std::any_of(pages[0].words.begin(), pages[0].words.end(),
+                        [](const test::PdfWord& w) { return w.text == "*CODE39*"; });
         EXPECT_TRUE(hasBars);
     }
 }
