@@ -25,16 +25,20 @@ constexpr std::array<FaceGeometry, 8> Geometry{{
     /* UPC                */ {0.02, 9, 0.8 * EanUpcNominalXmm, 2.0 * EanUpcNominalXmm},
 }};
 
-// Bar heights in modules for the size letters A to F. A row of the sample page's
-// ladder leaves a face at most 1.44 em (1.2 em in the UPC ladder) from the top of its
-// bars to the foot of its text; each row's tallest face stays 2 modules inside that.
+// Bar heights in modules for the size letters A to F.
 using HeightRow = std::array<double, 6>;
-constexpr HeightRow LinearBars = {8, 11, 14, 17, 20, 23};
-// Bearer faces give 8 modules to their bearers, so their bars stand lower; the
-// Interleaved 2 of 5 faces have no A (it shows F).
-constexpr HeightRow BearerBars = {7, 9, 11, 13, 15, 17};
-// EAN/UPC symbols carry their add-on digits above the add-on bars; no F faces.
-constexpr HeightRow EanUpcBars = {13, 16, 19, 22, 25, 25};
+// The linear symbologies ask for bars of at least 15 % of the symbol's width (quiet
+// zones included) or 6.35 mm, whichever is greater. At 24 points (X 0.339 mm) C is
+// 6.4 mm, and D, E and F are 15 % of symbols 166, 206 and 246 modules wide: a six-
+// character Code 39 with its check character, a ten-character Code 128, a ten-
+// character Code 39 with its check character. A and B stay short for tight spaces.
+// The bearer faces stand the same bars between their bearers; the Interleaved 2 of 5
+// faces have no A (it shows F).
+constexpr HeightRow LinearBars = {8, 12, 19, 25, 31, 37};
+// EAN/UPC: E is the full height of the standard (69.24 modules, rounded up to whole
+// modules); A to D are a third, a half, two thirds and five sixths of it, rounded up,
+// for hand-held scanners where the package has no room. No F faces: F shows E.
+constexpr HeightRow EanUpcBars = {24, 35, 47, 58, 70, 70};
 // PostNet's one face: a full bar is 0.125 in at 18 pt.
 constexpr HeightRow PostNetBars = {6.25, 6.25, 6.25, 6.25, 6.25, 6.25};
 
@@ -54,8 +58,8 @@ struct FamilyFigures {
 };
 
 constexpr std::array Families{
-    FamilyFigures{"Bearer 25i", &BearerBars, BearerModules, false, 0},
-    FamilyFigures{"ITF14", &BearerBars, BearerModules, false, 0},
+    FamilyFigures{"Bearer 25i", &LinearBars, BearerModules, false, 0},
+    FamilyFigures{"ITF14", &LinearBars, BearerModules, false, 0},
     FamilyFigures{"Code 128ABhr", &LinearBars, 0, true, 0},
     FamilyFigures{"Code 128Chr", &LinearBars, 0, true, 0},
     FamilyFigures{"EAN", &EanUpcBars, 0, true, GuardDescentModules},

@@ -19,6 +19,9 @@ FaceGeometry GeometryOf(Symbology symbology);
 
 // The EAN/UPC X-dimension at 100 % magnification.
 inline constexpr double EanUpcNominalXmm = 0.33;
+// The EAN-13/UPC-A main bars at full height: 22.85 mm at the nominal X. The height
+// scales with the magnification, so in modules it is the same at every size.
+inline constexpr double EanUpcStandardBarModules = 69.24;
 
 // The X-dimension, in millimetres, of the symbology's faces at pointSize points.
 double XDimensionMm(Symbology symbology, double pointSize);

@@ -18,31 +18,46 @@ struct FaceRow {
     Option2Is option2;
     VariantIs variant;
     std::string_view family;
-    std::string_view sizes;  // the size letters the family has; others take the last
-    bool humanReadable;      // appends " HR"
+    std::string_view sizes; // the size letters the family has; others take the last
+    bool humanReadable;     // appends " HR"
 };
 
 constexpr std::array FaceTable{
-    FaceRow{Symbology::Interleaved25, TypeIs::Itf14, Option2Is::Any, VariantIs::Any, "ITF14", "bcdef", false},
-    FaceRow{Symbology::Interleaved25, TypeIs::Standard, Option2Is::Ticked, VariantIs::Any, "Bearer 25i", "bcdef", false},
-    FaceRow{Symbology::Interleaved25, TypeIs::Standard, Option2Is::Clear, VariantIs::Any, "25i", "bcdef", false},
-    FaceRow{Symbology::Interleaved25, TypeIs::Any, Option2Is::Ticked, VariantIs::Any, "Bearer 25i", "bcdef", true},
-    FaceRow{Symbology::Interleaved25, TypeIs::Any, Option2Is::Clear, VariantIs::Any, "25i", "bcdef", true},
-    FaceRow{Symbology::Code39, TypeIs::Standard, Option2Is::Any, VariantIs::Any, "39", "abcdef", false},
+    FaceRow{Symbology::Interleaved25, TypeIs::Itf14, Option2Is::Any, VariantIs::Any, "ITF14",
+            "bcdef", false},
+    FaceRow{Symbology::Interleaved25, TypeIs::Standard, Option2Is::Ticked, VariantIs::Any,
+            "Bearer 25i", "bcdef", false},
+    FaceRow{Symbology::Interleaved25, TypeIs::Standard, Option2Is::Clear, VariantIs::Any, "25i",
+            "bcdef", false},
+    FaceRow{Symbology::Interleaved25, TypeIs::Any, Option2Is::Ticked, VariantIs::Any, "Bearer 25i",
+            "bcdef", true},
+    FaceRow{Symbology::Interleaved25, TypeIs::Any, Option2Is::Clear, VariantIs::Any, "25i", "bcdef",
+            true},
+    FaceRow{Symbology::Code39, TypeIs::Standard, Option2Is::Any, VariantIs::Any, "39", "abcdef",
+            false},
     FaceRow{Symbology::Code39, TypeIs::Any, Option2Is::Any, VariantIs::Any, "39", "abcdef", true},
-    FaceRow{Symbology::Code93, TypeIs::Standard, Option2Is::Any, VariantIs::Any, "93", "abcdef", false},
+    FaceRow{Symbology::Code93, TypeIs::Standard, Option2Is::Any, VariantIs::Any, "93", "abcdef",
+            false},
     FaceRow{Symbology::Code93, TypeIs::Any, Option2Is::Any, VariantIs::Any, "93", "abcdef", true},
-    FaceRow{Symbology::Code128, TypeIs::Standard, Option2Is::Any, VariantIs::SubsetAOrB, "Code 128AB", "abcdef", false},
-    FaceRow{Symbology::Code128, TypeIs::Standard, Option2Is::Any, VariantIs::SubsetCOrScc, "Code 128C", "abcdef", false},
-    FaceRow{Symbology::Code128, TypeIs::Any, Option2Is::Any, VariantIs::Scc, "Code 128C", "abcdef", false},
-    FaceRow{Symbology::Code128, TypeIs::Any, Option2Is::Any, VariantIs::SubsetC, "Code 128Chr", "abcdef", false},
+    FaceRow{Symbology::Code128, TypeIs::Standard, Option2Is::Any, VariantIs::SubsetAOrB,
+            "Code 128AB", "abcdef", false},
+    FaceRow{Symbology::Code128, TypeIs::Standard, Option2Is::Any, VariantIs::SubsetCOrScc,
+            "Code 128C", "abcdef", false},
+    FaceRow{Symbology::Code128, TypeIs::Any, Option2Is::Any, VariantIs::Scc, "Code 128C", "abcdef",
+            false},
+    FaceRow{Symbology::Code128, TypeIs::Any, Option2Is::Any, VariantIs::SubsetC, "Code 128Chr",
+            "abcdef", false},
     // Size F has no face of its own here; it shows the size E face.
-    FaceRow{Symbology::Code128, TypeIs::Any, Option2Is::Any, VariantIs::Any, "Code 128ABhr", "abcde", false},
-    FaceRow{Symbology::Codabar, TypeIs::Standard, Option2Is::Any, VariantIs::Any, "Codabar", "abcdef", false},
-    FaceRow{Symbology::Codabar, TypeIs::Any, Option2Is::Any, VariantIs::Any, "Codabar", "abcdef", true},
+    FaceRow{Symbology::Code128, TypeIs::Any, Option2Is::Any, VariantIs::Any, "Code 128ABhr",
+            "abcde", false},
+    FaceRow{Symbology::Codabar, TypeIs::Standard, Option2Is::Any, VariantIs::Any, "Codabar",
+            "abcdef", false},
+    FaceRow{Symbology::Codabar, TypeIs::Any, Option2Is::Any, VariantIs::Any, "Codabar", "abcdef",
+            true},
     FaceRow{Symbology::Ean, TypeIs::Any, Option2Is::Any, VariantIs::Any, "EAN", "abcde", false},
     FaceRow{Symbology::PostNet, TypeIs::Any, Option2Is::Any, VariantIs::Any, "Postal", "", false},
-    FaceRow{Symbology::Upc, TypeIs::Standard, Option2Is::Any, VariantIs::Any, "UPCA", "abcde", false},
+    FaceRow{Symbology::Upc, TypeIs::Standard, Option2Is::Any, VariantIs::Any, "UPCA", "abcde",
+            false},
     FaceRow{Symbology::Upc, TypeIs::Any, Option2Is::Any, VariantIs::Any, "UPCE", "abcde", false},
 };
 
@@ -50,9 +65,12 @@ constexpr std::string_view Maker = "Tessary ";
 
 bool Holds(TypeIs type, FontType fontType) {
     switch (type) {
-    case TypeIs::Any: return true;
-    case TypeIs::Standard: return fontType == FontType::Standard;
-    case TypeIs::Itf14: return fontType == FontType::Itf14;
+    case TypeIs::Any:
+        return true;
+    case TypeIs::Standard:
+        return fontType == FontType::Standard;
+    case TypeIs::Itf14:
+        return fontType == FontType::Itf14;
     }
     return false;
 }
@@ -64,11 +82,16 @@ bool Holds(Option2Is option2, bool ticked) {
 bool Holds(VariantIs variant, int choice) {
     const bool scc = choice == 4 || choice == 5;
     switch (variant) {
-    case VariantIs::Any: return true;
-    case VariantIs::SubsetAOrB: return choice != 3 && !scc;
-    case VariantIs::SubsetCOrScc: return choice == 3 || scc;
-    case VariantIs::Scc: return scc;
-    case VariantIs::SubsetC: return choice == 3;
+    case VariantIs::Any:
+        return true;
+    case VariantIs::SubsetAOrB:
+        return choice != 3 && !scc;
+    case VariantIs::SubsetCOrScc:
+        return choice == 3 || scc;
+    case VariantIs::Scc:
+        return scc;
+    case VariantIs::SubsetC:
+        return choice == 3;
     }
     return false;
 }
@@ -100,7 +123,7 @@ std::string SampleFaceName(const BarOptions& c) {
             Holds(row.option2, c.Option2) && Holds(row.variant, c.VariantChoice))
             return FaceName(row, FamilySize(row, c.FontSize));
     }
-    return {};  // unreachable: every symbology ends in an unconditional row
+    return {}; // unreachable: every symbology ends in an unconditional row
 }
 
 std::vector<SampleFace> AllSampleFaces() {
@@ -115,7 +138,8 @@ std::vector<SampleFace> AllSampleFaces() {
         for (char size : sizes) {
             std::string name = FaceName(row, size);
             if (!known(name))
-                faces.push_back({name, row.symbology, std::string(row.family), size, row.humanReadable});
+                faces.push_back(
+                    {name, row.symbology, std::string(row.family), size, row.humanReadable});
         }
     }
     return faces;

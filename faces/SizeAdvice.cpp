@@ -1,10 +1,11 @@
 #include "faces/SizeAdvice.h"
 
-#include "faces/advances/GlyphAdvances.h"
 #include "faces/FaceGeometry.h"
+#include "faces/advances/GlyphAdvances.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
@@ -37,8 +38,9 @@ const GlyphIndex* IndexOf(std::string_view family) {
 const GlyphAdvance* GlyphOf(const GlyphIndex& index, char16_t code) {
     if (code < index.byCode.size()) return index.byCode[code];
     const auto& glyphs = index.family->Glyphs;
-    const auto found = std::lower_bound(glyphs.begin(), glyphs.end(), code,
-                                        [](const GlyphAdvance& g, char16_t c) { return g.Code < c; });
+    const auto found =
+        std::lower_bound(glyphs.begin(), glyphs.end(), code,
+                         [](const GlyphAdvance& g, char16_t c) { return g.Code < c; });
     return found != glyphs.end() && found->Code == code ? &*found : nullptr;
 }
 
@@ -58,6 +60,29 @@ const SampleFace* FaceNamed(const std::string& name) {
 
 bool IsEanOrUpc(Symbology symbology) {
     return symbology == Symbology::Ean || symbology == Symbology::Upc;
+}
+
+// The ISO standards of the linear symbologies recommend bars of at least 15 % of
+// the symbol's width, quiet zones included, or a quarter inch, whichever is greater.
+constexpr double LowestBarsWidthShare = 0.15;
+constexpr double LowestBarsMm = 6.35;
+
+// Fixed scanners find a symbol anywhere in their window only when its bars stand
+// tall enough; PostNet keeps the heights of its own standard.
+void AdviseBarHeight(SizeAdvice& advice, Symbology symbology, double barModules) {
+    const double barMm = barModules * advice.XDimensionMm;
+    if (IsEanOrUpc(symbology)) {
+        if (barModules < EanUpcStandardBarModules)
+            advice.StandardHeightPercent =
+                static_cast<int>(100 * barModules / EanUpcStandardBarModules);
+        return;
+    }
+    if (symbology == Symbology::PostNet) return;
+    const double share = LowestBarsWidthShare * advice.WidthMm;
+    const double lowest = std::max(share, LowestBarsMm);
+    if (barMm >= lowest) return;
+    advice.ShortOfWidthShare = share > LowestBarsMm;
+    advice.ShortBarsBelowMm = lowest;
 }
 
 std::u16string Ascii(const char* text) {
@@ -97,6 +122,7 @@ SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString,
         advice.WidthMm =
             (SymbolWidthModules(*face, fontString) + 2 * geometry.QuietZoneModules) * x;
         advice.HeightMm = FaceHeightEm(*face) / geometry.ModuleEm * x;
+        AdviseBarHeight(advice, symbology, HeightsOf(*face).Bar);
     }
     if (IsEanOrUpc(symbology)) advice.MagnificationPercent = 100 * x / EanUpcNominalXmm;
     advice.TooSmall = x < geometry.MinXmm;
@@ -104,11 +130,28 @@ SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString,
     return advice;
 }
 
-std::u16string_view SizeWarning(const SizeAdvice& advice) {
-    if (advice.TooSmall) return u"too small to scan reliably";
-    if (advice.TooLarge)
-        return advice.MagnificationPercent ? u"above 200 %" : u"above the usual size";
-    return {};
+std::u16string SizeWarning(const SizeAdvice& advice) {
+    std::u16string warning;
+    if (advice.TooSmall)
+        warning = u"too small to scan reliably";
+    else if (advice.TooLarge)
+        warning = advice.MagnificationPercent ? u"above 200 %" : u"above the usual size";
+    char line[120] = "";
+    if (advice.StandardHeightPercent) {
+        std::snprintf(line, sizeof line, "bars at %d %% of the standard height",
+                      *advice.StandardHeightPercent);
+    } else if (advice.ShortBarsBelowMm && advice.ShortOfWidthShare) {
+        // Rounded up, so that bars as tall as the figure said are tall enough.
+        std::snprintf(line, sizeof line, "bars shorter than %.1f mm (15 %% of the width)",
+                      std::ceil(*advice.ShortBarsBelowMm * 10) / 10);
+    } else if (advice.ShortBarsBelowMm) {
+        std::snprintf(line, sizeof line, "bars shorter than %.2f mm", LowestBarsMm);
+    }
+    if (*line) {
+        if (!warning.empty()) warning += u"; ";
+        warning += Ascii(line) + u": for hand-held scanners only";
+    }
+    return warning;
 }
 
 std::u16string SizeAdviceLine(const SizeAdvice& advice) {
@@ -120,7 +163,7 @@ std::u16string SizeAdviceLine(const SizeAdvice& advice) {
         std::snprintf(line, sizeof line, ", %.0f %%", *advice.MagnificationPercent);
         text += Ascii(line);
     }
-    if (const std::u16string_view warning = SizeWarning(advice); !warning.empty())
+    if (const std::u16string warning = SizeWarning(advice); !warning.empty())
         text.append(u": ").append(warning);
     return text;
 }

@@ -17,6 +17,13 @@ struct SizeAdvice {
     std::optional<double> MagnificationPercent; // EAN and UPC: X against the nominal 0.33 mm
     bool TooSmall = false;                      // X below the symbology's usual minimum
     bool TooLarge = false;                      // X above the symbology's usual maximum
+    // EAN and UPC bars lower than the standard's: their height against it, in whole
+    // per cent rounded down.
+    std::optional<int> StandardHeightPercent;
+    // Linear symbologies whose bars are lower than the standards recommend: that
+    // lowest height in millimetres, and whether 15 % of the width set it.
+    std::optional<double> ShortBarsBelowMm;
+    bool ShortOfWidthShare = false;
 };
 
 // The width of `fontString` set in `face`, from its first bar to its last, in
@@ -27,12 +34,13 @@ double SymbolWidthModules(const SampleFace& face, std::u16string_view fontString
 // points in the face SampleFaceName names for them.
 SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString, int pointSize);
 
-// The plain warning when X leaves the usual range ("too small to scan
-// reliably", ...), empty when it does not.
-std::u16string_view SizeWarning(const SizeAdvice& advice);
+// The plain warnings, in one text: X outside the usual range ("too small to scan
+// reliably", ...), then bars too low for a fixed scanner ("bars at 48 % of the
+// standard height: for hand-held scanners only"); empty when neither applies.
+std::u16string SizeWarning(const SizeAdvice& advice);
 
-// The advice in one line: "38.6 mm wide, 11.2 mm high, X 0.34 mm, 103 %", with a
-// plain warning when X leaves the usual range.
+// The advice in one line: "38.6 mm wide, 11.2 mm high, X 0.34 mm, 103 %", with the
+// plain warnings when there are any.
 std::u16string SizeAdviceLine(const SizeAdvice& advice);
 
 } // namespace zindra

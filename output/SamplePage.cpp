@@ -106,11 +106,16 @@ int InkDepth(const std::string& face, int size, int dotsPerInch) {
     return 0;
 }
 
+// How far a line of the text face reaches down from its top at `size` points, in
+// dots: its ascent and descent are 1.117 em, and a little more is kept for rounding.
+int TextDepth(int size, int dotsPerInch) {
+    return static_cast<int>(std::ceil(1.15 * size * dotsPerInch / 72.0));
+}
+
 // The SCC-14 / SSCC-18 line stands one row under the top of the bar code, unless the
 // bars reach further down and it would cross them: then it moves down only as far as
 // the foot of the bars and a gap of a tenth of a row.
-int HumanTextY(const SamplePageInput& input, const PageGrid& grid, int row, int size) {
-    const int top = row * grid.RowUnit;
+int HumanTextY(const SamplePageInput& input, const PageGrid& grid, int top, int size) {
     const int foot = top + InkDepth(input.FaceName, size, grid.DotsPerInchY) + grid.RowUnit / 10;
     return std::max(top + grid.RowUnit, foot);
 }
@@ -155,20 +160,34 @@ std::vector<PageText> LayoutSamplePage(const SamplePageInput& input, const PageG
 
     const Ladder& ladder = LadderFor(choices.symbology);
     const int length = static_cast<int>(input.FontString.size());
+    const int dpi = grid.DotsPerInchY;
+    const int gap = grid.RowUnit / 10;
+    const int barCodeX = BarCodeColumn * grid.ColumnUnit;
+    int top = row * grid.RowUnit;
     for (int k = 0; k < ladder.steps; ++k) {
         const int size = ladder.firstSize + ladder.sizeStep * k;
-        page.Arial(row, CaptionSize, ToU16(size) + u" points:");
-        const int barCodeX = BarCodeColumn * grid.ColumnUnit;
+        const int noteFoot = top + TextDepth(CaptionSize, dpi);
+        int foot = top + InkDepth(input.FaceName, size, dpi);
+        const int humanY = HumanTextY(input, grid, top, size);
+        if (ShowsHumanText(choices))
+            foot = std::max(foot, humanY + TextDepth(HumanTextSize[k], dpi));
+        const bool tooTall = foot > fit.PrintableHeight;
+        if (tooTall && noteFoot > fit.PrintableHeight) break;
+        page.At(HeaderColumn * grid.ColumnUnit, top, TextFace, CaptionSize,
+                ToU16(size) + u" points:");
         if (fit.BarCodeWidth && barCodeX + fit.BarCodeWidth(size) > fit.PrintableWidth) {
-            page.Text(BarCodeColumn, row, TextFace, CaptionSize, TooWideNote);
+            page.At(barCodeX, top, TextFace, CaptionSize, TooWideNote);
+            foot = noteFoot;
+        } else if (tooTall) {
+            page.At(barCodeX, top, TextFace, CaptionSize, TooTallNote);
+            break;
         } else {
-            page.Text(BarCodeColumn, row, input.FaceName, size, input.FontString);
+            page.At(barCodeX, top, input.FaceName, size, input.FontString);
             if (ShowsHumanText(choices))
-                page.At((length + BarCodeColumn + HumanTextShift[k]) * grid.ColumnUnit,
-                        HumanTextY(input, grid, row, size), TextFace, HumanTextSize[k],
-                        input.HumanText);
+                page.At((length + BarCodeColumn + HumanTextShift[k]) * grid.ColumnUnit, humanY,
+                        TextFace, HumanTextSize[k], input.HumanText);
         }
-        row += ladder.rowAdvance[k];
+        top = std::max(top + ladder.rowAdvance[k] * grid.RowUnit, foot + gap);
     }
     return page.Take();
 }

@@ -47,19 +47,26 @@ struct PageGrid {
 
 PageGrid SamplePageGrid(int dotsPerInchX, int dotsPerInchY);
 
-// How much of the paper the ladder may take: the printable width and the width
-// of the bar code at a point size, both in device units. By default everything fits.
+// How much of the paper the ladder may take: the printable width and height and
+// the width of the bar code at a point size, all in device units. By default
+// everything fits.
 struct SampleFit {
     int PrintableWidth = INT_MAX;
+    int PrintableHeight = INT_MAX;
     std::function<int(int pointSize)> BarCodeWidth;
 };
 
 // What a ladder step prints in place of a bar code that would leave the paper.
 inline constexpr char16_t TooWideNote[] = u"too wide for this paper";
+inline constexpr char16_t TooTallNote[] = u"too tall for this paper";
 
-// Every text of the sample page, in the order it is printed. A ladder step whose
-// bar code would run past the printable width keeps its caption and its place,
-// and shows TooWideNote in the caption face rather than a clipped bar code.
+// Every text of the sample page, in the order it is printed. The ladder's steps
+// keep their fixed row advance unless a step reaches further down than that: then
+// the following steps move down, so that every step stays clear of the next. A step
+// whose bar code would run past the printable width keeps its caption and its place,
+// and shows TooWideNote in the caption face rather than a clipped bar code; the
+// first step whose bar code would run below the printable height shows TooTallNote
+// the same way and ends the ladder, since every later step is taller still.
 std::vector<PageText> LayoutSamplePage(const SamplePageInput& input, const PageGrid& grid,
                                        const SampleFit& fit = {});
 

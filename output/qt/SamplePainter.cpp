@@ -42,6 +42,7 @@ void PaintSamplePage(QPaintDevice& device, const SamplePageInput& input) {
     const QString barCode = QString::fromStdU16String(input.FontString);
     SampleFit fit;
     fit.PrintableWidth = device.width();
+    fit.PrintableHeight = device.height();
     // A bar code scans only with its quiet zone clear, so that is on the paper too.
     const FaceGeometry geometry = GeometryOf(input.Choices.symbology);
     const double quietZoneEm = geometry.QuietZoneModules * geometry.ModuleEm;

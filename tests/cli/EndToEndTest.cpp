@@ -37,11 +37,15 @@ TEST(EndToEnd, PlainStreamsAndStatus) {
          1,
          "",
          "Error: input character \"\\x1b\" not legal in bar code 3 of 9\n"},
-        {{"-s", "upc", "03600029145"}, 0, " !DGAAA|29145S\n", ""}, // the window's 48 points
+        {{"-s", "upc", "-z", "E", "03600029145"},
+         0,
+         " !DGAAA|29145S\n",
+         ""}, // the window's 48 points
         {{"-s", "upc", "-p", "24", "03600029145"},
          0,
          " !DGAAA|29145S\n",
-         "zindra-encode: warning: too small to scan reliably\n"},
+         "zindra-encode: warning: too small to scan reliably; bars at 83 % of the standard height: "
+         "for hand-held scanners only\n"},
         {{"--sample-page", "a.pdf", "--sample-page", "b.pdf", "X"},
          2,
          "",
@@ -91,12 +95,12 @@ TEST(EndToEnd, JsonSuccessWithBooklandWriteBack) {
         {"human_text", ""},
         {"face", "Tessary EAN d"},
         // EAN-13, the 9-module gap and the 47-module add-on, 2 x 11 quiet: 173 x 0.33867 mm;
-        // bars 22 + text 8 modules high.
+        // bars 58 + text 8 modules high, 58 of the standard's 69.24.
         {"x_dimension_mm", 0.339},
         {"width_mm", 58.589},
-        {"height_mm", 10.16},
+        {"height_mm", 22.352},
         {"magnification_percent", 102.626},
-        {"warning", ""},
+        {"warning", "bars at 83 % of the standard height: for hand-held scanners only"},
         {"data_text", "0306406152"},
     };
     EXPECT_EQ(got, want);
@@ -185,7 +189,7 @@ TEST(EndToEnd, RequestsLineOverTheLimit) {
                        "{\"font_string\":\"*B*\",\"sums_text\":\"\",\"bar_text_out\":\"*B*\","
                        "\"sample_text\":\"*B*  \",\"sample_size\":24,\"output_text_size\":null,"
                        "\"human_text\":\"\",\"face\":\"Tessary 39 d\",\"x_dimension_mm\":0.339,"
-                       "\"width_mm\":22.691,\"height_mm\":5.757,\"magnification_percent\":null,"
+                       "\"width_mm\":22.691,\"height_mm\":8.467,\"magnification_percent\":null,"
                        "\"warning\":\"\",\"data_text\":\"B\"}\n");
 }
 
@@ -258,7 +262,8 @@ TEST(EndToEnd, Batch) {
         {{"-s", "ean", "-v", "3", "-e", "90000"},
          "0-306-40615-2\r\n\"0,306,40615,2\",9000\r\n",
          1,
-         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,,Tessary EAN d\r\n"
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,bars at 83 % of the standard "
+                  "height: for hand-held scanners only,Tessary EAN d\r\n"
                   "0306406152,9000,,The price field must be 5 digits long,,\r\n"},
         {{},
          "A,1,2\n\"A\"B\n\xFF\n",
@@ -275,11 +280,14 @@ TEST(EndToEnd, Batch) {
         {{"--delimiter", ",", "-s", "code128", "-v", "2"},
          "AB-1001;Widget, small\n",
          0,
-         header + "AB-1001;Widget, small,|AB-1001;WidgetX~,,,Tessary Code 128AB d\r\n"},
+         // 189 modules and 2 x 10 quiet: 25-module bars are under 15 % of its width
+         header + "AB-1001;Widget, small,|AB-1001;WidgetX~,,bars shorter than 10.7 mm (15 % of the "
+                  "width): for hand-held scanners only,Tessary Code 128AB d\r\n"},
         {{"-s", "ean", "-v", "3"},
          "0-306-40615-2\t90000\n",
          0,
-         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,,Tessary EAN d\r\n"},
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,bars at 83 % of the standard "
+                  "height: for hand-held scanners only,Tessary EAN d\r\n"},
         {{"--encoding", "windows-1252"},
          "\x80"
          "a\x81\n",
@@ -310,7 +318,8 @@ TEST(EndToEnd, Batch) {
         {{"-s", "ean", "-v", "3", "-e", "90000"},
          "0-306-40615-2,\r\n",
          0,
-         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,,Tessary EAN d\r\n"},
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,bars at 83 % of the standard "
+                  "height: for hand-held scanners only,Tessary EAN d\r\n"},
         // a header row names the columns and is no record
         {{"--header"}, "Part number\nA\n", 0, header + "A,,*A*,,,Tessary 39 d\r\n"},
         {{"--header", "--column", "Part number"},
@@ -321,20 +330,24 @@ TEST(EndToEnd, Batch) {
           "3"},
          "Price; Part number\n90000;0-306-40615-2\n",
          0,
-         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,,Tessary EAN d\r\n"},
+         header + "0306406152,90000,*HYQDQG|406157] /j.q.a.q.a,,bars at 83 % of the standard "
+                  "height: for hand-held scanners only,Tessary EAN d\r\n"},
         {{"--column", "2"}, "x,A\n", 0, header + "A,,*A*,,,Tessary 39 d\r\n"},
         // digits-only symbologies drop the blanks a spreadsheet pads numbers with
         {{"-s", "ean", "-v", "2"},
          " 4006381333931 \n\t400638133393\n",
          0,
-         header + "4006381333931,,%AQGDYR|333931],,,Tessary EAN d\r\n"
-                  "400638133393,,%AQGDYR|333931],,,Tessary EAN d\r\n"},
+         header + "4006381333931,,%AQGDYR|333931],,bars at 83 % of the standard height: for "
+                  "hand-held scanners only,Tessary EAN d\r\n"
+                  "400638133393,,%AQGDYR|333931],,bars at 83 % of the standard height: for "
+                  "hand-held scanners only,Tessary EAN d\r\n"},
         {{"-c"}, " A B \n", 0, header + " A B ,,*~A~B~6*,,,Tessary 39 d\r\n"},
         // the size line's warning goes last, and the row still counts as encoded
         {{"-s", "upc", "-p", "24"},
          "03600029145\n",
          0,
-         header + "03600029145,, !DGAAA|29145S,,too small to scan reliably,Tessary UPCA d\r\n"},
+         header + "03600029145,, !DGAAA|29145S,,too small to scan reliably; bars at 83 % of the "
+                  "standard height: for hand-held scanners only,Tessary UPCA d\r\n"},
         // what stops a run before its first record, and the doubt a guessed delimiter leaves
         {{"--header", "--column", "Part"},
          "Description,Part number\nWidget,AB-1\n",

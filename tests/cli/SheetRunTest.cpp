@@ -92,8 +92,9 @@ TEST(SheetRun, ReadsTheColumnsTheHeaderNames) {
     const std::string csv = ScratchFile("export.csv").string();
     const std::string pdf = ScratchFile("export.pdf").string();
     WriteFile(csv, "Note;Item;GTIN\nfirst;Bolt;\" 96385074 \"\nsecond;Nut;12345670\n\n");
-    const auto run = RunEncoder({"--batch", csv, "--sheet", "5160", "--pdf", pdf, "-s", "ean",
-                                 "--header", "--column", "GTIN", "--caption-column", "Item"});
+    // B: EAN bars of half the standard height fit a label an inch tall.
+    const auto run = RunEncoder({"--batch", csv, "--sheet", "5160", "--pdf", pdf, "-s", "ean", "-z",
+                                 "B", "--header", "--column", "GTIN", "--caption-column", "Item"});
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Err, "");
     std::vector<std::string> texts;

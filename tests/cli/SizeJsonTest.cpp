@@ -17,22 +17,22 @@ struct SizeRow {
 // Worked by hand from the module (1/25 em; UPC 1/50 em; the PostNet bar 0.08 em),
 // the symbols' widths in modules and the faces' heights.
 const SizeRow SizeRows[] = {
-    // EAN-13 D: 95 + 2 x 11 modules, bars 22 + text 8; X 0.33867 = 102.6 % of 0.33.
-    {{"-s", "ean", "-v", "2", "400638133393"}, 0.339, 39.624, 10.16, 102.626},
+    // EAN-13 D: 95 + 2 x 11 modules, bars 58 + text 8; X 0.33867 = 102.6 % of 0.33.
+    {{"-s", "ean", "-v", "2", "400638133393"}, 0.339, 39.624, 22.352, 102.626},
     // UPC-A at its 48 points prints as EAN at 24: 95 + 2 x 9 modules.
-    {{"-s", "upc", "-p", "48", "03600029145"}, 0.339, 38.269, 10.16, 102.626},
-    // *CODE39W*: 9 x 16 modules less the last gap, + 2 x 10; bars 17.
-    {{"-s", "code39", "-c", "CODE39"}, 0.339, 55.203, 5.757, 0},
-    // Human readable at 36 points: X 0.508; bars 23 + text 8 = 31 modules.
+    {{"-s", "upc", "-p", "48", "03600029145"}, 0.339, 38.269, 22.352, 102.626},
+    // *CODE39W*: 9 x 16 modules less the last gap, + 2 x 10; bars 25.
+    {{"-s", "code39", "-c", "CODE39"}, 0.339, 55.203, 8.467, 0},
+    // Human readable at 36 points: X 0.508; bars 37 + text 8 = 45 modules.
     {{"-s", "code39", "-c", "-t", "human", "-z", "F", "-p", "36", "CODE39"},
      0.508,
      82.804,
-     15.748,
+     22.86,
      0},
     // Frame, 6 x 5 bars, frame: 31 pitches of 9/4 + 1 bar = 70.75 bars, + 2 x 6.25.
     {{"-s", "postnet", "12345"}, 0.508, 42.291, 3.175, 0},
     // EAN-8 at 12 points: X 0.169, 51 % of nominal; 67 + 22 modules.
-    {{"-s", "ean", "-v", "1", "-p", "12", "9638507"}, 0.169, 15.071, 5.08, 51.313},
+    {{"-s", "ean", "-v", "1", "-p", "12", "9638507"}, 0.169, 15.071, 11.176, 51.313},
 };
 
 TEST(SizeJson, XWidthHeightAndMagnification) {

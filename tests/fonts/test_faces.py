@@ -27,6 +27,15 @@ DEFAULT_MODULE = 40
 # Faces without any text: every point of theirs is a bar corner.
 TEXT_FAMILIES = {"EAN", "UPCA", "UPCE", "Code 128ABhr", "Code 128Chr"}
 CODE128_FAMILIES = "Code 128AB, Code 128ABhr, Code 128C, Code 128Chr"
+# The tallest EAN/UPC faces print the GS1 height: main bars of 69.24 modules (22.85 mm
+# at X 0.33 mm), guard bars 5 modules longer. (face, a main-bar glyph, a guard glyph)
+FULL_HEIGHT = (
+    ("Tessary EAN e", "A", "["),   # EAN-13, EAN-8 and Bookland: digit 0 of set A, left guard
+    ("Tessary UPCA e", "0", "|"),  # digit 0 of set C, centre guard
+    ("Tessary UPCE e", "Q", "]"),  # digit 0 of set B, the UPC-E end guard
+)
+FULL_HEIGHT_MODULES = 69.24
+GUARD_EXTRA_MODULES = 5
 
 
 class FaceTest(unittest.TestCase):
@@ -106,6 +115,27 @@ class FaceTest(unittest.TestCase):
                 self.assertEqual(sorted(set(tops)), tops, f"bar tops for {letters}")
                 widths = {s: dict(by_size[s]["hmtx"].metrics) for s in letters}
                 self.assertTrue(all(w == widths[letters[0]] for w in widths.values()))
+
+    def test_the_tallest_ean_and_upc_faces_stand_the_standards_height(self):
+        for name, bar_char, guard_char in FULL_HEIGHT:
+            with self.subTest(name):
+                font = self.fonts[name]
+                module = MODULE.get(name.split()[1], DEFAULT_MODULE)
+                spans = {}
+                for role, char in (("bar", bar_char), ("guard", guard_char)):
+                    glyph = font["glyf"][font.getBestCmap()[ord(char)]]
+                    coordinates, ends, _ = glyph.getCoordinates(font["glyf"])
+                    starts = [0] + [e + 1 for e in ends[:-1]]
+                    contours = [[y for _, y in coordinates[a:b + 1]] for a, b in zip(starts, ends)]
+                    # The bars reach the glyph's top; text, if any, stands below them.
+                    top = max(max(c) for c in contours)
+                    spans[role] = [(min(c), max(c)) for c in contours if max(c) == top]
+                    self.assertTrue(spans[role], char)
+                (bar_foot, bar_top), = set(spans["bar"])
+                (guard_foot, guard_top), = set(spans["guard"])
+                self.assertGreaterEqual((bar_top - bar_foot) / module, FULL_HEIGHT_MODULES)
+                self.assertEqual(bar_top, guard_top)
+                self.assertEqual((bar_foot - guard_foot) / module, GUARD_EXTRA_MODULES)
 
     @harness.skip_unless(GENERATOR, "ZINDRA_FONT_GENERATOR not set")
     def test_readme_geometry_table_matches_the_face_list(self):

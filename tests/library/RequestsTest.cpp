@@ -114,7 +114,8 @@ TEST(Requests, ParseRefused) {
         {R"({"data":"X","option2":1})", "\"option2\" must be true or false"},
         {R"({"data":"X","point_size":24})", "\"point_size\" must be a string"},
         // a typo of a key is not taken for the caller's own: its choice would not be made
-        {R"({"data":"X","checkSum":true})", "unknown key \"checkSum\" (did you mean \"checksum\"?)"},
+        {R"({"data":"X","checkSum":true})",
+         "unknown key \"checkSum\" (did you mean \"checksum\"?)"},
         {R"({"data":"X","point-size":"30"})",
          "unknown key \"point-size\" (did you mean \"point_size\"?)"},
         {R"({"data":"X","FontType":"human"})",
@@ -150,10 +151,10 @@ TEST(Requests, AnswerSuccess) {
         {"output_text_size", nullptr},
         {"human_text", ""},
         {"face", "Tessary 39 d"},
-        // 9 x 16 - 1 + 2 x 10 modules of 0.33867 mm; bars 17 modules high.
+        // 9 x 16 - 1 + 2 x 10 modules of 0.33867 mm; bars 25 modules high.
         {"x_dimension_mm", 0.339},
         {"width_mm", 55.203},
-        {"height_mm", 5.757},
+        {"height_mm", 8.467},
         {"magnification_percent", nullptr},
         {"warning", ""},
         {"data_text", "CODE39"},
@@ -170,8 +171,11 @@ TEST(Requests, AnswerTakesTheWindowsChoices) {
         Json value;
     } rows[] = {
         {R"({"data":"03600029145","symbology":"upc"})", "sample_size", 48},
-        {R"({"data":"03600029145","symbology":"upc"})", "warning", ""},
-        {R"({"data":"03600029145","symbology":"upc","point_size":"24"})", "warning",
+        // E stands the standard's full height; D is 58 of its 69.24 modules.
+        {R"({"data":"03600029145","symbology":"upc","size":"E"})", "warning", ""},
+        {R"({"data":"03600029145","symbology":"upc"})", "warning",
+         "bars at 83 % of the standard height: for hand-held scanners only"},
+        {R"({"data":"03600029145","symbology":"upc","point_size":"24","size":"E"})", "warning",
          "too small to scan reliably"},
         // FNC1 (glyph 206) after the start C, though option2 was not asked for
         {R"({"data":"00614141123456789","symbology":"code128","variant":5})", "font_string",
@@ -215,8 +219,8 @@ TEST(Requests, AnswerCarriesTheCallersKeys) {
                             {"data_text", "a"},
                             {"id", 7}}));
     const Json refused = Answer(R"({"id":7,"data":"A","size":"Z"})", false);
-    EXPECT_EQ(refused, (Json{{"error", "bad request: unknown size \"Z\" (one letter A to F)"},
-                             {"id", 7}}));
+    EXPECT_EQ(refused,
+              (Json{{"error", "bad request: unknown size \"Z\" (one letter A to F)"}, {"id", 7}}));
 }
 
 // Every key of a real answer is one a caller may not use as its own.

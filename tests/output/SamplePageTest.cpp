@@ -12,6 +12,11 @@ namespace {
 using test::Show;
 using test::U;
 
+std::u16string Caption(int pointSize) {
+    const std::string text = std::to_string(pointSize) + " points:";
+    return {text.begin(), text.end()};
+}
+
 struct GridCase {
     int dpiX;
     int dpiY;
@@ -98,14 +103,14 @@ TEST(SamplePage, HumanReadableLineFollowsEachScc14Step) {
 
     // Column 12 + 15 + d, Arial at (28k + 112) / 24. One row under the top of the
     // bar code unless the bars reach further: then 12 dots under the bars, which
-    // reach 0.68 em (17 modules of 1/25 em) down: ceil(0.68 x n x 600 / 72) dots.
+    // reach 1 em (25 modules of 1/25 em) down: ceil(n x 600 / 72) dots.
     const std::vector<PageText> expected = {
-        {1440, 1800 + 120, "Arial", 4, u" (01) 1 06 14141 00001 9"},      // 91 + 12 < 120
-        {1560, 2040 + 114 + 12, "Arial", 5, u" (01) 1 06 14141 00001 9"}, // 113.3
-        {1680, 2280 + 136 + 12, "Arial", 7, u" (01) 1 06 14141 00001 9"},
-        {1800, 2640 + 159 + 12, "Arial", 8, u" (01) 1 06 14141 00001 9"}, // 158.7
-        {1920, 3000 + 182 + 12, "Arial", 9, u" (01) 1 06 14141 00001 9"}, // 181.3
-        {2100, 3480 + 204 + 12, "Arial", 10, u" (01) 1 06 14141 00001 9"},
+        {1440, 1800 + 134 + 12, "Arial", 4, u" (01) 1 06 14141 00001 9"}, // 133.3
+        {1560, 2040 + 167 + 12, "Arial", 5, u" (01) 1 06 14141 00001 9"}, // 166.7
+        {1680, 2280 + 200 + 12, "Arial", 7, u" (01) 1 06 14141 00001 9"},
+        {1800, 2640 + 234 + 12, "Arial", 8, u" (01) 1 06 14141 00001 9"}, // 233.3
+        {1920, 3000 + 267 + 12, "Arial", 9, u" (01) 1 06 14141 00001 9"}, // 266.7
+        {2100, 3480 + 300 + 12, "Arial", 10, u" (01) 1 06 14141 00001 9"},
     };
     EXPECT_EQ(lines, expected);
     EXPECT_NE(
@@ -156,6 +161,81 @@ TEST(SamplePage, StepsTooWideForThePaperKeepTheirPlaceAndSaySo) {
                   static_cast<long>(c.tooWide.size()))
             << c.printableWidth;
     }
+}
+
+struct LadderRow {
+    const char* face;
+    Symbology symbology;
+    double em;                  // the face's ink, top of the bars to the foot of the text
+    std::vector<int> fixedRows; // the steps' rows while every face fits its row; or empty
+};
+
+// Worked from the faces' figures: bars, bearers and text drop in modules of 1/25 em
+// (1/50 em in UPC).
+const LadderRow LadderRows[] = {
+    {"Tessary 39 a", Symbology::Code39, 0.32, {15, 17, 19, 22, 25, 29}}, // 8 modules
+    {"Tessary 39 d", Symbology::Code39, 1.0, {15, 17, 19, 22, 25, 29}},  // 25: 36 pt in 4 rows
+    {"Tessary 39 f HR", Symbology::Code39, 1.8, {}},                     // 37 + 8
+    {"Tessary Bearer 25i f HR", Symbology::Interleaved25, 2.12, {}},     // 37 + 2 x 4 + 8
+    {"Tessary EAN e", Symbology::Ean, 3.12, {}},                         // 70 + 8
+    {"Tessary UPCA e", Symbology::Upc, 1.56, {}},                        // 70 + 8, half modules
+    {"Tessary UPCE a", Symbology::Upc, 0.64, {15, 19, 23, 27, 32, 37}},  // 24 + 8
+};
+
+// Letter at 600 dpi, a quarter inch kept clear all round: 10.5 in.
+constexpr int LetterPrintableHeight = 6300;
+
+TEST(SamplePage, LadderStepsMoveDownRatherThanTouch) {
+    for (const LadderRow& row : LadderRows) {
+        SCOPED_TRACE(row.face);
+        SamplePageInput input = Code39Input();
+        input.Choices.symbology = row.symbology;
+        input.FaceName = row.face;
+        SampleFit fit;
+        fit.PrintableHeight = LetterPrintableHeight;
+        const auto page = LayoutSamplePage(input, Grid600, fit);
+        std::vector<const PageText*> steps;
+        for (const auto& t : page)
+            if (t.Face == row.face) steps.push_back(&t);
+        ASSERT_EQ(steps.size(), 6u);
+        EXPECT_EQ(Find(page, TooTallNote), nullptr);
+        for (std::size_t k = 0; k < steps.size(); ++k) {
+            const double foot = steps[k]->Y + row.em * steps[k]->PointSize * 600 / 72;
+            if (k + 1 < steps.size()) {
+                EXPECT_GT(steps[k + 1]->Y, foot) << steps[k]->PointSize;
+            } else {
+                EXPECT_LE(foot, LetterPrintableHeight);
+            }
+            if (!row.fixedRows.empty()) {
+                EXPECT_EQ(steps[k]->Y, row.fixedRows[k] * 120);
+            }
+            // Each caption stays on its bar code's line.
+            const auto* caption = Find(page, Caption(steps[k]->PointSize));
+            ASSERT_NE(caption, nullptr);
+            EXPECT_EQ(caption->Y, steps[k]->Y);
+        }
+    }
+}
+
+// EAN e on paper 4000 dots tall: 16 pt ends at 1800 + 416, 20 pt at about 2228 + 520,
+// 24 pt at about 2760 + 624; 28 pt, from about 3396, would end at 4124.
+TEST(SamplePage, TheFirstStepTooTallForThePaperSaysSoAndEndsTheLadder) {
+    SamplePageInput input = Code39Input();
+    input.Choices.symbology = Symbology::Ean;
+    input.FaceName = "Tessary EAN e";
+    SampleFit fit;
+    fit.PrintableHeight = 4000;
+    const auto page = LayoutSamplePage(input, Grid600, fit);
+    std::vector<int> barSizes;
+    for (const auto& t : page)
+        if (t.Face == input.FaceName) barSizes.push_back(t.PointSize);
+    EXPECT_EQ(barSizes, (std::vector<int>{16, 20, 24}));
+    ASSERT_GE(page.size(), 2u);
+    const PageText& caption = page[page.size() - 2];
+    const PageText& note = page.back();
+    EXPECT_EQ(Show(caption.Text), "28 points:");
+    EXPECT_EQ(note, (PageText{900, caption.Y, "Arial", 10, TooTallNote}));
+    EXPECT_LT(caption.Y, 4000);
 }
 
 TEST(SamplePage, SumsPrintInTextAndLeaveTheBarCodeAndItsLineAlone) {

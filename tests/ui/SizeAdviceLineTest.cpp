@@ -13,18 +13,21 @@ TEST_F(SizeAdviceLine, FollowsTheMadeCodeTheLetterAndThePointSize) {
     window.UserEdit(BarTextInput, u"CODE39");
     window.SetChecked(OptionalChecksum, true);
     window.Click(MakeButtonClick);
-    // *CODE39W*: 163 modules of 0.33867 mm, bars 17 modules (size D).
-    EXPECT_EQ(Show(window.SizeAdviceText()), "55.2 mm wide, 5.8 mm high, X 0.34 mm");
+    // *CODE39W*: 163 modules of 0.33867 mm, bars 25 modules (size D).
+    EXPECT_EQ(Show(window.SizeAdviceText()), "55.2 mm wide, 8.5 mm high, X 0.34 mm");
     // Typing after Make changes nothing that was made.
     window.UserEdit(BarTextInput, u"CODE39CODE39");
-    EXPECT_EQ(Show(window.SizeAdviceText()), "55.2 mm wide, 5.8 mm high, X 0.34 mm");
-    // The letter chooses the height: A is 8 modules.
+    EXPECT_EQ(Show(window.SizeAdviceText()), "55.2 mm wide, 8.5 mm high, X 0.34 mm");
+    // The letter chooses the height: A is 8 modules, under 15 % of 163.
     window.Click(FontA);
-    EXPECT_EQ(Show(window.SizeAdviceText()), "55.2 mm wide, 2.7 mm high, X 0.34 mm");
+    EXPECT_EQ(Show(window.SizeAdviceText()), "55.2 mm wide, 2.7 mm high, X 0.34 mm: bars shorter "
+                                             "than 8.3 mm (15 % of the width): for hand-held "
+                                             "scanners only");
     // The point size the width: at 8 points X is 0.113 mm.
     window.SetText(PointSize, u"8");
     EXPECT_EQ(Show(window.SizeAdviceText()),
-              "18.4 mm wide, 0.9 mm high, X 0.11 mm: too small to scan reliably");
+              "18.4 mm wide, 0.9 mm high, X 0.11 mm: too small to scan reliably; bars shorter "
+              "than 6.35 mm: for hand-held scanners only");
     window.SetText(PointSize, u"big");
     EXPECT_EQ(Show(window.SizeAdviceText()), "");
 }

@@ -278,6 +278,8 @@ void TForm1::Arrange() {
     sizeAdvice_ = new QLabel(this);
     sizeAdvice_->setAccessibleName(QStringLiteral("Printed size"));
     sizeAdvice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A line with both warnings is wider than the window: it wraps rather than widen it.
+    sizeAdvice_->setWordWrap(true);
     window->addWidget(sizeAdvice_);
     // One size for every look, so nothing offers to maximise it.
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);

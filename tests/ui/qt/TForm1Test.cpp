@@ -126,18 +126,18 @@ void TForm1Test::fontChoicesRestyleTheShownSample() {
     Click("Type2");
     QCOMPARE(SampleFormatAt(0).fontFamilies().toStringList(), QStringList{"Tessary 39 d HR"});
     // The line under the sample: *CODE39* is 147 modules with its quiet zones, the
-    // HR face 17 + 8 modules high, a module 0.339 mm at 24 points and 0.508 at 36.
+    // HR face 25 + 8 modules high, a module 0.339 mm at 24 points and 0.508 at 36.
     QLabel* sizeLine = nullptr;
     for (QLabel* label : form_->findChildren<QLabel*>())
         if (label->accessibleName() == QStringLiteral("Printed size")) sizeLine = label;
     QVERIFY(sizeLine);
-    QCOMPARE(sizeLine->text(), QStringLiteral("49.8 mm wide, 8.5 mm high, X 0.34 mm"));
+    QCOMPARE(sizeLine->text(), QStringLiteral("49.8 mm wide, 11.2 mm high, X 0.34 mm"));
 
     auto* pointSize = Find<QComboBox>("PointSize");
     pointSize->lineEdit()->selectAll();
     QTest::keyClicks(pointSize->lineEdit(), QStringLiteral("36"));
     QCOMPARE(SampleFormatAt(0).fontPointSize(), 36.0);
-    QCOMPARE(sizeLine->text(), QStringLiteral("74.7 mm wide, 12.7 mm high, X 0.51 mm"));
+    QCOMPARE(sizeLine->text(), QStringLiteral("74.7 mm wide, 16.8 mm high, X 0.51 mm"));
     QCOMPARE(SampleFormatAt(9).fontPointSize(), 24.0); // the trailing spaces keep their size
     // The focus stays in the box, so a third digit is part of the size.
     QCOMPARE(QApplication::focusWidget(), pointSize);
