@@ -5,12 +5,14 @@
 #include "cli/ExitStatus.h"
 #include "cli/QtSession.h"
 #include "cli/RecordData.h"
+#include "cli/SheetInput.h"
 #include "cli/WholeFile.h"
 #include "engine/PointSize.h"
 #include "engine/Utf8.h"
 #include "faces/SampleFaceName.h"
 #include "library/client/LibraryClient.h"
 #include "output/CustomStock.h"
+#include "output/LabelText.h"
 #include "output/qt/InstalledFace.h"
 #include "output/qt/SheetPainter.h"
 #include "ui/qt/ModelText.h"
@@ -26,8 +28,25 @@ class SheetRun {
   public:
     SheetRun(const CommandLine& line, SheetPainter& painter, OutputBuffer& err,
              std::optional<double> pointSize)
-        : line_(line), options_(line.Options), painter_(painter), err_(err),
-          face_(QString::fromStdString(SampleFaceName(line.Options))), pointSize_(pointSize) {}
+        : line_(line), options_(WithBarOnlyFace(line.Options)), painter_(painter), err_(err),
+          faces_(FacesByHeight(options_)), pointSize_(pointSize) {}
+
+    const std::vector<SampleFace>& Faces() const { return faces_; }
+
+    // The first reading of a run at one size: the largest narrow bar at
+    // which every record that can be printed fits. Records that cannot are
+    // reported when they are printed.
+    void Measure(const CsvRecord& record, const CsvColumns& columns) {
+        const auto content = Content(record, columns);
+        if (const auto* label = std::get_if<LabelContent>(&content))
+            if (const auto dots = painter_.LargestDots(*label))
+                smallest_ = smallest_ ? std::min(*smallest_, *dots) : *dots;
+    }
+
+    // Every label of the run at the size Measure found.
+    void TakeMeasuredSize() {
+        if (smallest_) pointSize_ = painter_.PointSizeOfDots(options_.symbology, *smallest_);
+    }
 
     void Record(const CsvRecord& record, const CsvColumns& columns) {
         if (auto why = Print(record, columns)) {
@@ -48,20 +67,21 @@ class SheetRun {
                                                         : "";
     }
 
-    std::optional<std::string> Print(const CsvRecord& record, const CsvColumns& columns) {
+    std::variant<LabelContent, std::string> Content(const CsvRecord& record,
+                                                    const CsvColumns& columns) {
         if (!record.Error.empty()) return "bad CSV: " + std::string(record.Error);
         if (!DecodeUtf8(RecordData(Field(record, columns.Data), options_.symbology),
                         options_.DataText))
-            return "invalid UTF-8 in data";
+            return std::string("invalid UTF-8 in data");
         std::u16string caption;
         if (!DecodeUtf8(Field(record, columns.Caption), caption))
-            return "invalid UTF-8 in the caption";
+            return std::string("invalid UTF-8 in the caption");
         // An empty cell keeps the -e text, as it does without --sheet.
         const std::string_view extra = Field(record, columns.Extra);
         if (extra.empty())
             options_.Extra = line_.Options.Extra;
         else if (!DecodeUtf8(extra, options_.Extra))
-            return "invalid UTF-8 in extra";
+            return std::string("invalid UTF-8 in extra");
 
         const LibraryResult outcome(options_);
         if (!outcome->ok) return std::string(outcome->error, outcome->error_length);
@@ -70,8 +90,20 @@ class SheetRun {
         text.replace(QLatin1String("\r\n"), QLatin1String(" "));
         text.replace(QLatin1Char('\n'), QLatin1Char(' '))
             .replace(QLatin1Char('\r'), QLatin1Char(' '));
-        auto prepared = painter_.Prepare(face_, options_.symbology,
-                                         QString::fromUtf8(outcome->font_string), text, pointSize_);
+        QString data;
+        if (line_.Sheet.DataText)
+            data = QString::fromStdString(
+                HumanReadableLine(options_.symbology, options_.VariantChoice,
+                                  std::string_view(outcome->data_text, outcome->data_text_length),
+                                  outcome->human_text));
+        return LabelContent{options_.symbology, faces_, QString::fromUtf8(outcome->font_string),
+                            data, text};
+    }
+
+    std::optional<std::string> Print(const CsvRecord& record, const CsvColumns& columns) {
+        auto content = Content(record, columns);
+        if (auto* why = std::get_if<std::string>(&content)) return std::move(*why);
+        auto prepared = painter_.Prepare(std::get<LabelContent>(content), pointSize_);
         if (auto* why = std::get_if<std::string>(&prepared)) return *why;
         for (int copy = 0; copy < line_.Sheet.Copies; ++copy)
             painter_.Print(std::get<PreparedLabel>(prepared));
@@ -82,8 +114,9 @@ class SheetRun {
     BarOptions options_;
     SheetPainter& painter_;
     OutputBuffer& err_;
-    const QString face_;
-    const std::optional<double> pointSize_;
+    const std::vector<SampleFace> faces_;
+    std::optional<double> pointSize_;
+    std::optional<int> smallest_;
     bool failed_ = false;
 };
 
@@ -96,8 +129,6 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
         if (const auto value = PointSizeValue(line.Options.PointSize)) pointSize = *value;
 
     const QtSession session;
-    const std::string face = SampleFaceName(line.Options);
-    if (const auto missing = MissingFace(face)) return Complain(err, *missing);
 
     InputReader input(line.InputPath, [] {});
     if (!input.OpenError().empty()) return Complain(err, input.OpenError());
@@ -125,6 +156,22 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
         painter.Skip();
 
     SheetRun run(line, painter, err, pointSize);
+    for (const SampleFace& face : run.Faces())
+        if (const auto missing = MissingFace(face.Name)) return Complain(err, *missing);
+    if (!pointSize && !line.Sheet.FitEach) {
+        SecondReading again(input);
+        if (auto why = again.Prepare()) return Complain(err, *why);
+        const auto unread = ReadCsv(
+            input, line.Csv, /*sheet=*/true,
+            [&run](const CsvRecord& record, const CsvColumns& columns) {
+                run.Measure(record, columns);
+            },
+            [](const std::string&) {});
+        if (unread) return Complain(err, *unread);
+        if (!input.ReadError().empty()) return Complain(err, input.ReadError());
+        if (auto why = again.Rewind()) return Complain(err, *why);
+        run.TakeMeasuredSize();
+    }
     const auto unread = ReadCsv(
         input, line.Csv, /*sheet=*/true,
         [&run](const CsvRecord& record, const CsvColumns& columns) { run.Record(record, columns); },
