@@ -73,7 +73,7 @@ QString ShownCaption(const QString& caption) {
 
 QFont TextFont(double points) {
     QFont font(QString::fromLatin1(TextFace));
-    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setHintingPreference(QFont::PreferFullHinting);
     font.setPointSizeF(points);
     return font;
 }
@@ -223,20 +223,23 @@ void SheetPainter::Print(const PreparedLabel& label) {
     // goes on the page's grid too, so modules stay whole dots on paper.
     const double dot = PointsPerInch / dotsPerInch_;
     const double left = std::round(current_.Left / dot) * dot;
-    painter_.drawText(
-        QPointF((left + at.PenX) * unitsPerPoint_, (current_.Top + at.Baseline) * unitsPerPoint_),
-        label.FontString);
+    // Baselines, and where the texts start, go to whole device units: a
+    // PDF then holds short whole numbers, a tenth smaller for a long list.
+    // The bars keep their place across the page, on the printer's dots.
+    const auto whole = [this](double points) { return std::round(points * unitsPerPoint_); };
+    painter_.drawText(QPointF((left + at.PenX) * unitsPerPoint_, whole(current_.Top + at.Baseline)),
+                      label.FontString);
     if (!label.DataText.isEmpty()) {
         painter_.setFont(DataTextFont());
-        painter_.drawText(QPointF((current_.Left + label.DataLeft) * unitsPerPoint_,
-                                  (current_.Top + at.DataBaseline) * unitsPerPoint_),
-                          label.DataText);
+        painter_.drawText(
+            QPointF(whole(current_.Left + label.DataLeft), whole(current_.Top + at.DataBaseline)),
+            label.DataText);
     }
     if (label.Caption.isEmpty()) return;
     painter_.setFont(CaptionFont());
-    painter_.drawText(QPointF((current_.Left + label.CaptionLeft) * unitsPerPoint_,
-                              (current_.Top + at.CaptionBaseline) * unitsPerPoint_),
-                      label.Caption);
+    painter_.drawText(
+        QPointF(whole(current_.Left + label.CaptionLeft), whole(current_.Top + at.CaptionBaseline)),
+        label.Caption);
 }
 
 void SheetPainter::Skip() {
