@@ -46,6 +46,7 @@ class SheetRun {
     // Every label of the run at the size Measure found.
     void TakeMeasuredSize() {
         if (smallest_) pointSize_ = painter_.PointSizeOfDots(options_.symbology, *smallest_);
+        measured_ = smallest_.has_value();
     }
 
     void Record(const CsvRecord& record, const CsvColumns& columns) {
@@ -103,7 +104,14 @@ class SheetRun {
     std::optional<std::string> Print(const CsvRecord& record, const CsvColumns& columns) {
         auto content = Content(record, columns);
         if (auto* why = std::get_if<std::string>(&content)) return std::move(*why);
-        auto prepared = painter_.Prepare(std::get<LabelContent>(content), pointSize_);
+        const auto& label = std::get<LabelContent>(content);
+        auto prepared = painter_.Prepare(label, pointSize_);
+        // A record that fits at no size was left out of the measure: it is
+        // told so, not that the run's size is too large for it.
+        if (measured_ && std::holds_alternative<std::string>(prepared))
+            if (auto alone = painter_.Prepare(label, std::nullopt);
+                std::holds_alternative<std::string>(alone))
+                prepared = std::move(alone);
         if (auto* why = std::get_if<std::string>(&prepared)) return *why;
         for (int copy = 0; copy < line_.Sheet.Copies; ++copy)
             painter_.Print(std::get<PreparedLabel>(prepared));
@@ -117,6 +125,7 @@ class SheetRun {
     const std::vector<SampleFace> faces_;
     std::optional<double> pointSize_;
     std::optional<int> smallest_;
+    bool measured_ = false;
     bool failed_ = false;
 };
 

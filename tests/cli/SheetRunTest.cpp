@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zindra::cli {
 namespace {
@@ -67,7 +68,9 @@ TEST(SheetRun, FailedRecordsAreReportedByLineAndLeaveTheirLabelsEmpty) {
     EXPECT_NE(run.Err.find("zindra-encode: line 2: Error: input character \"a\" not legal"),
               std::string::npos)
         << run.Err;
-    EXPECT_NE(run.Err.find("zindra-encode: line 5: does not fit the label"), std::string::npos)
+    EXPECT_NE(
+        run.Err.find("zindra-encode: line 5: does not fit the label with a narrow bar of at least"),
+        std::string::npos)
         << run.Err;
     const auto words = test::ReadPdfWords(QString::fromStdString(pdf));
     // 5167: 4 labels of 1.75 x 0.5 in a row, 2.05 in apart from 0.3 in, rows
@@ -209,6 +212,27 @@ TEST(SheetRun, TheDataUnderTheBarsIsWhatAPersonKeysIn) {
             line += (line.empty() ? "" : " ") + word->text.toStdString();
         EXPECT_EQ(line, row.line) << row.data;
         EXPECT_EQ(run.Err.find("the face"), std::string::npos) << run.Err;
+    }
+}
+
+// One narrow bar for the run unless told: a short and a long record print at
+// the same size by default, each at its own with --fit each (the bar code's
+// word is as tall as the size it is set at).
+TEST(SheetRun, OneSizeForTheRunUnlessEachFitsAlone) {
+    if (!test::HavePdfToText()) ZINDRA_TOOL_MISSING("pdftotext is not installed");
+    const std::string csv = ScratchFile("sizes.csv").string();
+    const std::string pdf = ScratchFile("sizes.pdf").string();
+    WriteFile(csv, "AB\nABCDEFGHIJ\n");
+    const std::pair<const char*, bool> rows[] = {{"--fit=sheet", true}, {"--fit=each", false}};
+    for (const auto& [fit, same] : rows) {
+        const auto run = RunEncoder({"--batch", csv, "--sheet", "5160", "--pdf", pdf, fit});
+        ASSERT_EQ(run.Status, 0) << run.Err;
+        std::vector<double> heights;
+        for (const auto& word : test::ReadPdfWords(QString::fromStdString(pdf)))
+            if (word.text.startsWith(QLatin1Char('*'))) heights.push_back(word.yMax - word.yMin);
+        ASSERT_EQ(heights.size(), 2u) << fit;
+        EXPECT_EQ(std::abs(heights[0] - heights[1]) < 0.01, same)
+            << fit << ": " << heights[0] << " and " << heights[1];
     }
 }
 
