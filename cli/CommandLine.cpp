@@ -52,6 +52,8 @@ constexpr option LongOptions[] = {
     {"skip", required_argument, nullptr, SkipOpt},
     {"copies", required_argument, nullptr, CopiesOpt},
     {"outline", no_argument, nullptr, OutlineOpt},
+    {"no-text", no_argument, nullptr, NoTextOpt},
+    {"fit", required_argument, nullptr, FitOpt},
     {"extra-column", required_argument, nullptr, ExtraColumnOpt},
     {"delimiter", required_argument, nullptr, DelimiterOpt},
     {"encoding", required_argument, nullptr, EncodingOpt},

@@ -5,12 +5,14 @@
 #include "cli/ExitStatus.h"
 #include "cli/QtSession.h"
 #include "cli/RecordData.h"
+#include "cli/SheetInput.h"
 #include "cli/WholeFile.h"
 #include "engine/PointSize.h"
 #include "engine/Utf8.h"
 #include "faces/SampleFaceName.h"
 #include "library/client/LibraryClient.h"
 #include "output/CustomStock.h"
+#include "output/LabelText.h"
 #include "output/qt/InstalledFace.h"
 #include "output/qt/SheetPainter.h"
 #include "ui/qt/ModelText.h"
@@ -26,8 +28,26 @@ class SheetRun {
   public:
     SheetRun(const CommandLine& line, SheetPainter& painter, OutputBuffer& err,
              std::optional<double> pointSize)
-        : line_(line), options_(line.Options), painter_(painter), err_(err),
-          face_(QString::fromStdString(SampleFaceName(line.Options))), pointSize_(pointSize) {}
+        : line_(line), options_(WithBarOnlyFace(line.Options)), painter_(painter), err_(err),
+          faces_(FacesByHeight(options_)), pointSize_(pointSize) {}
+
+    const std::vector<SampleFace>& Faces() const { return faces_; }
+
+    // The first reading of a run at one size: the largest narrow bar at
+    // which every record that can be printed fits. Records that cannot are
+    // reported when they are printed.
+    void Measure(const CsvRecord& record, const CsvColumns& columns) {
+        const auto content = Content(record, columns);
+        if (const auto* label = std::get_if<LabelContent>(&content))
+            if (const auto dots = painter_.LargestDots(*label))
+                smallest_ = smallest_ ? std::min(*smallest_, *dots) : *dots;
+    }
+
+    // Every label of the run at the size Measure found.
+    void TakeMeasuredSize() {
+        if (smallest_) pointSize_ = painter_.PointSizeOfDots(options_.symbology, *smallest_);
+        measured_ = smallest_.has_value();
+    }
 
     void Record(const CsvRecord& record, const CsvColumns& columns) {
         if (auto why = Print(record, columns)) {
@@ -48,20 +68,21 @@ class SheetRun {
                                                         : "";
     }
 
-    std::optional<std::string> Print(const CsvRecord& record, const CsvColumns& columns) {
+    std::variant<LabelContent, std::string> Content(const CsvRecord& record,
+                                                    const CsvColumns& columns) {
         if (!record.Error.empty()) return "bad CSV: " + std::string(record.Error);
         if (!DecodeUtf8(RecordData(Field(record, columns.Data), options_.symbology),
                         options_.DataText))
-            return "invalid UTF-8 in data";
+            return std::string("invalid UTF-8 in data");
         std::u16string caption;
         if (!DecodeUtf8(Field(record, columns.Caption), caption))
-            return "invalid UTF-8 in the caption";
+            return std::string("invalid UTF-8 in the caption");
         // An empty cell keeps the -e text, as it does without --sheet.
         const std::string_view extra = Field(record, columns.Extra);
         if (extra.empty())
             options_.Extra = line_.Options.Extra;
         else if (!DecodeUtf8(extra, options_.Extra))
-            return "invalid UTF-8 in extra";
+            return std::string("invalid UTF-8 in extra");
 
         const LibraryResult outcome(options_);
         if (!outcome->ok) return std::string(outcome->error, outcome->error_length);
@@ -70,8 +91,27 @@ class SheetRun {
         text.replace(QLatin1String("\r\n"), QLatin1String(" "));
         text.replace(QLatin1Char('\n'), QLatin1Char(' '))
             .replace(QLatin1Char('\r'), QLatin1Char(' '));
-        auto prepared = painter_.Prepare(face_, options_.symbology,
-                                         QString::fromUtf8(outcome->font_string), text, pointSize_);
+        QString data;
+        if (line_.Sheet.DataText)
+            data = QString::fromStdString(
+                HumanReadableLine(options_.symbology, options_.VariantChoice,
+                                  std::string_view(outcome->data_text, outcome->data_text_length),
+                                  outcome->human_text));
+        return LabelContent{options_.symbology, faces_, QString::fromUtf8(outcome->font_string),
+                            data, text};
+    }
+
+    std::optional<std::string> Print(const CsvRecord& record, const CsvColumns& columns) {
+        auto content = Content(record, columns);
+        if (auto* why = std::get_if<std::string>(&content)) return std::move(*why);
+        const auto& label = std::get<LabelContent>(content);
+        auto prepared = painter_.Prepare(label, pointSize_);
+        // A record that fits at no size was left out of the measure: it is
+        // told so, not that the run's size is too large for it.
+        if (measured_ && std::holds_alternative<std::string>(prepared))
+            if (auto alone = painter_.Prepare(label, std::nullopt);
+                std::holds_alternative<std::string>(alone))
+                prepared = std::move(alone);
         if (auto* why = std::get_if<std::string>(&prepared)) return *why;
         for (int copy = 0; copy < line_.Sheet.Copies; ++copy)
             painter_.Print(std::get<PreparedLabel>(prepared));
@@ -82,8 +122,10 @@ class SheetRun {
     BarOptions options_;
     SheetPainter& painter_;
     OutputBuffer& err_;
-    const QString face_;
-    const std::optional<double> pointSize_;
+    const std::vector<SampleFace> faces_;
+    std::optional<double> pointSize_;
+    std::optional<int> smallest_;
+    bool measured_ = false;
     bool failed_ = false;
 };
 
@@ -96,8 +138,6 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
         if (const auto value = PointSizeValue(line.Options.PointSize)) pointSize = *value;
 
     const QtSession session;
-    const std::string face = SampleFaceName(line.Options);
-    if (const auto missing = MissingFace(face)) return Complain(err, *missing);
 
     InputReader input(line.InputPath, [] {});
     if (!input.OpenError().empty()) return Complain(err, input.OpenError());
@@ -114,6 +154,10 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
                                  "': " + file.errorString().toStdString());
     QPdfWriter writer(&file);
     writer.setCreator(QStringLiteral("zindra-encode"));
+    // The units the page is described in: 600 dpi holds the dots of every
+    // label printer's grid closely enough and keeps the numbers of a long
+    // list's PDF shorter than the writer's usual 1200.
+    writer.setResolution(600);
     // The command line has already refused a stock that cannot be printed.
     const SheetStock stock = std::get<SheetStock>(SheetStockNamed(line.Sheet.Stock));
     SheetPainter painter(writer, stock, line.Sheet.Outline,
@@ -125,6 +169,22 @@ int RunSheetBatch(const CommandLine& line, OutputBuffer& err) {
         painter.Skip();
 
     SheetRun run(line, painter, err, pointSize);
+    for (const SampleFace& face : run.Faces())
+        if (const auto missing = MissingFace(face.Name)) return Complain(err, *missing);
+    if (!pointSize && !line.Sheet.FitEach) {
+        SecondReading again(input);
+        if (auto why = again.Prepare()) return Complain(err, *why);
+        const auto unread = ReadCsv(
+            input, line.Csv, /*sheet=*/true,
+            [&run](const CsvRecord& record, const CsvColumns& columns) {
+                run.Measure(record, columns);
+            },
+            [](const std::string&) {});
+        if (unread) return Complain(err, *unread);
+        if (!input.ReadError().empty()) return Complain(err, input.ReadError());
+        if (auto why = again.Rewind()) return Complain(err, *why);
+        run.TakeMeasuredSize();
+    }
     const auto unread = ReadCsv(
         input, line.Csv, /*sheet=*/true,
         [&run](const CsvRecord& record, const CsvColumns& columns) { run.Record(record, columns); },

@@ -54,6 +54,15 @@ std::optional<std::string> ApplySheetOption(int code, const char* value, SheetCh
     case OutlineOpt:
         sheet.Outline = true;
         break;
+    case NoTextOpt:
+        sheet.DataText = false;
+        break;
+    case FitOpt:
+        if (std::string_view(value) != "sheet" && std::string_view(value) != "each")
+            return "--fit must be sheet or each";
+        sheet.FitEach = std::string_view(value) == "each";
+        sheet.FitGiven = true;
+        break;
     }
     return std::nullopt;
 }
@@ -63,6 +72,7 @@ std::optional<std::string> CheckSheetChoices(const SheetChoices& sheet, bool bat
         !sheet.PdfPath.empty() || sheet.Skip > 0 || sheet.Copies > 1 || sheet.Outline;
     if (sheet.Stock.empty()) {
         if (companions) return "--pdf, --skip, --copies and --outline need --sheet";
+        if (!sheet.DataText || sheet.FitGiven) return "--no-text and --fit need --sheet";
         return std::nullopt;
     }
     if (!batch) return "--sheet needs --batch (or --sheet list)";

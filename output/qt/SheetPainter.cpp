@@ -16,8 +16,11 @@ namespace {
 // Measuring at a large size keeps rounding out of the ink box; sizes scale
 // the result, since the layout keeps the face's own (unhinted) outlines.
 constexpr int ReferencePixels = 1000;
-constexpr char CaptionFace[] = "Arial";
+// The texts' face: the program's plain face, as on the sample page.
+constexpr char TextFace[] = "Arial";
 constexpr double CaptionPoints = 8;
+// The data a person keys in when the bars will not scan: a little larger.
+constexpr double DataTextPoints = 9;
 constexpr double OutlinePoints = 0.25;
 // More characters than any label shows at the caption's size. Text layout
 // counts in 26.6 fixed point, so tens of thousands of characters at the
@@ -68,11 +71,19 @@ QString ShownCaption(const QString& caption) {
     return shown;
 }
 
-QFont CaptionFont() {
-    QFont font(QString::fromLatin1(CaptionFace));
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setPointSizeF(CaptionPoints);
+QFont TextFont(double points) {
+    QFont font(QString::fromLatin1(TextFace));
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setPointSizeF(points);
     return font;
+}
+
+QFont CaptionFont() {
+    return TextFont(CaptionPoints);
+}
+
+QFont DataTextFont() {
+    return TextFont(DataTextPoints);
 }
 
 SheetPainter::SheetPainter(QPagedPaintDevice& device, const SheetStock& stock, bool outline,
@@ -89,29 +100,98 @@ bool SheetPainter::Begin() {
     return true;
 }
 
+namespace {
+
+// A text line's height, and the text as it fits `width` points, centred there.
+struct ShownLine {
+    QString Text;
+    double Left = 0;
+};
+
+CaptionLine LineOf(const QFont& font, const QString& text) {
+    if (text.isEmpty()) return {};
+    const QFontMetricsF metrics(AtReferenceSize(font));
+    const double scale = font.pointSizeF() / ReferencePixels;
+    return {metrics.ascent() * scale, metrics.descent() * scale};
+}
+
+ShownLine Shown(const QFont& font, const QString& text, const LabelBox& printable) {
+    if (text.isEmpty()) return {};
+    const QFontMetricsF metrics(AtReferenceSize(font));
+    const double scale = font.pointSizeF() / ReferencePixels;
+    ShownLine line;
+    line.Text = metrics.elidedText(ShownCaption(text), Qt::ElideRight, printable.Width / scale);
+    const double width = metrics.horizontalAdvance(line.Text) * scale;
+    line.Left = printable.Left + (printable.Width - width) / 2;
+    return line;
+}
+
+} // namespace
+
+TextLines SheetPainter::LinesOf(const QString& dataText, const QString& caption) const {
+    return {LineOf(DataTextFont(), dataText), LineOf(CaptionFont(), caption)};
+}
+
 std::variant<PreparedLabel, std::string>
-SheetPainter::Prepare(const QString& face, Symbology symbology, const QString& fontString,
-                      const QString& caption, std::optional<double> pointSize) const {
-    PreparedLabel label{fontString, caption, BarFace(face), {}, 0};
-    const QFontMetricsF captionMetrics(AtReferenceSize(CaptionFont()));
-    const double captionScale = CaptionPoints / ReferencePixels;
-    CaptionLine line;
-    if (!caption.isEmpty())
-        line = {captionMetrics.ascent() * captionScale, captionMetrics.descent() * captionScale};
+SheetPainter::PlaceIn(const QString& face, Symbology symbology, const QString& fontString,
+                      const QString& dataText, const QString& caption,
+                      std::optional<double> pointSize) const {
+    PreparedLabel label{fontString, {}, {}, BarFace(face), {}, 0, 0};
     const LabelBox box{0, 0, stock_.LabelWidth, stock_.LabelHeight};
-    auto placed = PlaceLabel(box, symbology, MeasureInk(label.BarFont, fontString), line, pointSize,
-                             dotsPerInch_);
+    auto placed = PlaceLabel(box, symbology, MeasureInk(label.BarFont, fontString),
+                             LinesOf(dataText, caption), pointSize, dotsPerInch_);
     if (auto* why = std::get_if<std::string>(&placed)) return std::move(*why);
     label.Placement = std::get<LabelPlacement>(placed);
     label.BarFont.setPointSizeF(label.Placement.PointSize);
-    if (!caption.isEmpty()) {
-        const LabelBox& printable = label.Placement.Printable;
-        label.Caption = captionMetrics.elidedText(ShownCaption(caption), Qt::ElideRight,
-                                                  printable.Width / captionScale);
-        const double width = captionMetrics.horizontalAdvance(label.Caption) * captionScale;
-        label.CaptionLeft = printable.Left + (printable.Width - width) / 2;
-    }
+    const ShownLine data = Shown(DataTextFont(), dataText, label.Placement.Printable);
+    const ShownLine shown = Shown(CaptionFont(), caption, label.Placement.Printable);
+    label.DataText = data.Text;
+    label.DataLeft = data.Left;
+    label.Caption = shown.Text;
+    label.CaptionLeft = shown.Left;
     return label;
+}
+
+std::variant<PreparedLabel, std::string>
+SheetPainter::Prepare(const QString& face, Symbology symbology, const QString& fontString,
+                      const QString& caption, std::optional<double> pointSize) const {
+    return PlaceIn(face, symbology, fontString, {}, caption, pointSize);
+}
+
+std::optional<int> SheetPainter::LargestDots(const LabelContent& content) const {
+    if (content.Faces.empty()) return std::nullopt;
+    // The shortest face leaves the most room, so it fits the largest size.
+    const QFont face = BarFace(QString::fromStdString(content.Faces.back().Name));
+    return zindra::LargestDots({0, 0, stock_.LabelWidth, stock_.LabelHeight}, content.symbology,
+                               MeasureInk(face, content.FontString),
+                               LinesOf(content.DataText, content.Caption), dotsPerInch_);
+}
+
+double SheetPainter::PointSizeOfDots(Symbology symbology, int dots) const {
+    return zindra::PointSizeOfDots(symbology, dots, dotsPerInch_);
+}
+
+std::variant<PreparedLabel, std::string>
+SheetPainter::Prepare(const LabelContent& content, std::optional<double> pointSize) const {
+    if (content.Faces.empty()) return std::string("the face drew nothing");
+    const auto shortest = QString::fromStdString(content.Faces.back().Name);
+    if (!pointSize) {
+        const auto dots = LargestDots(content);
+        // The shortest face's refusal says why nothing fits.
+        if (!dots)
+            return PlaceIn(shortest, content.symbology, content.FontString, content.DataText,
+                           content.Caption, std::nullopt);
+        pointSize = PointSizeOfDots(content.symbology, *dots);
+    }
+    const LabelBox box{0, 0, stock_.LabelWidth, stock_.LabelHeight};
+    std::variant<PreparedLabel, std::string> placed = std::string();
+    for (const SampleFace& face :
+         FacesThatFit(content.Faces, box, LinesOf(content.DataText, content.Caption), *pointSize)) {
+        placed = PlaceIn(QString::fromStdString(face.Name), content.symbology, content.FontString,
+                         content.DataText, content.Caption, pointSize);
+        if (std::holds_alternative<PreparedLabel>(placed)) break;
+    }
+    return placed;
 }
 
 void SheetPainter::NextLabel() {
@@ -143,14 +223,23 @@ void SheetPainter::Print(const PreparedLabel& label) {
     // goes on the page's grid too, so modules stay whole dots on paper.
     const double dot = PointsPerInch / dotsPerInch_;
     const double left = std::round(current_.Left / dot) * dot;
-    painter_.drawText(
-        QPointF((left + at.PenX) * unitsPerPoint_, (current_.Top + at.Baseline) * unitsPerPoint_),
-        label.FontString);
+    // Baselines, and where the texts start, go to whole device units: a
+    // PDF then holds short whole numbers, a tenth smaller for a long list.
+    // The bars keep their place across the page, on the printer's dots.
+    const auto whole = [this](double points) { return std::round(points * unitsPerPoint_); };
+    painter_.drawText(QPointF((left + at.PenX) * unitsPerPoint_, whole(current_.Top + at.Baseline)),
+                      label.FontString);
+    if (!label.DataText.isEmpty()) {
+        painter_.setFont(DataTextFont());
+        painter_.drawText(
+            QPointF(whole(current_.Left + label.DataLeft), whole(current_.Top + at.DataBaseline)),
+            label.DataText);
+    }
     if (label.Caption.isEmpty()) return;
     painter_.setFont(CaptionFont());
-    painter_.drawText(QPointF((current_.Left + label.CaptionLeft) * unitsPerPoint_,
-                              (current_.Top + at.CaptionBaseline) * unitsPerPoint_),
-                      label.Caption);
+    painter_.drawText(
+        QPointF(whole(current_.Left + label.CaptionLeft), whole(current_.Top + at.CaptionBaseline)),
+        label.Caption);
 }
 
 void SheetPainter::Skip() {

@@ -34,6 +34,8 @@ void ExpectSame(const CommandLine& got, const CommandLine& want, const std::stri
     EXPECT_EQ(got.Csv.Header, want.Csv.Header) << row;
     EXPECT_EQ(got.Sheet.Dpi, want.Sheet.Dpi) << row;
     EXPECT_EQ(got.Sheet.PointSizeGiven, want.Sheet.PointSizeGiven) << row;
+    EXPECT_EQ(got.Sheet.DataText, want.Sheet.DataText) << row;
+    EXPECT_EQ(got.Sheet.FitEach, want.Sheet.FitEach) << row;
 }
 
 struct AcceptedRow {
@@ -64,6 +66,13 @@ TEST(SheetOptions, Accepted) {
              l.Sheet.Dpi = 203;
              l.Dpi = 203;
          }},
+        {{"--no-text", "--fit", "each"},
+         [](CommandLine& l) {
+             l.Sheet.DataText = false;
+             l.Sheet.FitEach = true;
+             l.Sheet.FitGiven = true;
+         }},
+        {{"--fit", "sheet"}, [](CommandLine& l) { l.Sheet.FitGiven = true; }},
         // "list" needs nothing else and ignores the rest.
         {{"--sheet", "list"},
          [](CommandLine& l) {
@@ -126,6 +135,12 @@ TEST(SheetOptions, Refused) {
         {{"--batch", "a", "--sheet", "5160", "--pdf", ""}, "--pdf needs a file name"},
         {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--outline=1"},
          "option '--outline' takes no value"},
+        {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--fit", "label"},
+         "--fit must be sheet or each"},
+        {{"--batch", "a", "--sheet", "5160", "--pdf", "o", "--fit"},
+         "option '--fit' needs a value"},
+        {{"--batch", "a", "--no-text"}, "--no-text and --fit need --sheet"},
+        {{"--batch", "a", "--fit", "each"}, "--no-text and --fit need --sheet"},
     };
     for (const auto& [args, message] : rows) {
         const auto got = ParseCommandLine(args);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zindra::cli {
 namespace {
@@ -67,7 +68,9 @@ TEST(SheetRun, FailedRecordsAreReportedByLineAndLeaveTheirLabelsEmpty) {
     EXPECT_NE(run.Err.find("zindra-encode: line 2: Error: input character \"a\" not legal"),
               std::string::npos)
         << run.Err;
-    EXPECT_NE(run.Err.find("zindra-encode: line 5: does not fit the label"), std::string::npos)
+    EXPECT_NE(
+        run.Err.find("zindra-encode: line 5: does not fit the label with a narrow bar of at least"),
+        std::string::npos)
         << run.Err;
     const auto words = test::ReadPdfWords(QString::fromStdString(pdf));
     // 5167: 4 labels of 1.75 x 0.5 in a row, 2.05 in apart from 0.3 in, rows
@@ -79,9 +82,11 @@ TEST(SheetRun, FailedRecordsAreReportedByLineAndLeaveTheirLabelsEmpty) {
         placed.emplace_back(row * 4 + column, word.text.toStdString());
     }
     std::sort(placed.begin(), placed.end());
-    // Labels 1, 3 and 5; the caption's line break prints as a space.
+    // Labels 1, 3 and 5, each with its data under the bars; the caption's
+    // line break prints as a space.
     const std::vector<std::pair<int, std::string>> expected = {
-        {0, "*AB*"}, {2, "*CD*"}, {2, "lines"}, {2, "two"}, {4, "*EF*"}};
+        {0, "*AB*"},  {0, "AB"},  {2, "*CD*"}, {2, "CD"},
+        {2, "lines"}, {2, "two"}, {4, "*EF*"}, {4, "EF"}};
     EXPECT_EQ(placed, expected);
 }
 
@@ -133,7 +138,7 @@ TEST(SheetRun, RollsAndDescribedSheets) {
     EXPECT_NEAR(sheets[0].width, 210 * 72 / 25.4, 0.5); // A4 unless told
     for (const auto& word : sheets[0].words) {
         const double middle = (word.xMin + word.xMax) / 2 / 72 * 25.4;
-        const bool first = word.text == "first" || word.text == "*AB*";
+        const bool first = word.text == "first" || word.text == "*AB*" || word.text == "AB";
         EXPECT_TRUE(first ? middle > 10 && middle < 100 : middle > 110 && middle < 200)
             << word.text.toStdString() << " at " << middle << " mm";
     }
@@ -149,12 +154,87 @@ TEST(SheetRun, ALongCaptionIsCutToItsLabel) {
     const auto run = RunEncoder({"--batch", csv, "--sheet", "5160", "--pdf", pdf});
     EXPECT_EQ(run.Status, 0) << run.Err;
     const auto words = test::ReadPdfWords(QString::fromStdString(pdf));
-    ASSERT_EQ(words.size(), 2u);
-    EXPECT_TRUE(words[1].text.startsWith(QStringLiteral("XXXXXXXX")));
-    EXPECT_TRUE(words[1].text.endsWith(QChar(0x2026))) << "elided";
+    ASSERT_EQ(words.size(), 3u); // the bars, the data, the caption
+    EXPECT_TRUE(words[2].text.startsWith(QStringLiteral("XXXXXXXX")));
+    EXPECT_TRUE(words[2].text.endsWith(QChar(0x2026))) << "elided";
     // 5160: the first label spans 0.1875 to 2.8125 in.
-    EXPECT_GE(words[1].xMin, 0.1875 * 72);
-    EXPECT_LE(words[1].xMax, 2.8125 * 72);
+    EXPECT_GE(words[2].xMin, 0.1875 * 72);
+    EXPECT_LE(words[2].xMax, 2.8125 * 72);
+}
+
+// The line under the bars is what a person keys in: the data without the
+// check character the symbology adds, the SCC-14 and SSCC-18 number with its
+// application identifier in parentheses and its GS1 check digit (worked out
+// by hand: weights 3 and 1 from the right); EAN and UPC faces print their
+// own digits, so their labels get no second line.
+TEST(SheetRun, TheDataUnderTheBarsIsWhatAPersonKeysIn) {
+    if (!test::HavePdfToText()) ZINDRA_TOOL_MISSING("pdftotext is not installed");
+    struct Row {
+        std::vector<std::string> options;
+        std::string data;
+        std::string line; // empty: no line under the bars
+    };
+    const Row rows[] = {
+        {{"-s", "code128", "-v", "2"}, "MG-2002", "MG-2002"}, // not "MG-20026"
+        {{"-s", "code39", "-c"}, "CODE39", "CODE39"},         // not "CODE39W"
+        {{"-s", "code93", "-c"}, "ABC", "ABC"},
+        {{"-s", "i25", "-c"}, "1234567", "1234567"}, // not "12345670"
+        {{"-s", "code128", "-v", "4"}, "1234567890123", "(01) 1 23 45678 90123 1"},
+        {{"-s", "code128", "-v", "5"}, "12345678901234567", "(00) 12345678901234567 5"},
+        // A face with its own text gives way to the bars-only face.
+        {{"-s", "code39", "-t", "human"}, "HR", "HR"},
+        {{"-s", "ean", "-v", "2"}, "400638133393", ""},
+        {{"-s", "code39", "--no-text"}, "CODE39", ""},
+    };
+    for (const Row& row : rows) {
+        const std::string csv = ScratchFile("line.csv").string();
+        const std::string pdf = ScratchFile("line.pdf").string();
+        WriteFile(csv, row.data + "\n");
+        std::vector<std::string> args = row.options;
+        for (const char* arg : {"--batch", "", "--sheet", "5160", "--pdf", ""})
+            args.emplace_back(arg);
+        args[args.size() - 5] = csv;
+        args.back() = pdf;
+        const auto run = RunEncoder(args);
+        ASSERT_EQ(run.Status, 0) << row.data << ": " << run.Err;
+        const auto words = test::ReadPdfWords(QString::fromStdString(pdf));
+        ASSERT_FALSE(words.empty()) << row.data;
+        // The bar code is the tallest word, set far larger than any text;
+        // the others, left to right, are the line.
+        auto sorted = words;
+        const auto height = [](const auto& w) { return w.yMax - w.yMin; };
+        std::sort(sorted.begin(), sorted.end(), [&](const auto& a, const auto& b) {
+            return height(a) > height(b) || (height(a) == height(b) && a.xMin < b.xMin);
+        });
+        std::sort(sorted.begin() + 1, sorted.end(),
+                  [](const auto& a, const auto& b) { return a.xMin < b.xMin; });
+        std::string line;
+        for (auto word = sorted.begin() + 1; word != sorted.end(); ++word)
+            line += (line.empty() ? "" : " ") + word->text.toStdString();
+        EXPECT_EQ(line, row.line) << row.data;
+        EXPECT_EQ(run.Err.find("the face"), std::string::npos) << run.Err;
+    }
+}
+
+// One narrow bar for the run unless told: a short and a long record print at
+// the same size by default, each at its own with --fit each (the bar code's
+// word is as tall as the size it is set at).
+TEST(SheetRun, OneSizeForTheRunUnlessEachFitsAlone) {
+    if (!test::HavePdfToText()) ZINDRA_TOOL_MISSING("pdftotext is not installed");
+    const std::string csv = ScratchFile("sizes.csv").string();
+    const std::string pdf = ScratchFile("sizes.pdf").string();
+    WriteFile(csv, "AB\nABCDEFGHIJ\n");
+    const std::pair<const char*, bool> rows[] = {{"--fit=sheet", true}, {"--fit=each", false}};
+    for (const auto& [fit, same] : rows) {
+        const auto run = RunEncoder({"--batch", csv, "--sheet", "5160", "--pdf", pdf, fit});
+        ASSERT_EQ(run.Status, 0) << run.Err;
+        std::vector<double> heights;
+        for (const auto& word : test::ReadPdfWords(QString::fromStdString(pdf)))
+            if (word.text.startsWith(QLatin1Char('*'))) heights.push_back(word.yMax - word.yMin);
+        ASSERT_EQ(heights.size(), 2u) << fit;
+        EXPECT_EQ(std::abs(heights[0] - heights[1]) < 0.01, same)
+            << fit << ": " << heights[0] << " and " << heights[1];
+    }
 }
 
 } // namespace

@@ -124,23 +124,23 @@ struct FitRow {
     const char* what;
     Symbology symbology;
     SymbolInk ink; // per point of size
-    bool caption;
+    bool texts;    // the data line and a caption under the bars
 };
 
 TEST(SheetLayout, LargestWholeDotSizeThatFits) {
     const LabelBox label{0, 0, 2.625 * Inch, 1.0 * Inch}; // 5160
     const FitRow rows[] = {
         {"wide Code 128, width bound", Symbology::Code128, {0, -0.8, 8.0, 0.8}, false},
-        {"wide Code 128 with a caption", Symbology::Code128, {0, -0.8, 8.0, 0.8}, true},
+        {"wide Code 128 with its texts", Symbology::Code128, {0, -0.8, 8.0, 0.8}, true},
         {"short Code 39, height bound", Symbology::Code39, {0.1, -1.2, 2.0, 1.2}, true},
         {"EAN-13, capped at the largest usual X", Symbology::Ean, {0, -0.6, 4.75, 0.7}, false},
     };
-    const CaptionLine none;
-    const CaptionLine line{7.2, 1.7};
+    const TextLines none;
+    const TextLines lines{{8.3, 1.9}, {7.2, 1.7}};
     // The office printer's dots, and a thermal label printer's.
     for (const int dpi : {DefaultPrinterDpi, 203, 600})
         for (const auto& row : rows) {
-            const CaptionLine& caption = row.caption ? line : none;
+            const TextLines& caption = row.texts ? lines : none;
             const FaceGeometry geometry = GeometryOf(row.symbology);
             const auto placed =
                 PlaceLabel(label, row.symbology, row.ink, caption, std::nullopt, dpi);
@@ -161,13 +161,17 @@ TEST(SheetLayout, LargestWholeDotSizeThatFits) {
             EXPECT_GE(inkLeft, quiet - halfDot) << row.what;
             EXPECT_LE(inkRight, label.Width - quiet + halfDot) << row.what;
             EXPECT_NEAR(inkLeft + inkRight, label.Width, 2 * halfDot) << row.what << " at " << dpi;
-            // Ink and caption inside the label, the caption under the bars.
+            // Ink and texts inside the label: the data under the bars, the
+            // caption under the data.
             const double inkTop = at.Baseline + row.ink.Top * at.PointSize;
             const double inkBottom = inkTop + row.ink.Height * at.PointSize;
             EXPECT_GT(inkTop, 0) << row.what;
-            if (row.caption) {
-                EXPECT_GT(at.CaptionBaseline - caption.Ascent, inkBottom) << row.what;
-                EXPECT_LT(at.CaptionBaseline + caption.Descent, label.Height) << row.what;
+            if (row.texts) {
+                EXPECT_GT(at.DataBaseline - lines.Data.Ascent, inkBottom) << row.what;
+                EXPECT_GT(at.CaptionBaseline - lines.Caption.Ascent,
+                          at.DataBaseline + lines.Data.Descent)
+                    << row.what;
+                EXPECT_LT(at.CaptionBaseline + lines.Caption.Descent, label.Height) << row.what;
             } else {
                 EXPECT_LT(inkBottom, label.Height) << row.what;
             }
@@ -201,6 +205,79 @@ TEST(SheetLayout, RefusesWhatCannotScan) {
     const auto given = PlaceLabel(label, Symbology::Code39, shortCode, {}, 17.0);
     ASSERT_TRUE(std::holds_alternative<LabelPlacement>(given));
     EXPECT_EQ(std::get<LabelPlacement>(given).PointSize, 17.0);
+}
+
+// The letters a label may take: one face per letter of the family, tallest
+// first (A is the shortest), a letter the family lacks adding none.
+TEST(SheetLayout, FacesByHeightAreTheFamilysLetters) {
+    struct Row {
+        Symbology symbology;
+        int variant;
+        FontType type;
+        std::vector<std::string> names;
+    };
+    const std::string c = "Tessary Code 128AB ";
+    const std::string ean = "Tessary EAN ";
+    const Row rows[] = {
+        {Symbology::Code128,
+         2,
+         FontType::Standard,
+         {c + "f", c + "e", c + "d", c + "c", c + "b", c + "a"}},
+        // Its HR family has no F: the E face once, not twice.
+        {Symbology::Code128,
+         2,
+         FontType::HumanReadable,
+         {"Tessary Code 128ABhr e", "Tessary Code 128ABhr d", "Tessary Code 128ABhr c",
+          "Tessary Code 128ABhr b", "Tessary Code 128ABhr a"}},
+        {Symbology::Ean,
+         2,
+         FontType::Standard,
+         {ean + "e", ean + "d", ean + "c", ean + "b", ean + "a"}},
+        // Interleaved 2 of 5 has no A: size A shows the F face.
+        {Symbology::Interleaved25,
+         1,
+         FontType::Standard,
+         {"Tessary 25i f", "Tessary 25i e", "Tessary 25i d", "Tessary 25i c", "Tessary 25i b"}},
+        {Symbology::PostNet, 1, FontType::Standard, {"Tessary Postal"}},
+    };
+    for (const Row& row : rows) {
+        BarOptions choices;
+        choices.symbology = row.symbology;
+        choices.VariantChoice = row.variant;
+        choices.fontType = row.type;
+        std::vector<std::string> names;
+        for (const SampleFace& face : FacesByHeight(choices))
+            names.push_back(face.Name);
+        EXPECT_EQ(names, row.names) << row.names.front();
+    }
+}
+
+// The bars grow with the label's height up to the tallest letter: each
+// letter is taken by the first label tall enough for it, the texts' lines
+// counted, and the shortest stays when nothing fits.
+TEST(SheetLayout, TheTallestLetterThatFitsTheLabel) {
+    BarOptions choices;
+    choices.symbology = Symbology::Code128;
+    choices.VariantChoice = 2;
+    const auto faces = FacesByHeight(choices);
+    const double size = 12;
+    const double insets = 2 * 0.05 * Inch; // the label's printable area
+    const TextLines none;
+    const TextLines lines{{8.3, 1.9}, {7.2, 1.7}};
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        const double height = FaceHeightEm(faces[i]) * size + insets;
+        const auto fits = [&](double labelHeight, const TextLines& texts) {
+            return FacesThatFit(faces, {0, 0, 200, labelHeight}, texts, size).front().Name;
+        };
+        EXPECT_EQ(fits(height + 0.01, none), faces[i].Name);
+        if (i + 1 < faces.size()) {
+            EXPECT_EQ(fits(height - 0.01, none), faces[i + 1].Name);
+            EXPECT_NE(fits(height + 0.01, lines), faces[i].Name)
+                << "the texts take room from the bars";
+        }
+    }
+    EXPECT_EQ(FacesThatFit(faces, {0, 0, 200, 1}, none, size).back().Name, faces.back().Name);
+    EXPECT_EQ(FacesThatFit(faces, {0, 0, 200, 1}, none, size).size(), 1u);
 }
 
 } // namespace

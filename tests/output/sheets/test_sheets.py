@@ -1,11 +1,16 @@
 """Label sheets from a list, read back as a label printer's customer would: each
-family's records go onto a Letter and an A4 stock, the PDF is rasterised at 300 dpi,
-every label cell is cut out and decoded with zbar and zxing-cpp, and the ink is
-checked to stay inside its own cell with the symbology's quiet zones.
+family's records go onto a Letter and an A4 stock (and some onto a sheet described
+in millimetres and a printer's roll), the PDF is rasterised at 300 dpi, every label
+cell is cut out and decoded with zbar and zxing-cpp, and the ink is checked to stay
+inside its own cell with the symbology's quiet zones. The line under the bars is
+read back from the PDF's text and must be the data a person keys in, and every
+label of a sheet has the same narrow bar.
 
-The cell grids are the stocks' published dimensions, not the program's tables;
-check digits are worked out here with the standards' own rules."""
+The cell grids are the stocks' published dimensions (or the dimensions given on the
+command line), not the program's tables; check digits are worked out here with the
+standards' own rules."""
 import concurrent.futures
+import html
 import os
 import random
 import re
@@ -34,11 +39,17 @@ def inch(value):
     return value * DPI
 
 
-# name: (page width, height, label width, height, columns, rows, column pitch, left, top),
-# in 300 dpi dots, from the makers' published sheet layouts.
+CUSTOM = "custom:2x4,90x60,12,20,96x62"
+ROLL = "roll:60x30"
+# name: (page width, height, label width, height, columns, rows, column pitch, left, top,
+# row pitch), in 300 dpi dots, from the makers' published sheet layouts or as described.
 STOCKS = {
-    "5160": (inch(8.5), inch(11), inch(2.625), inch(1), 3, 10, inch(2.75), inch(0.1875), inch(0.5)),
-    "a4-63.5x38.1": (mm(210), mm(297), mm(63.5), mm(38.1), 3, 7, mm(66.0), mm(7.25), mm(15.15)),
+    "5160": (inch(8.5), inch(11), inch(2.625), inch(1), 3, 10, inch(2.75), inch(0.1875), inch(0.5),
+             inch(1)),
+    "a4-63.5x38.1": (mm(210), mm(297), mm(63.5), mm(38.1), 3, 7, mm(66.0), mm(7.25), mm(15.15),
+                     mm(38.1)),
+    CUSTOM: (mm(210), mm(297), mm(90), mm(60), 2, 4, mm(96), mm(12), mm(20), mm(62)),
+    ROLL: (mm(60), mm(30), mm(60), mm(30), 1, 1, 0, 0, 0, 0),
 }
 
 
@@ -61,48 +72,51 @@ UPPER = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"
 PRINTABLE = "".join(chr(c) for c in range(32, 127) if chr(c) != '"')
 
 
+# Each maker gives (data, zbar's reading, zxing's reading, the line under the bars).
+# The line is the data as typed: the check characters that -c would add are the
+# symbol's, not the data's; EAN and UPC faces print their digits themselves.
 def i25(rng):
     data = digits(rng, 2 * rng.randint(3, 6))
-    return data, ("I2/5", data), ("ITF", data)
+    return data, ("I2/5", data), ("ITF", data), data
 
 
 def code39(rng):
     data = text(rng, UPPER + "-.$/+%", 3, 9)
-    return data, ("CODE-39", data), ("Code39", data)
+    return data, ("CODE-39", data), ("Code39", data), data
 
 
 def code93(rng):
     data = text(rng, UPPER + "-.$/+%", 3, 9)
-    return data, ("CODE-93", data), ("Code93", data)
+    return data, ("CODE-93", data), ("Code93", data), data
 
 
 def code128(rng):
     data = text(rng, PRINTABLE, 3, 10).strip() or "X"
-    return data, ("CODE-128", data), ("Code128", data)
+    return data, ("CODE-128", data), ("Code128", data), data
 
 
 def codabar(rng):
     body = text(rng, "0123456789-$:/.+", 3, 10)
-    return "A" + body + "B", ("Codabar", "A" + body + "B"), ("Codabar", body)
+    return "A" + body + "B", ("Codabar", "A" + body + "B"), ("Codabar", body), "A" + body + "B"
 
 
 def ean13(rng):
     data = rng.choice("123456789") + digits(rng, 11)
     full = data + ean_check(data)
-    return data, ("EAN-13", full), ("EAN-13", full)
+    return data, ("EAN-13", full), ("EAN-13", full), None
 
 
 def upca(rng):
     data = digits(rng, 11)
     full = data + ean_check(data)
     # zbar reports UPC-A in its EAN-13 form.
-    return data, ("EAN-13", "0" + full), ("UPC-A", full)
+    return data, ("EAN-13", "0" + full), ("UPC-A", full), None
 
 
 def postnet(rng):
     # Neither decoder reads PostNet: its labels are checked for place and ink only.
     data = digits(rng, rng.choice((5, 9)))
-    return data, None, None
+    return data, None, None, data
 
 
 # family: (encoder options, record maker, records that fail to encode, a record too
@@ -127,18 +141,19 @@ def csv_field(value):
 
 
 def make_records(family, seed):
-    """[(data, caption, zbar expectation, zxing expectation, fails)] in line order."""
+    """[(data, caption, zbar expectation, zxing expectation, fails, line under the bars)]
+    in line order."""
     _, maker, bad, too_long, _ = FAMILIES[family]
     rng = random.Random(seed)
     records = []
     for number in range(RECORDS):
-        data, zbar, zxing = maker(rng)
+        data, zbar, zxing, line = maker(rng)
         # Every other record has a caption, some with a comma (quoted in the CSV).
         caption = "" if number % 2 else f"Item {number + 1}" + (", boxed" if number % 6 == 0 else "")
-        records.append((data, caption, zbar, zxing, False))
+        records.append((data, caption, zbar, zxing, False, line))
     failing = list(bad) + ([too_long] if too_long else [])
     for slot, data in zip((4, 41, 77), failing):
-        records[slot] = (data, "must stay empty", None, None, True)
+        records[slot] = (data, "must stay empty", None, None, True, None)
     return records
 
 
@@ -156,9 +171,42 @@ def write_pgm(path, image):
 
 
 def cells(stock):
-    page_w, page_h, w, h, columns, rows, pitch, left, top = STOCKS[stock]
-    return [(round(left + c * pitch), round(top + r * h), round(left + c * pitch + w), round(top + (r + 1) * h))
+    page_w, page_h, w, h, columns, rows, pitch, left, top, row_pitch = STOCKS[stock]
+    return [(round(left + c * pitch), round(top + r * row_pitch), round(left + c * pitch + w),
+             round(top + r * row_pitch + h))
             for r in range(rows) for c in range(columns)]
+
+
+WORD = re.compile(r'<page width|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" '
+                  r'yMax="([\d.]+)">(.*?)</word>')
+
+
+def text_lines(pdf, stock):
+    """For each page, for each label: its text lines under the bar code, top to
+    bottom, each the words of one baseline joined by spaces."""
+    done = subprocess.run(["pdftotext", "-bbox", pdf, "-"], capture_output=True, text=True,
+                          check=True)
+    pages = []
+    for match in WORD.finditer(done.stdout):
+        if match.group(1) is None:
+            pages.append([[] for _ in cells(stock)])
+            continue
+        x0, y0, x1, y1 = (float(match.group(i)) * DPI / 72 for i in range(1, 5))
+        for index, (cx0, cy0, cx1, cy1) in enumerate(cells(stock)):
+            if cx0 <= (x0 + x1) / 2 < cx1 and cy0 <= (y0 + y1) / 2 < cy1:
+                pages[-1][index].append((y0, y1, x0, html.unescape(match.group(5))))
+    result = []
+    for page in pages:
+        labels = []
+        for words in page:
+            # The bar code is the tallest word, set far larger than any text.
+            words.sort(key=lambda w: w[0] - w[1])
+            lines = {}
+            for y0, _, x0, word in words[1:]:
+                lines.setdefault(round(y0, 1), []).append((x0, word))
+            labels.append([" ".join(w for _, w in sorted(lines[y])) for y in sorted(lines)])
+        result.append(labels)
+    return result
 
 
 def zbar_all(paths):
@@ -192,28 +240,34 @@ def bar_span(cell):
     return first, last, int(runs.min())
 
 
-def run_sheet(family, stock, extra_args, folder, seed):
-    """Makes one family's sheets; returns (records, exit status, stderr, page images, pdf)."""
+def run_sheet(family, stock, extra_args, folder, seed, piped=False):
+    """Makes one family's sheets; returns (records, exit status, stderr, page images, pdf).
+    `piped` hands the list over a pipe, which can be read only once."""
     records = make_records(family, seed)
-    csv_path = os.path.join(folder, f"{family}-{stock}.csv")
+    name = f"{family}-{stock.split(':')[0]}"
+    lines = "".join(csv_field(data) + ("," + csv_field(caption) if caption else "") + "\r\n"
+                    for data, caption, *_ in records)
+    csv_path = os.path.join(folder, f"{name}.csv")
     with open(csv_path, "w", encoding="utf-8", newline="") as f:
-        for data, caption, *_ in records:
-            f.write(csv_field(data) + ("," + csv_field(caption) if caption else "") + "\r\n")
-    pdf = os.path.join(folder, f"{family}-{stock}.pdf")
-    done = subprocess.run([ENCODER, *FAMILIES[family][0], "--batch", csv_path, "--sheet", stock,
-                           "--pdf", pdf, *extra_args], capture_output=True, text=True, check=False)
-    prefix = os.path.join(folder, f"{family}-{stock}")
+        f.write(lines)
+    pdf = os.path.join(folder, f"{name}.pdf")
+    done = subprocess.run([ENCODER, *FAMILIES[family][0], "--batch", "-" if piped else csv_path,
+                           "--sheet", stock, "--pdf", pdf, *extra_args],
+                          input=lines.encode() if piped else None, capture_output=True, check=False)
+    prefix = os.path.join(folder, name)
     subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", pdf, prefix], check=True)
-    pages = sorted(p for p in os.listdir(folder) if p.startswith(f"{family}-{stock}-") and p.endswith(".pgm"))
-    return records, done.returncode, done.stderr, [os.path.join(folder, p) for p in pages], pdf
+    pages = sorted(p for p in os.listdir(folder) if p.startswith(f"{name}-") and p.endswith(".pgm"))
+    return (records, done.returncode, done.stderr.decode(), [os.path.join(folder, p) for p in pages],
+            pdf)
 
 
-def check_family(family, stock, skip, copies, folder, seed, every):
+def check_family(family, stock, skip, copies, folder, seed, every, piped):
     """Every fault found, as text; an empty list when the sheets are right. Every
     label of the first sheet is decoded, and every `every`-th label after it."""
     extra = ["--skip", str(skip)] if skip else []
     extra += ["--copies", str(copies)] if copies > 1 else []
-    records, status, stderr, pages, _ = run_sheet(family, stock, extra, folder, seed)
+    records, status, stderr, pages, pdf = run_sheet(family, stock, extra, folder, seed, piped)
+    texts = text_lines(pdf, stock)
     faults = []
     failing = [number + 1 for number, record in enumerate(records) if record[4]]
     reported = sorted(int(n) for n in re.findall(r"line (\d+):", stderr))
@@ -227,6 +281,7 @@ def check_family(family, stock, skip, copies, folder, seed, every):
         faults.append(f"{family} {stock}: {len(pages)} pages for {len(labels)} labels")
     quiet = FAMILIES[family][4]
     crops = []
+    narrows = set()  # the narrow bar of every label, in raster dots
     for page_number, page_path in enumerate(pages):
         page = read_pgm(page_path)
         outside = numpy.ones(page.shape, dtype=bool)
@@ -245,6 +300,11 @@ def check_family(family, stock, skip, copies, folder, seed, every):
                 faults.append(f"{where}: empty, expected {record[0]!r}")
                 continue
             first, last, narrow = bar_span(cell)
+            narrows.add(narrow)
+            wanted = ([" ".join(record[5].split())] if record[5] else []) + \
+                ([" ".join(record[1].split())] if record[1] else [])
+            if texts[page_number][index] != wanted:
+                faults.append(f"{where}: text {texts[page_number][index]}, expected {wanted}")
             room = quiet * narrow - 2  # the crop lost a dot each side; allow one of rounding
             if first < room or cell.shape[1] - 1 - last < room:
                 faults.append(f"{where}: quiet zone {first}/{cell.shape[1] - 1 - last} dots "
@@ -255,10 +315,13 @@ def check_family(family, stock, skip, copies, folder, seed, every):
                 crops.append((path, where, record))
         if (page[outside] < INK).any():
             faults.append(f"{family} {stock} page {page_number + 1}: ink outside the labels")
+    # One narrow bar for the whole run: a label's differs only by a raster dot.
+    if narrows and max(narrows) - min(narrows) > 1:
+        faults.append(f"{family} {stock}: narrow bars of {sorted(narrows)} dots")
     if crops:
         paths = [path for path, _, _ in crops]
         zbar, zxing = zbar_all(paths), zxing_all(paths)
-        for path, where, (data, _, want_zbar, want_zxing, _) in crops:
+        for path, where, (data, _, want_zbar, want_zxing, _, _) in crops:
             if zbar[path] != [want_zbar]:
                 faults.append(f"{where}: zbar read {zbar[path]}, expected {want_zbar}")
             if zxing[path] != [want_zxing]:
@@ -267,9 +330,9 @@ def check_family(family, stock, skip, copies, folder, seed, every):
 
 
 def check_one(args):
-    family, stock, skip, copies, every, seed = args
+    family, stock, skip, copies, every, seed, piped = args
     with tempfile.TemporaryDirectory(prefix="zindra-sheets-") as folder:
-        return check_family(family, stock, skip, copies, folder, seed, every)
+        return check_family(family, stock, skip, copies, folder, seed, every, piped)
 
 
 class SheetScan(unittest.TestCase):
@@ -293,10 +356,14 @@ class SheetScan(unittest.TestCase):
     def test_every_label_of_every_family_scans_in_its_place(self):
         # The Letter run starts two labels in (a partly used sheet) and has every
         # label decoded; the A4 run prints every record twice, and past its first
-        # sheet every third label is decoded, which keeps the test quick.
-        jobs = [(family, stock, skip, copies, every, seed)
+        # sheet every third label is decoded, which keeps the test quick. A few
+        # families also go onto a described sheet and a roll, the roll's list
+        # through a pipe.
+        jobs = [(family, stock, skip, copies, every, seed, False)
                 for seed, family in enumerate(FAMILIES)
                 for stock, skip, copies, every in (("5160", 2, 1, 1), ("a4-63.5x38.1", 0, 2, 3))]
+        jobs += [("code128", CUSTOM, 1, 1, 4, 20, False), ("ean", CUSTOM, 0, 1, 4, 21, False),
+                 ("code39", ROLL, 0, 1, 5, 22, True), ("upc", ROLL, 0, 1, 5, 23, True)]
         with concurrent.futures.ProcessPoolExecutor(max_workers=2) as pool:
             faults = [fault for found in pool.map(check_one, jobs) for fault in found]
         self.assertEqual(faults[:40], [], f"{len(faults)} faults")
