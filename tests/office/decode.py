@@ -10,12 +10,15 @@ from harness import zbar, zxing  # noqa: E402
 
 # Narrow bars of two dots or more at the sheet's point size.
 DPI = 600
+STRIP_DOTS = 2 * DPI
 
 
 def decode_pages(pdf, folder):
     """[(zbar's [(type, text)], zxing's [(format, text)])], one a page."""
     prefix = os.path.join(folder, "page")
-    subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", "-png", pdf, prefix], check=True)
+    # Each page holds one cell at its top: the strip across the top is enough.
+    subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", "-png", "-H", str(STRIP_DOTS), pdf, prefix],
+                   check=True)
     pages = sorted((p for p in os.listdir(folder) if p.startswith("page-") and p.endswith(".png")),
                    key=lambda name: int(name[5:-4]))
     read = []
