@@ -97,12 +97,15 @@ set(CPACK_DEBIAN_LIBREOFFICE-ZINDRA_PACKAGE_SECTION editors)
 # add-in runs in either.
 set(CPACK_DEBIAN_LIBREOFFICE-ZINDRA_PACKAGE_DEPENDS
     "libreoffice-calc | libreoffice-calc-nogui, python3-uno, python3-zindra ${same_version}, fonts-zindra ${same_version}")
+set(CPACK_DEBIAN_LIBREOFFICE-ZINDRA_PACKAGE_CONTROL_EXTRA
+    ${CMAKE_CURRENT_SOURCE_DIR}/libreoffice-zindra/prerm)
 set(CPACK_DEBIAN_LIBREOFFICE-ZINDRA_DESCRIPTION "Calc functions for the Zindra bar-code fonts
 This LibreOffice extension gives Calc spreadsheet functions that turn a cell's
-data into the font string of a Zindra bar-code face: =ZINDRA(A2; \"code128\"),
-=ZINDRA.EAN13(A2), =ZINDRA.UPCA(A2; B2) and one for each symbology, with
-ZINDRA.FACE naming the face to format the cells in and ZINDRA.ERROR saying
-why data does not encode. A cell whose data does not encode shows #VALUE!.
+data into the font string of a Zindra bar-code face: =ZINDRA.CODE128(A2),
+=ZINDRA.EAN13(A2), =ZINDRA.UPCA(A2; B2), one for each symbology, and ZINDRA
+with the options of zindra-encode; ZINDRA.FACE names the face to format the
+cells in and ZINDRA.ERROR says why data does not encode. A cell whose data
+does not encode shows #VALUE!.
 .
 It is installed for every user; the .oxt in /usr/share/zindra can be added
 to another LibreOffice with unopkg.")

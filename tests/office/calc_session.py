@@ -5,7 +5,8 @@ faces, and one soffice answering over a pipe.
 
 The environment names the build's files: ZINDRA_OXT (the add-in),
 ZINDRA_FONT_DIR (the faces), ZINDRA_LIBRARY and PYTHONPATH (the zindra
-module, for soffice's Python as for ours)."""
+module, for soffice's Python as for ours). Calc(installed=True) uses what
+the packages installed instead, in the environment it is given."""
 
 import os
 import subprocess
@@ -43,19 +44,23 @@ class Calc:
     ended the session, calc.convert_to_pdf() runs `soffice --convert-to pdf`
     in the same profile."""
 
+    def __init__(self, installed=False, env=None):
+        self.installed = installed
+        self.env = dict(os.environ if env is None else env)
+
     def __enter__(self):
         self.folder = tempfile.TemporaryDirectory(prefix="zindra-calc-")
         root = self.folder.name
-        bundled = os.path.join(root, "bundled", "zindra")
-        with zipfile.ZipFile(os.environ["ZINDRA_OXT"]) as oxt:
-            oxt.extractall(bundled)
         runtime = os.path.join(root, "runtime")
         os.mkdir(runtime, 0o700)
-        self.env = dict(os.environ, FONTCONFIG_FILE=_fontconfig(root), XDG_RUNTIME_DIR=runtime,
-                        HOME=root)
+        self.env.update(XDG_RUNTIME_DIR=runtime, HOME=root)
         self.args = ["soffice", "--headless", "--norestore", "--nologo", "--nodefault",
-                     f"-env:UserInstallation=file://{root}/profile",
-                     f"-env:BUNDLED_EXTENSIONS=file://{root}/bundled"]
+                     f"-env:UserInstallation=file://{root}/profile"]
+        if not self.installed:
+            with zipfile.ZipFile(os.environ["ZINDRA_OXT"]) as oxt:
+                oxt.extractall(os.path.join(root, "bundled", "zindra"))
+            self.env["FONTCONFIG_FILE"] = _fontconfig(root)
+            self.args.append(f"-env:BUNDLED_EXTENSIONS=file://{root}/bundled")
         pipe = "zindra-" + os.path.basename(root)
         self.office = subprocess.Popen(self.args + [f"--accept=pipe,name={pipe};urp;"],
                                        env=self.env, stdout=subprocess.DEVNULL,
@@ -79,6 +84,14 @@ class Calc:
 
     def service(self, name):
         return self.context.ServiceManager.createInstanceWithContext(name, self.context)
+
+    def function_entries(self):
+        """The Function Wizard's entries by name: {"ZINDRA": {"Name": ...,
+        "Category": ..., "Description": ..., "Arguments": ...}}."""
+        descriptions = self.service("com.sun.star.sheet.FunctionDescriptions")
+        entries = ({p.Name: p.Value for p in descriptions.getByIndex(index)}
+                   for index in range(descriptions.getCount()))
+        return {entry["Name"]: entry for entry in entries}
 
     def new_document(self):
         return self.desktop.loadComponentFromURL("private:factory/scalc", "_blank", 0,

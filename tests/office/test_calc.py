@@ -202,7 +202,7 @@ class CalcAddIn(unittest.TestCase):
         cls.calc = Calc().__enter__()
         try:
             cls.cells = cls.recalculate()
-            cls.wizard = cls.read_wizard()
+            cls.wizard = cls.calc.function_entries()
             cls.pages = cls.scan_sheet()
         finally:
             cls.calc.__exit__(None, None, None)
@@ -227,15 +227,6 @@ class CalcAddIn(unittest.TestCase):
             cells[formula] = (cell.getString(), cell.getError())
         document.close(True)
         return cells
-
-    @classmethod
-    def read_wizard(cls):
-        descriptions = cls.calc.service("com.sun.star.sheet.FunctionDescriptions")
-        found = {}
-        for index in range(descriptions.getCount()):
-            entry = {p.Name: p.Value for p in descriptions.getByIndex(index)}
-            found[entry["Name"]] = entry
-        return found
 
     @classmethod
     def scan_sheet(cls):
