@@ -22,6 +22,8 @@ from decode import decode_pages  # noqa: E402
 # Calc's error codes as getError() gives them.
 VALUE_ERROR = 519  # #VALUE!
 TOOLS = ("soffice", "pdftoppm", "zbarimg", "ZXingReader")
+EXAMPLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir, "docs",
+                       "calc", "products.ods")
 
 # A formula and what its cell shows: a literal worked out by hand, or the
 # zindra.encode() request whose font string it must equal.
@@ -203,6 +205,7 @@ class CalcAddIn(unittest.TestCase):
         try:
             cls.cells = cls.recalculate()
             cls.wizard = cls.calc.function_entries()
+            cls.example = cls.recalculate_example()
             cls.pages = cls.scan_sheet()
         finally:
             cls.calc.__exit__(None, None, None)
@@ -225,6 +228,26 @@ class CalcAddIn(unittest.TestCase):
         for row, formula in enumerate(formulas):
             cell = sheet.getCellByPosition(0, row)
             cells[formula] = (cell.getString(), cell.getError())
+        document.close(True)
+        return cells
+
+    @classmethod
+    def recalculate_example(cls):
+        """The documented example's cells as saved and once recalculated here:
+        [(cell, saved text, recalculated text, error code)] for its formulas."""
+        document = cls.calc.desktop.loadComponentFromURL(
+            "file://" + os.path.abspath(EXAMPLE), "_blank", 0, properties(Hidden=True))
+        sheet = document.Sheets.getByIndex(0)
+        cursor = sheet.createCursor()
+        cursor.gotoEndOfUsedArea(False)
+        end = cursor.getRangeAddress()
+        formulas = [sheet.getCellByPosition(column, row)
+                    for row in range(end.EndRow + 1) for column in range(end.EndColumn + 1)]
+        formulas = [cell for cell in formulas if cell.getFormula().startswith("=")]
+        saved = [cell.getString() for cell in formulas]
+        document.calculateAll()
+        cells = [(cell.AbsoluteName, before, cell.getString(), cell.getError())
+                 for cell, before in zip(formulas, saved)]
         document.close(True)
         return cells
 
@@ -283,6 +306,12 @@ class CalcAddIn(unittest.TestCase):
                 self.assertEqual([(a.Name, a.IsOptional) for a in entry["Arguments"]],
                                  arguments)
                 self.assertTrue(all(a.Description for a in entry["Arguments"]))
+
+    def test_the_documented_example_holds_what_its_formulas_give(self):
+        self.assertGreater(len(self.example), 0)
+        for name, saved, now, error in self.example:
+            with self.subTest(name):
+                self.assertEqual((now, error), (saved, 0))
 
     def test_every_symbology_scans_from_the_exported_pdf(self):
         self.assertEqual(len(self.pages), len(SCAN_ROWS))
