@@ -8,7 +8,6 @@ page by page with zbar and zxing-cpp. One soffice answers every formula."""
 
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 import unittest
