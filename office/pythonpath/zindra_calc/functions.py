@@ -84,43 +84,46 @@ def _upc(font_type: str) -> Callable[[str, str], Request]:
 
 
 FUNCTIONS = (
+    # The shortcuts' font strings are set in the face ZINDRA.FACE names for
+    # their choices; the descriptions leave the names to it.
     Function("zindra", "ZINDRA", "The font string that prints Data as a bar code in the face "
              "ZINDRA.FACE names.", (DATA, SYMBOLOGY, OPTIONS), _general),
     Function("zindraFace", "ZINDRA.FACE", "The face to format the cells of ZINDRA with these "
              "choices in.", (SYMBOLOGY, OPTIONS), _face, answer="face"),
     Function("zindraError", "ZINDRA.ERROR", "Empty when Data encodes with these choices, "
              "otherwise why it does not.", (DATA, SYMBOLOGY, OPTIONS), _general, answer="error"),
-    Function("code39", "ZINDRA.CODE39", "Code 39: the font string for the face Tessary 39 d.",
-             (DATA, CHECKSUM), _with_checksum("code39")),
-    Function("code93", "ZINDRA.CODE93", "Code 93: the font string for the face Tessary 93 d.",
-             (DATA,), _shortcut("code93")),
-    Function("code128", "ZINDRA.CODE128", "Code 128, subset B: the font string for the face "
-             "Tessary Code 128AB d.", (DATA,), _shortcut("code128", variant=2)),
+    Function("code39", "ZINDRA.CODE39", "Code 39: the font string.", (DATA, CHECKSUM),
+             _with_checksum("code39")),
+    Function("code93", "ZINDRA.CODE93", "Code 93: the font string.", (DATA,),
+             _shortcut("code93")),
+    Function("code128", "ZINDRA.CODE128", "Code 128, subset B: the font string.", (DATA,),
+             _shortcut("code128", variant=2)),
     Function("i25", "ZINDRA.I25", "Interleaved 2 of 5 (an even number of digits): the font "
-             "string for the face Tessary 25i d.", (DATA, CHECKSUM), _with_checksum("i25")),
-    Function("itf14", "ZINDRA.ITF14", "ITF-14 of 13 digits and its check digit: the font string "
-             "for the face Tessary ITF14 d.", (DATA,), _shortcut("i25", font_type="itf14")),
+             "string.", (DATA, CHECKSUM), _with_checksum("i25")),
+    Function("itf14", "ZINDRA.ITF14", "ITF-14 of 13 digits and its check digit: the font "
+             "string.", (DATA,), _shortcut("i25", font_type="itf14")),
     Function("codabar", "ZINDRA.CODABAR", "Codabar, with its start and stop letters A to D in "
-             "Data: the font string for the face Tessary Codabar d.", (DATA,),
-             _shortcut("codabar")),
-    Function("ean8", "ZINDRA.EAN8", "EAN-8 of 7 digits and its check digit: the font string for "
-             "the face Tessary EAN d.", (DATA,), _shortcut("ean", variant=1)),
-    Function("ean13", "ZINDRA.EAN13", "EAN-13 of 12 digits and its check digit: the font string "
-             "for the face Tessary EAN d.", (DATA,), _shortcut("ean", variant=2)),
+             "Data: the font string.", (DATA,), _shortcut("codabar")),
+    Function("ean8", "ZINDRA.EAN8", "EAN-8 of 7 digits and its check digit: the font string.",
+             (DATA,), _shortcut("ean", variant=1)),
+    Function("ean13", "ZINDRA.EAN13", "EAN-13 of 12 digits and its check digit: the font "
+             "string.", (DATA,), _shortcut("ean", variant=2)),
     Function("isbn", "ZINDRA.ISBN", "A book's ISBN as a Bookland EAN-13 with its price add-on: "
-             "the font string for the face Tessary EAN d.",
+             "the font string.",
              (Argument("Isbn", "The ISBN, 9, 10 or 13 digits; hyphens may stay."), PRICE), _isbn),
-    Function("upca", "ZINDRA.UPCA", "UPC-A of 11 digits and its check digit: the font string for "
-             "the face Tessary UPCA d.", (DATA, SUPPLEMENT), _upc("standard")),
-    Function("upce", "ZINDRA.UPCE", "UPC-E, zero-suppressed from 11 UPC-A digits: the font string "
-             "for the face Tessary UPCE d.", (DATA, SUPPLEMENT), _upc("human")),
-    Function("postnet", "ZINDRA.POSTNET", "PostNet of 5, 9 or 11 digits: the font string for the "
-             "face Tessary Postal.", (DATA,), _shortcut("postnet")),
+    Function("upca", "ZINDRA.UPCA", "UPC-A of 11 digits and its check digit: the font string.",
+             (DATA, SUPPLEMENT), _upc("standard")),
+    Function("upce", "ZINDRA.UPCE", "UPC-E, zero-suppressed from 11 UPC-A digits: the font "
+             "string.", (DATA, SUPPLEMENT), _upc("human")),
+    Function("postnet", "ZINDRA.POSTNET", "PostNet of 5, 9 or 11 digits: the font string.",
+             (DATA,), _shortcut("postnet")),
 )
 
 # The face reads only the choices, but the library names it in an answer,
 # that is for data that encodes: FACE asks with data of every kind (and the
-# supplements and price some variants need) until one does.
+# supplements and price some variants need) until one does. Choices that no
+# data can satisfy (an unknown symbology) fail every try alike, so the first
+# refusal is the one to show.
 _FACE_DATA = ("A12B", "12", "12345", "1234567", "04210000526", "400638133393", "0306406152",
               "1234567890123", "12345678901234567")
 _FACE_EXTRA = ("", "12", "51000")
@@ -132,8 +135,6 @@ def _face_of(request: Request) -> str:
         try:
             return zindra.encode(**{"extra": extra, **request, "data": data}).face
         except zindra.EncodeError as error:
-            if error.message.startswith("bad request: "):
-                raise
             refusal = refusal or error
     raise refusal
 
