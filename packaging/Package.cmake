@@ -5,8 +5,9 @@
 #   libzindra0      the shared library
 #   libzindra-dev   what a program needs to build against it
 #   python3-zindra  the Python module on top of the library
+#   libreoffice-zindra  the Calc functions, on top of the Python module
 #   zindra          the window, the command line and their files
-set(ZINDRA_PACKAGES fonts-zindra libzindra0 libzindra-dev python3-zindra zindra)
+set(ZINDRA_PACKAGES fonts-zindra libzindra0 libzindra-dev python3-zindra libreoffice-zindra zindra)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -89,6 +90,25 @@ zindra.faces() lists the faces.
 .
 The module calls libzindra, so Python and the command line give the same
 answers.")
+
+set(CPACK_DEBIAN_LIBREOFFICE-ZINDRA_PACKAGE_ARCHITECTURE all)
+set(CPACK_DEBIAN_LIBREOFFICE-ZINDRA_PACKAGE_SECTION editors)
+# Debian's Calc comes with or without its own window system (-nogui); the
+# add-in runs in either.
+set(CPACK_DEBIAN_LIBREOFFICE-ZINDRA_PACKAGE_DEPENDS
+    "libreoffice-calc | libreoffice-calc-nogui, python3-uno, python3-zindra ${same_version}, fonts-zindra ${same_version}")
+set(CPACK_DEBIAN_LIBREOFFICE-ZINDRA_PACKAGE_CONTROL_EXTRA
+    ${CMAKE_CURRENT_SOURCE_DIR}/libreoffice-zindra/prerm)
+set(CPACK_DEBIAN_LIBREOFFICE-ZINDRA_DESCRIPTION "Calc functions for the Zindra bar-code fonts
+This LibreOffice extension gives Calc spreadsheet functions that turn a cell's
+data into the font string of a Zindra bar-code face: =ZINDRA.CODE128(A2),
+=ZINDRA.EAN13(A2), =ZINDRA.UPCA(A2; B2), one for each symbology, and ZINDRA
+with the options of zindra-encode; ZINDRA.FACE names the face to format the
+cells in and ZINDRA.ERROR says why data does not encode. A cell whose data
+does not encode shows #VALUE!.
+.
+It is installed for every user; the .oxt in /usr/share/zindra can be added
+to another LibreOffice with unopkg.")
 
 set(CPACK_DEBIAN_ZINDRA_PACKAGE_SECTION graphics)
 # xdg-utils opens the help and the label templates; without a browser or a

@@ -1,12 +1,13 @@
 #!/usr/bin/python3
-"""The Debian packages as a user's machine gets them: build all five with
+"""The Debian packages as a user's machine gets them: build all six with
 CPack, let lintian, desktop-file-validate and appstreamcli judge them, install
 fonts-zindra, libzindra0 and zindra with apt-get and run the installed
 zindra-encode and window with nothing more (the window starts for a user who
 never ran it: the product folder must be seeded and the sample drawn in the
-installed face), then add libzindra-dev and python3-zindra and use them (a C
-program built through pkg-config, the Python module), purge all five and find
-none of their files left.
+installed face), then add libzindra-dev, python3-zindra and libreoffice-zindra
+and use them (a C program built through pkg-config, the Python module, the
+Calc functions in a fresh LibreOffice profile), purge all six and find none
+of their files left.
 
 Needs root (it installs into /usr). Without root it is skipped, except under
 CI, where that is a failure.
@@ -58,6 +59,10 @@ PACKAGES = [
     ("libzindra-dev", "native", {"Section": ["libdevel"], "Depends": ["libzindra0 (=)"]}),
     ("python3-zindra", "all", {"Section": ["python"],
                                "Depends": ["libzindra0 (=)", "python3:any"]}),
+    ("libreoffice-zindra", "all", {"Section": ["editors"],
+                                   "Depends": ["libreoffice-calc | libreoffice-calc-nogui",
+                                               "python3-uno", "python3-zindra (=)",
+                                               "fonts-zindra (=)"]}),
     ("zindra", "native", {"Section": ["graphics"],
                           "Depends": ["fonts-zindra (=)", "libzindra0 (=)", "xdg-utils",
                                       "libqt6widgets6", "libc6"],
@@ -232,6 +237,39 @@ def python_module(env):
         fail("zindra.encode('CODE39', checksum=True) gives %r" % line)
 
 
+# The Calc functions a user types, as the Function Wizard lists them.
+CALC_FUNCTIONS = ["ZINDRA", "ZINDRA.FACE", "ZINDRA.ERROR", "ZINDRA.CODE39", "ZINDRA.CODE93",
+                  "ZINDRA.CODE128", "ZINDRA.I25", "ZINDRA.ITF14", "ZINDRA.CODABAR",
+                  "ZINDRA.EAN8", "ZINDRA.EAN13", "ZINDRA.ISBN", "ZINDRA.UPCA", "ZINDRA.UPCE",
+                  "ZINDRA.POSTNET"]
+
+
+def calc_functions(env):
+    """libreoffice-zindra for a user whose LibreOffice profile is new: the
+    bundled add-in is found with no step of theirs, and answers."""
+    for path in ("/usr/share/zindra/zindra.oxt",
+                 "/usr/lib/libreoffice/share/extensions/zindra/description.xml"):
+        if not os.path.isfile(path):
+            fail("no %s" % path)
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir,
+                                    "office"))
+    from calc_session import Calc
+    with Calc(installed=True, env=env) as calc:
+        listed = calc.function_entries()
+        document = calc.new_document()
+        cell = document.Sheets.getByIndex(0).getCellByPosition(0, 0)
+        cell.setFormula('=ZINDRA.CODE39("CODE39";TRUE())')
+        document.calculateAll()
+        shown = cell.getString()
+        document.close(True)
+    missing = [name for name in CALC_FUNCTIONS if name not in listed]
+    if missing:
+        fail("Calc does not know %s" % missing)
+    # Code 39 of CODE39 with its mod-43 check, as zindra-encode --checksum prints it.
+    if shown != "*CODE39W*":
+        fail('=ZINDRA.CODE39("CODE39";TRUE()) shows %r' % shown)
+
+
 def owned_paths(names):
     """The files of the packages and the folders nothing else owns: all must go
     with the purge."""
@@ -270,6 +308,7 @@ def install_and_use(debs, version):
         files = owned_paths(names)
         development_files(env, home, version)
         python_module(env)
+        calc_functions(env)
     finally:
         run("apt-get", "purge", "-y", "-q", *names, env=apt, check=False)
         shutil.rmtree(home, ignore_errors=True)
