@@ -167,8 +167,10 @@ TEST(PngSample, NarrowBarUnderTwoPixelsIsRefused) {
          " use 6 points or more at this resolution\n"},
         {{"--dpi", "72", "-p", "50"}, ""}, // just at two pixels: made, and it scans
         // Made and scanned here; the size advice still warns that print
-        // at 6 points is too small for most scanners.
-        {{"--dpi", "600", "-p", "6"}, "zindra-encode: warning: too small to scan reliably\n"},
+        // at 6 points is too small for most scanners, and its bars too short.
+        {{"--dpi", "600", "-p", "6"},
+         "zindra-encode: warning: too small to scan reliably; bars shorter than 6.35 mm: for "
+         "hand-held scanners only\n"},
     };
     for (const auto& row : rows) {
         const std::string png = ScratchFile("narrow.png").string();
