@@ -161,7 +161,7 @@ std::u16string MissingPairings(const std::vector<Gs1ElementString>& elements) {
                 wanted += (wanted.empty() ? u"(" : u" or (") + Ascii(alternative) + u")";
             });
             if (!met)
-                warning += (warning.empty() ? u"" : u"\n") + AiPrefix(e.Ai) + u"the label needs " +
+                warning += (warning.empty() ? u"" : u"; ") + AiPrefix(e.Ai) + u"the label needs " +
                            wanted + u" too";
         });
     return warning;
