@@ -10,6 +10,8 @@ symbol characters; zxing drops Codabar's start/stop letters and zbar keeps them.
 """
 from dataclasses import dataclass
 
+import gs1_strings
+
 ALL_39 = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%"
 PRINTABLE = "".join(chr(c) for c in range(32, 127))
 # The characters 127..193 pass into the A/B font string as themselves and draw the
@@ -236,3 +238,10 @@ ROWS = (
     _upc("UPC-E with 5 digits", ("-s", "upc", "-t", "human", "-v", "3", "-e", "52495", "-z", "E"),
          "01234500006", *_with_addon("0012345000065", "52495", "UPC-E", "01234565")),
 )
+
+# Several hundred seeded element strings from the syntax dictionary: many AIs, fixed and
+# variable length, in mixed orders; the readers, not this table, judge the symbols.
+ROWS += tuple(
+    Scan(f"GS1-128 random {i}: {data}", ("-s", "code128", "-v", "gs1", "-z", "ABCDEF"[i % 6]),
+         data, *_c128(expected), gs1=True)
+    for i, (data, expected) in enumerate(gs1_strings.element_strings(300, 128)))
