@@ -47,6 +47,11 @@ const Case Cases[] = {
     {"code128b-sums/typical", Symbology::Code128, 2, FontType::Standard, false, false, true, u"ABcd4567", {}},
     {"code128c/typical", Symbology::Code128, 3, FontType::Standard, false, false, false, u"12345678", {}},
     {"code128c/longest", Symbology::Code128, 3, FontType::Standard, false, false, false, Repeat(u"0123456789", LongestData - 1), {}},
+    {"code128auto/typical", Symbology::Code128, 6, FontType::Standard, false, false, false, u"Hello 123456 world", {}},
+    {"code128auto/longest", Symbology::Code128, 6, FontType::Standard, false, false, false, Repeat(u"Ab\u0001 12345678 cd", LongestData), {}},
+    {"gs1-128/typical", Symbology::Code128, 7, FontType::HumanReadable, false, false, false, u"(01)09501101530003(17)140704(10)AB-123", {}},
+    // 48 data characters, the most a symbol holds
+    {"gs1-128/longest", Symbology::Code128, 7, FontType::HumanReadable, false, false, false, u"(00)006141411234567890(01)09501101530003(10)ABCDEFGHIJ", {}},
     {"sscc18/typical", Symbology::Code128, 5, FontType::HumanReadable, false, true, false, u"00614141123456789", {}},
     {"scc14/typical", Symbology::Code128, 4, FontType::HumanReadable, false, false, false, u"1234567890123", {}},
     {"codabar/typical", Symbology::Codabar, 1, FontType::Standard, false, false, false, u"A40156B", {}},

@@ -14,6 +14,7 @@ namespace zindra::cli {
 namespace {
 
 constexpr int MinDpi = 72;
+constexpr int Code128AutoVariant = 6;
 constexpr int MaxDpi = 4800;
 
 // Long-only options take codes past the single characters.
@@ -269,6 +270,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
     std::vector<const OptionAlias*> aliases; // applied once the symbology is known
     bool dpiGiven = false;
     bool paperGiven = false;
+    bool variantGiven = false;
     int requestsAndBatch = 0;
     optind = 0; // 0, not 1: makes glibc start afresh for every call
     opterr = 0;
@@ -293,6 +295,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
         }
         if (code == DpiOpt) dpiGiven = true;
         if (code == PaperOpt) paperGiven = true;
+        if (code == 'v') variantGiven = true;
         if (auto complaint = Apply(code, optarg, line)) return UsageError{*complaint};
     }
 
@@ -309,6 +312,9 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
     // A point size is an option, not a record: bad in every mode alike.
     if (line.Sheet.PointSizeGiven && !PointSizeValue(line.Options.PointSize))
         return UsageError{ToUtf8(PointSizeMessage)};
+    // Subset A, the old default, reads lower case as control characters without a word.
+    if (line.Options.symbology == Symbology::Code128 && !variantGiven)
+        line.Options.VariantChoice = Code128AutoVariant;
     for (const OptionAlias* alias : aliases)
         if (auto complaint = ApplyAlias(*alias, line.Options)) return UsageError{*complaint};
     TakeWindowChoices(line.Options, line.Sheet.PointSizeGiven);
@@ -328,8 +334,11 @@ Prints the font string that sets DATA as a bar code in the matching bar-code fon
 
   -s, --symbology NAME   i25 | code39 | code93 | code128 | codabar | ean | postnet | upc
                          (default code39)
-  -v, --variant N        variant 1..5 (default 1): Code 128 subset A, B, C, SCC-14, SSCC-18;
-                         EAN-8, EAN-13, Bookland; UPC without, with 2-digit, 5-digit supplement
+  -v, --variant N        1 | 2 | 3 | 4 | 5 | 6 | 7 | auto | gs1 (default 1, under code128
+                         auto): Code 128 subset A, B, C, SCC-14, SSCC-18, Auto (6: any text,
+                         fewest symbols), GS1-128 (7: element strings, AIs in parentheses,
+                         "(01)09501101530003(10)AB-123"); EAN-8, EAN-13, Bookland;
+                         UPC without, with 2-digit, 5-digit supplement
   -t, --font-type NAME   standard | human | itf14 (default standard; under upc standard is
                          UPC-A and human UPC-E)
   -z, --size LETTER      font size letter A..F: the bar height, A the shortest (default D);

@@ -21,7 +21,7 @@ bool Shown(Rule rule, const BarOptions& o) {
     case Rule::UnlessItf14:
         return o.fontType != FontType::Itf14;
     case Rule::UnlessScc:
-        return o.VariantChoice < 4;
+        return o.VariantChoice != 4 && o.VariantChoice != 5;
     case Rule::UnlessNoSupplement:
         return o.VariantChoice != 1;
     case Rule::Keep:

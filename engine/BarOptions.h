@@ -13,7 +13,7 @@ enum class FontType { Standard, HumanReadable, Itf14 };
 struct BarOptions {
     std::u16string DataText;
     Symbology symbology = Symbology::Code39;
-    int VariantChoice = 1;   // 1..5: the selected button among GB3b1..GB3b5
+    int VariantChoice = 1;   // 1..7: GB3b1..GB3b5, then Code 128 Auto and GS1-128
     FontType fontType = FontType::Standard;
     char FontSize = 'D';     // 'A'..'F'; only selects the sample face
     bool OptionalChecksum = false;

@@ -13,7 +13,8 @@ struct BarResult {
     std::u16string SampleText;            // what the sample field shows
     int SampleSize = 0;                   // filled in by EncodeRequest
     std::optional<int> OutputTextSize;    // Code 93 only
-    std::u16string HumanText;             // SCC-14 / SSCC-18 human-readable line
+    std::u16string HumanText;             // SCC-14 / SSCC-18 / GS1-128 human-readable line
+    std::u16string Warning = {};          // GS1-128: pairings the symbol leaves to others
 
     // What the output field shows: the font string followed by the sums line.
     std::u16string BarTextOut() const { return FontString + SumsText; }

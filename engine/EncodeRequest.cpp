@@ -3,10 +3,12 @@
 #include "engine/Bookland.h"
 #include "engine/Codabar.h"
 #include "engine/Code128.h"
+#include "engine/Code128Auto.h"
 #include "engine/Code39.h"
 #include "engine/Code93.h"
 #include "engine/Ean.h"
 #include "engine/Functions.h"
+#include "engine/Gs1128.h"
 #include "engine/Interleaved25.h"
 #include "engine/PostNet.h"
 #include "engine/Scc.h"
@@ -28,6 +30,10 @@ RequestOutcome Dispatch(const BarOptions& o) {
     case Symbology::Code93:
         return {data, EncodeCode93(data, o.DispSums)};
     case Symbology::Code128:
+        if (o.VariantChoice == 6)
+            return {data, EncodeCode128Auto(data, o.Option2, o.OptionalChecksum, o.DispSums)};
+        if (o.VariantChoice == 7)
+            return {data, EncodeGs1128(data, o.OptionalChecksum, o.fontType, o.DispSums)};
         if (o.VariantChoice == 4 || o.VariantChoice == 5)
             return {data, EncodeScc(data, o.VariantChoice, o.Option2, o.OptionalChecksum,
                                     o.fontType, o.DispSums)};

@@ -8,8 +8,9 @@ namespace {
 
 enum class TypeIs { Any, Standard, Itf14 };
 enum class Option2Is { Any, Ticked, Clear };
-// Which of GB3b3..GB3b5 is selected: subsets A/B are "none of them".
-enum class VariantIs { Any, SubsetAOrB, SubsetCOrScc, Scc, SubsetC };
+// Which of GB3b3..GB3b5 is selected: subsets A/B are "none of them"; Auto and GS1-128
+// (6 and 7) mix the subsets, so they are in the one family that holds all of them.
+enum class VariantIs { Any, MixedSubsets, SubsetAOrB, SubsetCOrScc, Scc, SubsetC };
 
 // One row of the face table; the first row whose conditions hold names the face.
 struct FaceRow {
@@ -39,6 +40,8 @@ constexpr std::array FaceTable{
     FaceRow{Symbology::Code93, TypeIs::Standard, Option2Is::Any, VariantIs::Any, "93", "abcdef",
             false},
     FaceRow{Symbology::Code93, TypeIs::Any, Option2Is::Any, VariantIs::Any, "93", "abcdef", true},
+    FaceRow{Symbology::Code128, TypeIs::Any, Option2Is::Any, VariantIs::MixedSubsets,
+            "Code 128ABC", "abcdef", false},
     FaceRow{Symbology::Code128, TypeIs::Standard, Option2Is::Any, VariantIs::SubsetAOrB,
             "Code 128AB", "abcdef", false},
     FaceRow{Symbology::Code128, TypeIs::Standard, Option2Is::Any, VariantIs::SubsetCOrScc,
@@ -81,7 +84,9 @@ bool Holds(Option2Is option2, bool ticked) {
 
 bool Holds(VariantIs variant, int choice) {
     const bool scc = choice == 4 || choice == 5;
+    const bool mixed = choice == 6 || choice == 7;
     switch (variant) {
+<<<<<<< HEAD
     case VariantIs::Any:
         return true;
     case VariantIs::SubsetAOrB:
@@ -92,6 +97,14 @@ bool Holds(VariantIs variant, int choice) {
         return scc;
     case VariantIs::SubsetC:
         return choice == 3;
+=======
+    case VariantIs::Any: return true;
+    case VariantIs::MixedSubsets: return mixed;
+    case VariantIs::SubsetAOrB: return choice != 3 && !scc && !mixed;
+    case VariantIs::SubsetCOrScc: return choice == 3 || scc;
+    case VariantIs::Scc: return scc;
+    case VariantIs::SubsetC: return choice == 3;
+>>>>>>> i20-gs1
     }
     return false;
 }

@@ -8,7 +8,7 @@
 namespace zindra {
 
 // The face name of the sample font for the current choices. Reads only the
-// symbology, the font type, the size letter, VariantChoice 3..5 and Option2.
+// symbology, the font type, the size letter, VariantChoice 3..7 and Option2.
 std::string SampleFaceName(const BarOptions& choices);
 
 // One face of the sample font set, for the font build and its checks.

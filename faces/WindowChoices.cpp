@@ -4,7 +4,8 @@
 
 namespace zindra {
 
-constexpr int FirstSccVariant = 4;
+constexpr int Scc14Variant = 4;
+constexpr int Sscc18Variant = 5;
 
 std::string_view DefaultPointSize(Symbology symbology) {
     switch (symbology) {
@@ -20,7 +21,8 @@ std::string_view DefaultPointSize(Symbology symbology) {
 void TakeWindowChoices(BarOptions& options, bool pointSizeGiven) {
     if (!pointSizeGiven) options.PointSize = AsciiToU16(DefaultPointSize(options.symbology));
     // Without FNC1 a scanner reads the digits as plain data, not as an SCC.
-    if (options.symbology == Symbology::Code128 && options.VariantChoice >= FirstSccVariant)
+    if (options.symbology == Symbology::Code128 &&
+        (options.VariantChoice == Scc14Variant || options.VariantChoice == Sscc18Variant))
         options.Option2 = true;
 }
 

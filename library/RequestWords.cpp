@@ -32,7 +32,13 @@ constexpr std::array FontTypeWords{
 
 constexpr std::string_view SizeLetters = "ABCDEF";
 constexpr int FirstVariant = 1;
-constexpr int LastVariant = 5;
+constexpr int LastVariant = 7;
+
+// The variants that have a name besides their number.
+constexpr std::array VariantWords{
+    Word<int>{"auto", 6},
+    Word<int>{"gs1", 7},
+};
 
 template <typename Value, std::size_t N>
 std::optional<Value> Lookup(const std::array<Word<Value>, N>& words, std::string_view name) {
@@ -80,6 +86,7 @@ bool IsVariant(long long number) {
 }
 
 std::optional<int> ReadVariant(std::string_view word) {
+    if (const auto named = Lookup(VariantWords, word)) return named;
     int number = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
     if (error != std::errc{} || end != word.data() + word.size() || !IsVariant(number))
@@ -108,7 +115,7 @@ std::string SizeLetterError(std::string_view word) {
 }
 
 std::string VariantError() {
-    return "the variant must be a whole number from 1 to 5";
+    return "the variant must be a whole number from 1 to 7";
 }
 
 } // namespace zindra

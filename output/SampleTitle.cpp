@@ -22,6 +22,8 @@ constexpr TitleRow Titles[] = {
     {Symbology::Code128, 3, false, u"Bar Code 128, subset C"},
     {Symbology::Code128, 4, false, u"Bar Code 128, SCC-14"},
     {Symbology::Code128, 5, false, u"Bar Code 128, SSCC-18"},
+    {Symbology::Code128, 6, false, u"Bar Code 128, Auto"},
+    {Symbology::Code128, 7, false, u"Bar Code 128, GS1-128"},
     {Symbology::Codabar, AnyVariant, false, u"Codabar Bar Code"},
     {Symbology::Ean, 1, false, u"EAN 8 Bar Code"},
     {Symbology::Ean, 2, false, u"EAN 13 Bar Code"},
@@ -33,8 +35,9 @@ constexpr TitleRow Titles[] = {
 
 constexpr char16_t UccEanSuffix[] = u" UCC/EAN";
 
-bool IsScc(const BarOptions& choices) {
-    return choices.VariantChoice == 4 || choices.VariantChoice == 5;
+// SCC-14, SSCC-18 and GS1-128 always carry FNC1.
+bool AlwaysFnc1(const BarOptions& choices) {
+    return choices.VariantChoice == 4 || choices.VariantChoice == 5 || choices.VariantChoice == 7;
 }
 
 } // namespace
@@ -48,7 +51,7 @@ std::u16string SampleTitle(const BarOptions& choices) {
         title = row.title;
         break;
     }
-    if (choices.symbology == Symbology::Code128 && choices.Option2 && !IsScc(choices))
+    if (choices.symbology == Symbology::Code128 && choices.Option2 && !AlwaysFnc1(choices))
         title += UccEanSuffix;
     return title;
 }

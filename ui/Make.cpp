@@ -98,7 +98,15 @@ std::u16string MainWindowModel::SizeAdviceText() const {
     if (!MadeFlag) return {};
     const std::optional<int> size = PointSizeValue(Text(PointSize));
     if (!size) return {};
-    return SizeAdviceLine(AdviseSize(ReadOptions(), MadeFontString, *size));
+    const BarOptions options = ReadOptions();
+    std::u16string line = SizeAdviceLine(AdviseSize(options, MadeFontString, *size));
+    // Subset A reads "`" to "~" as NUL to US: typed lower case is made, but not as text.
+    constexpr int SubsetA = 1;
+    const bool lowerCase = std::any_of(MadeData.begin(), MadeData.end(),
+                                       [](char16_t c) { return c >= u'a' && c <= u'z'; });
+    if (options.symbology == Symbology::Code128 && options.VariantChoice == SubsetA && lowerCase)
+        line += u"; lower-case letters are control characters in subset A";
+    return line;
 }
 
 // Only SCC-14 and SSCC-18 with human-readable text put a second line into

@@ -4,6 +4,7 @@ from typing import Callable
 
 import codabar
 import code128
+import code128_abc
 import code39
 import code93
 import ean_upc
@@ -35,6 +36,7 @@ FAMILIES = {
     "Code 128C": Family(lambda face: code128.glyph_defs("C", face.text), _linear()),
     "Code 128Chr": Family(lambda face: code128.glyph_defs("C", face.text),
                           _linear(text_scale=metrics.CODE128C_TEXT_SCALE)),
+    "Code 128ABC": Family(lambda face: code128_abc.glyph_defs(), _linear()),
     "Codabar": Family(lambda face: codabar.glyph_defs(face.text), _linear()),
     "EAN": Family(lambda face: ean_upc.ean_glyph_defs(), metrics.ean_upc),
     "UPCA": Family(lambda face: ean_upc.upca_glyph_defs(), metrics.ean_upc),

@@ -12,6 +12,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import codabar  # noqa: E402
 import code128  # noqa: E402
+import code128_abc  # noqa: E402
 import code39  # noqa: E402
 import code93  # noqa: E402
 import ean_upc  # noqa: E402
@@ -36,6 +37,12 @@ SECTIONS = (
     ("Code 128 subset C, SCC-14, SSCC-18: Code 128C, Code 128Chr",
      "Pattern: element widths in modules, from a bar. Text: the hr faces.",
      lambda: code128.glyph_defs("C", True)),
+    ("Code 128 Auto, GS1-128: Code 128ABC",
+     "Every symbol value of every subset, so that any mix of subsets is one font string. "
+     "The program writes symbol values; the value, not the data character, picks the glyph. "
+     "No value is on the space. Pattern: element widths in modules, from a bar. No text: "
+     "the GS1-128 human-readable line is written apart, as for SCC-14.",
+     code128_abc.glyph_defs),
     ("Codabar: Codabar", "Pattern: n narrow, w wide (3 modules); each glyph ends with a 1-module "
      "gap. Text: the HR faces.", lambda: codabar.glyph_defs(True)),
     ("EAN-13, EAN-8, Bookland: EAN", "Pattern: one digit per module, 1 bar, 0 space.",

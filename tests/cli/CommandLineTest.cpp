@@ -68,6 +68,19 @@ TEST(CommandLine, Accepted) {
              l.Options.Option2 = true;
          }},
         {{"-v", "5", "X"}, [](CommandLine& l) { l.Options.VariantChoice = 5; }},
+        // Auto and GS1-128 by name; neither is forced to carry UCC/EAN as the SCCs are
+        {{"-s", "code128", "-v", "auto", "X"},
+         [](CommandLine& l) {
+             l.Options.symbology = Symbology::Code128;
+             l.Options.VariantChoice = 6;
+         }},
+        {{"-s", "code128", "-v", "gs1", "X"},
+         [](CommandLine& l) {
+             l.Options.symbology = Symbology::Code128;
+             l.Options.VariantChoice = 7;
+         }},
+        {{"-s", "code128", "-v", "1", "X"}, // subset A stays reachable
+         [](CommandLine& l) { l.Options.symbology = Symbology::Code128; }},
         // -c and -o by the window's captions, where the window shows the box
         {{"--full-ascii", "--add-checksum", "X"},
          [](CommandLine& l) {
@@ -77,6 +90,7 @@ TEST(CommandLine, Accepted) {
         {{"--no-quotes", "-s", "code128", "--ucc-ean", "X"}, // the symbology may come after
          [](CommandLine& l) {
              l.Options.symbology = Symbology::Code128;
+             l.Options.VariantChoice = 6; // without -v, Code 128 is Auto
              l.Options.OptionalChecksum = true;
              l.Options.Option2 = true;
          }},
@@ -189,10 +203,12 @@ TEST(CommandLine, Refused) {
         {{"-s", "code-39", "X"},
          "unknown symbology \"code-39\" "
          "(i25 | code39 | code93 | code128 | codabar | ean | postnet | upc)"},
-        {{"-v", "0", "X"}, "the variant must be a whole number from 1 to 5"},
-        {{"-v", "-1", "X"}, "the variant must be a whole number from 1 to 5"},
-        {{"-v", "2x", "X"}, "the variant must be a whole number from 1 to 5"},
-        {{"-v", "99999999999999999999", "X"}, "the variant must be a whole number from 1 to 5"},
+        {{"-v", "0", "X"}, "the variant must be a whole number from 1 to 7"},
+        {{"-v", "-1", "X"}, "the variant must be a whole number from 1 to 7"},
+        {{"-v", "2x", "X"}, "the variant must be a whole number from 1 to 7"},
+        {{"-v", "8", "X"}, "the variant must be a whole number from 1 to 7"}, // past GS1-128
+        {{"-v", "Auto", "X"}, "the variant must be a whole number from 1 to 7"}, // names are lower case
+        {{"-v", "99999999999999999999", "X"}, "the variant must be a whole number from 1 to 7"},
         {{"-t", "Human", "X"}, "unknown font type \"Human\" (standard | human | itf14)"},
         {{"-z", "G", "X"}, "unknown size \"G\" (one letter A to F)"},
         {{"-z", "d", "X"}, "unknown size \"d\" (one letter A to F)"},

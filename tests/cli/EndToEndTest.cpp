@@ -134,7 +134,7 @@ TEST(EndToEnd, RequestsAnswerEveryLineInOrder) {
     EXPECT_EQ(lines[1], (Json{{"error", "bad request: not valid JSON"}}));
     EXPECT_EQ(lines[2]["error"], "Error: input character \"a\" not legal in bar code 3 of 9");
     EXPECT_EQ(lines[3],
-              (Json{{"error", "bad request: the variant must be a whole number from 1 to 5"}}));
+              (Json{{"error", "bad request: the variant must be a whole number from 1 to 7"}}));
     EXPECT_EQ(lines[4]["font_string"], "*A~B*");
 }
 

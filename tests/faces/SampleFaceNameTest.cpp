@@ -38,6 +38,11 @@ const FaceRow FaceRows[] = {
     {Symbology::Code128, FontType::HumanReadable, 'E', 2, false, "Tessary Code 128ABhr e"},
     // No size F human-readable A/B face: the size E face stands in.
     {Symbology::Code128, FontType::HumanReadable, 'F', 1, false, "Tessary Code 128ABhr e"},
+    // Auto and GS1-128 mix subsets: the family with all of them, whatever the font type
+    {Symbology::Code128, FontType::Standard, 'A', 6, false, "Tessary Code 128ABC a"},
+    {Symbology::Code128, FontType::HumanReadable, 'F', 6, true, "Tessary Code 128ABC f"},
+    {Symbology::Code128, FontType::HumanReadable, 'C', 7, true, "Tessary Code 128ABC c"},
+    {Symbology::Code128, FontType::Standard, 'F', 7, false, "Tessary Code 128ABC f"},
     {Symbology::Codabar, FontType::HumanReadable, 'C', 1, false, "Tessary Codabar c HR"},
     {Symbology::Ean, FontType::HumanReadable, 'F', 2, false, "Tessary EAN e"},
     {Symbology::Ean, FontType::Standard, 'A', 3, false, "Tessary EAN a"},
@@ -62,19 +67,20 @@ TEST(SampleFaceName, NamesTheFaceForTheChoices) {
 TEST(SampleFaceName, AllFacesAreDistinctAndCoverEveryChoice) {
     const auto faces = AllSampleFaces();
     std::set<std::string> names;
-    for (const SampleFace& face : faces) names.insert(face.Name);
+    for (const SampleFace& face : faces)
+        names.insert(face.Name);
     EXPECT_EQ(names.size(), faces.size());
-    // 5 x 5 for Interleaved 2 of 5, 4 x 6 each for 39/93/Codabar, 6 + 6 + 6 + 5 for
+    // 5 x 5 for Interleaved 2 of 5, 4 x 6 each for 39/93/Codabar, 6 + 6 + 6 + 5 + 6 for
     // Code 128, 5 for EAN, 1 PostNet, 5 + 5 UPC.
-    EXPECT_EQ(faces.size(), 25u + 3 * 12 + 23 + 5 + 1 + 10);
+    EXPECT_EQ(faces.size(), 25u + 3 * 12 + 29 + 5 + 1 + 10);
 
-    const Symbology all[] = {Symbology::Interleaved25, Symbology::Code39, Symbology::Code93,
+    const Symbology all[] = {Symbology::Interleaved25, Symbology::Code39,  Symbology::Code93,
                              Symbology::Code128,       Symbology::Codabar, Symbology::Ean,
                              Symbology::PostNet,       Symbology::Upc};
     for (Symbology s : all)
         for (FontType t : {FontType::Standard, FontType::HumanReadable, FontType::Itf14})
             for (char size = 'A'; size <= 'F'; ++size)
-                for (int variant = 1; variant <= 5; ++variant)
+                for (int variant = 1; variant <= 7; ++variant)
                     for (bool option2 : {false, true}) {
                         BarOptions c;
                         c.symbology = s;

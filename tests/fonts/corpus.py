@@ -50,6 +50,17 @@ def _code128():
                              option2=True)
 
 
+def _code128_mixed():
+    # Start A (controls), B and C; the Auto switches and shifts and the typed function
+    # characters; check values 0..102 through the singles and the "A" pairs.
+    singles = [chr(c) for c in range(128)]
+    pairs = ["A" + chr(c) for c in range(32, 128)]
+    special = ["1234", "AB123456CD", "a\x01\x02", "a\x01a", "\u00c7", "\u00c8", "\u00cd", "\u00e9"]
+    yield from _requests("code128", singles + pairs + special, variant=6)
+    yield from _requests("code128", ["!", "&"] * 3, variant=6, checksum=True)  # the quote glyphs
+    yield from _requests("code128", ["(01)09501101530003(10)AB-123"] * 6, variant=7)
+
+
 def _codabar():
     middle = list("0123456789-$:/.+")
     framed = [s + m + e for m in middle for s, e in (("A", "B"), ("c", "d"), ("C", "D"), ("a", "b"))]
@@ -87,5 +98,6 @@ def _postnet():
 
 
 def requests():
-    for family in (_interleaved25, _code39, _code93, _code128, _codabar, _ean, _upc, _postnet):
+    for family in (_interleaved25, _code39, _code93, _code128, _code128_mixed, _codabar, _ean,
+                   _upc, _postnet):
         yield from family()

@@ -27,6 +27,8 @@ EMITTED = {
     "Code 128ABhr": _chars(*CODE128_AB),
     "Code 128C": _chars(*CODE128_C),
     "Code 128Chr": _chars(*CODE128_C),
+    # values 0..93 at 33..126, 94..102 and the starts and stop at 192..204, quotes' 205, 206
+    "Code 128ABC": _chars(" ", range(33, 127), range(192, 207)),
     "Codabar": _chars(" ", DIGITS, "-$:/.+", "ABCDabcd"),
     "EAN": _chars(" !\"#$%&'()*[|]", *EAN_SETS, *ADDON),
     "UPCA": _chars(" !\"#$%&'()*|", *EAN_SETS, *ADDON),

@@ -10,6 +10,8 @@ symbol characters; zxing drops Codabar's start/stop letters and zbar keeps them.
 """
 from dataclasses import dataclass
 
+import gs1_strings
+
 ALL_39 = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%"
 PRINTABLE = "".join(chr(c) for c in range(32, 127))
 # The characters 127..193 pass into the A/B font string as themselves and draw the
@@ -144,6 +146,25 @@ ROWS = (
     Scan("code128 B UCC/EAN", ("-s", "code128", "-v", "2", "-o", "-z", "D"), "ABC",
          *_c128("ABC"), gs1=True),
 
+    # Code 128 Auto (the default without -v) and GS1-128, in the Code 128ABC faces.
+    Scan("code128 Auto text and digits", ("-s", "code128", "-z", "D"), "Hello 123456 world",
+         *_c128("Hello 123456 world")),
+    Scan("code128 Auto controls among lower case", ("-s", "code128", "-v", "auto", "-z", "B"),
+         "a\x01b\x02\x03cd\x1b", *_c128("a\x01b\x02\x03cd\x1b")),
+    Scan("code128 Auto Latin-1 through FNC4", ("-s", "code128", "-v", "6", "-z", "E"),
+         "Gr\xfc\xdfe \xe9t\xe9", None, ("Code128", "Gr\xfc\xdfe \xe9t\xe9")),
+    Scan("code128 Auto no quotes", ("-s", "code128", "-c", "-z", "F"), "say \"hi\" it's",
+         *_c128("say \"hi\" it's")),
+    Scan("GS1-128 GTIN, expiry, batch", ("-s", "code128", "-v", "gs1", "-z", "D"),
+         "(01)09501101530003(17)140704(10)AB-123", *_c128("01095011015300031714070410AB-123"),
+         gs1=True),
+    # (10) is variable and not last: a GS separator after it; none after fixed (01), (3103)
+    Scan("GS1-128 separator after a variable field", ("-s", "code128", "-v", "7", "-z", "C"),
+         "(10)ABC(17)140704", *_c128("10ABC\x1d17140704"), gs1=True),
+    Scan("GS1-128 square brackets human", ("-s", "code128", "-v", "gs1", "-t", "human", "-z", "E"),
+         "[01]09501101530003[21]12345[3103]000189[10]X1",
+         *_c128("01095011015300032112345\x1d310300018910X1"), gs1=True),
+
     # Code 128 subset C, SCC-14 and SSCC-18.
     Scan("code128 C all pairs human", ("-s", "code128", "-v", "3", "-t", "human", "-z", "B"),
          PAIRS_00_TO_99, *_c128(PAIRS_00_TO_99), point_size=12, dpi=600),
@@ -217,3 +238,10 @@ ROWS = (
     _upc("UPC-E with 5 digits", ("-s", "upc", "-t", "human", "-v", "3", "-e", "52495", "-z", "E"),
          "01234500006", *_with_addon("0012345000065", "52495", "UPC-E", "01234565")),
 )
+
+# Several hundred seeded element strings from the syntax dictionary: many AIs, fixed and
+# variable length, in mixed orders; the readers, not this table, judge the symbols.
+ROWS += tuple(
+    Scan(f"GS1-128 random {i}: {data}", ("-s", "code128", "-v", "gs1", "-z", "ABCDEF"[i % 6]),
+         data, *_c128(expected), gs1=True)
+    for i, (data, expected) in enumerate(gs1_strings.element_strings(300, 128)))

@@ -25,6 +25,10 @@ const TitleCase TitleCases[] = {
     // SCC-14 and SSCC-18 always carry FNC1, so the title does not say so.
     {Symbology::Code128, 4, FontType::Standard, true, u"Bar Code 128, SCC-14"},
     {Symbology::Code128, 5, FontType::HumanReadable, true, u"Bar Code 128, SSCC-18"},
+    {Symbology::Code128, 6, FontType::Standard, true, u"Bar Code 128, Auto UCC/EAN"},
+    {Symbology::Code128, 6, FontType::HumanReadable, false, u"Bar Code 128, Auto"},
+    // GS1-128 is FNC1 throughout: no suffix, whatever the box says
+    {Symbology::Code128, 7, FontType::Standard, true, u"Bar Code 128, GS1-128"},
     {Symbology::Codabar, 2, FontType::Standard, true, u"Codabar Bar Code"},
     {Symbology::Ean, 1, FontType::Standard, true, u"EAN 8 Bar Code"},
     {Symbology::Ean, 2, FontType::HumanReadable, false, u"EAN 13 Bar Code"},

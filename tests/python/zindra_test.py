@@ -45,7 +45,7 @@ ROWS = [
 ]
 
 POINT_SIZE = "Error, the point size must be a whole number from 1 to 1638"
-VARIANT = "bad request: the variant must be a whole number from 1 to 5"
+VARIANT = "bad request: the variant must be a whole number from 1 to 7"
 
 # Requests that fail, with the message and the data after Make.
 REFUSED = [
@@ -62,7 +62,7 @@ REFUSED = [
     ({"data": "x", "font_type": "HUMAN"},
      'bad request: unknown font type "HUMAN" (standard | human | itf14)', ""),
     ({"data": "x", "size": "G"}, 'bad request: unknown size "G" (one letter A to F)', ""),
-    ({"data": "x", "variant": 6}, VARIANT, ""),
+    ({"data": "x", "variant": 8}, VARIANT, ""),
     ({"data": "x", "variant": 2**32 + 1}, VARIANT, ""),  # not wrapped to 1
     ({"data": "x", "variant": "two"}, VARIANT, ""),
     ({"data": "\ud800"}, 'bad request: invalid UTF-8 in "data"', ""),

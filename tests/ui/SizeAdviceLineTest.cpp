@@ -32,6 +32,28 @@ TEST_F(SizeAdviceLine, FollowsTheMadeCodeTheLetterAndThePointSize) {
     EXPECT_EQ(Show(window.SizeAdviceText()), "");
 }
 
+TEST_F(SizeAdviceLine, SubsetASaysLowerCaseIsControlCharacters) {
+    struct Row {
+        ControlId subset;
+        std::u16string_view data;
+        bool noted;
+    };
+    const Row rows[] = {
+        {GB3b1, u"Hello", true}, {GB3b1, u"HELLO", false}, {GB3b2, u"Hello", false}};
+    constexpr std::string_view Note = "; lower-case letters are control characters in subset A";
+    for (const Row& row : rows) {
+        window.Select(Radio128);
+        window.Select(row.subset);
+        window.UserEdit(BarTextInput, row.data);
+        window.Click(MakeButtonClick);
+        const std::string line = Show(window.SizeAdviceText());
+        EXPECT_EQ(line.ends_with(Note), row.noted) << line;
+        // the size still leads: start, five letters, check (11 modules each), stop (13),
+        // quiet zones (10 + 10): 110 modules of 0.339 mm
+        EXPECT_TRUE(line.starts_with("37.3 mm wide, 5.8 mm high")) << line;
+    }
+}
+
 TEST_F(SizeAdviceLine, EmptyAfterAnError) {
     window.UserEdit(BarTextInput, u"abc");
     window.Click(MakeButtonClick);

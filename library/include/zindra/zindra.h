@@ -32,7 +32,7 @@ const char *zindra_version(void);
 
 /* Answers one request. `request_json` is a JSON object with "data" (a string)
  * and any of "symbology" ("i25" | "code39" | "code93" | "code128" |
- * "codabar" | "ean" | "postnet" | "upc"), "variant" (1 to 5), "font_type"
+ * "codabar" | "ean" | "postnet" | "upc"), "variant" (1 to 7), "font_type"
  * ("standard" | "human" | "itf14"), "size" ("A" to "F"), "checksum",
  * "option2", "sums" (true or false), "point_size" and "extra" (strings).
  * Absent keys take the defaults of zindra_request_init(); without
@@ -81,7 +81,7 @@ typedef struct zindra_request {
     size_t data_length;         /* its length in bytes, NUL bytes included;
                                    0: data runs to its terminating NUL */
     int symbology;              /* a zindra_symbology */
-    int variant;                /* 1 to 5: the variant button */
+    int variant;                /* 1 to 7: the variant button; Code 128 Auto 6, GS1-128 7 */
     int font_type;              /* a zindra_font_type */
     char size;                  /* 'A' to 'F': the bar height of the face */
     int checksum;               /* nonzero: the optional check character */
