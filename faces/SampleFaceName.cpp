@@ -86,25 +86,18 @@ bool Holds(VariantIs variant, int choice) {
     const bool scc = choice == 4 || choice == 5;
     const bool mixed = choice == 6 || choice == 7;
     switch (variant) {
-<<<<<<< HEAD
     case VariantIs::Any:
         return true;
+    case VariantIs::MixedSubsets:
+        return mixed;
     case VariantIs::SubsetAOrB:
-        return choice != 3 && !scc;
+        return choice != 3 && !scc && !mixed;
     case VariantIs::SubsetCOrScc:
         return choice == 3 || scc;
     case VariantIs::Scc:
         return scc;
     case VariantIs::SubsetC:
         return choice == 3;
-=======
-    case VariantIs::Any: return true;
-    case VariantIs::MixedSubsets: return mixed;
-    case VariantIs::SubsetAOrB: return choice != 3 && !scc && !mixed;
-    case VariantIs::SubsetCOrScc: return choice == 3 || scc;
-    case VariantIs::Scc: return scc;
-    case VariantIs::SubsetC: return choice == 3;
->>>>>>> i20-gs1
     }
     return false;
 }
