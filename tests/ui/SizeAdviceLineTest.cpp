@@ -50,7 +50,7 @@ TEST_F(SizeAdviceLine, SubsetASaysLowerCaseIsControlCharacters) {
         EXPECT_EQ(line.ends_with(Note), row.noted) << line;
         // the size still leads: start, five letters, check (11 modules each), stop (13),
         // quiet zones (10 + 10): 110 modules of 0.339 mm
-        EXPECT_TRUE(line.starts_with("37.3 mm wide, 5.8 mm high")) << line;
+        EXPECT_TRUE(line.starts_with("37.3 mm wide, 8.5 mm high")) << line;
     }
 }
 
