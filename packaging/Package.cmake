@@ -42,7 +42,7 @@ set(CPACK_DEBIAN_FONTS-ZINDRA_PACKAGE_SECTION fonts)
 # fontconfig hands the faces to every program and refreshes its cache when they arrive.
 set(CPACK_DEBIAN_FONTS-ZINDRA_PACKAGE_DEPENDS fontconfig)
 set(CPACK_DEBIAN_FONTS-ZINDRA_DESCRIPTION "bar-code fonts in which every bar pattern is a glyph
-The 100 TrueType faces of Zindra: a bar code is printed by typing the right
+The 106 TrueType faces of Zindra: a bar code is printed by typing the right
 characters in the right face, in any program that sets text, such as a word
 processor, a spreadsheet or a label designer. The faces cover Interleaved
 2 of 5, Code 39, Code 93, Code 128, Codabar, EAN-8, EAN-13, PostNet, UPC-A
