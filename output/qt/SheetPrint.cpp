@@ -1,8 +1,11 @@
 #include "output/qt/SheetPrint.h"
 
+#include "faces/FaceGeometry.h"
 #include "output/qt/InstalledFace.h"
 #include "output/qt/SheetPainter.h"
 #include "ui/qt/ModelText.h"
+
+#include <algorithm>
 
 namespace zindra {
 
@@ -10,10 +13,21 @@ std::optional<std::string> PrintFullSheet(QPagedPaintDevice& device, const Sheet
                                           const MadeBarCode& made) {
     if (const auto missing = MissingFace(made.Face))
         return "The sheet cannot be printed: " + *missing + ".";
+    const std::vector<SampleFace> all = AllSampleFaces();
+    const auto face = std::find_if(all.begin(), all.end(),
+                                   [&made](const SampleFace& f) { return f.Name == made.Face; });
+    if (face == all.end()) return "The sheet cannot be printed: no face " + made.Face + ".";
+    // A face that draws its own text already says the data (with any check
+    // character it carries), so the line would say it twice.
+    const bool facePrintsText = HeightsOf(*face).TextDrop > 0;
+    const LabelContent content{made.symbology,
+                               {*face},
+                               FromModel(made.FontString),
+                               facePrintsText ? QString() : QString::fromStdString(made.DataText),
+                               QString()};
     SheetPainter painter(device, stock, /*outline=*/false);
     if (!painter.Begin()) return std::string("The printer could not be started.");
-    const auto prepared = painter.Prepare(QString::fromStdString(made.Face), made.symbology,
-                                          FromModel(made.FontString), {}, made.PointSize);
+    const auto prepared = painter.Prepare(content, made.PointSize);
     if (const auto* why = std::get_if<std::string>(&prepared)) {
         painter.End();
         return "The bar code " + *why + ".";

@@ -1,6 +1,7 @@
 #include "output/qt/TForm3.h"
 
 #include "engine/Utf8.h"
+#include "output/LabelText.h"
 #include "output/qt/PrintPreview.h"
 #include "output/qt/SheetPrint.h"
 #include "ui/MainWindowModel.h"
@@ -140,8 +141,11 @@ void TForm3::PrintSheet() {
     printer.setFullPage(true);
     printer.setDocName("labels"); // "Print to File (PDF)" offers labels.pdf
     // What Make made, not the data field: typing after Make keeps MadeFlag.
+    const BarOptions choices = main_.ReadOptions();
     const MadeBarCode made{main_.CurrentSymbology(), main_.BarCodeOut.WholeFont().Face,
-                           main_.MadeFontString, main_.BarCodeOut.WholeFont().Size};
+                           main_.MadeFontString, main_.BarCodeOut.WholeFont().Size,
+                           HumanReadableLine(choices.symbology, choices.VariantChoice,
+                                             ToUtf8(main_.MadeData), ToUtf8(main_.HumanText))};
     const SheetStock& stock = model_.ChosenSheet();
     if (const auto why = PreviewThenPrint(printer, this, "Print a sheet", [&](QPrinter& on) {
             return PrintFullSheet(on, stock, made);

@@ -221,9 +221,14 @@ TEST_P(XSheet, PrintASheetShowsThePreviewThenPrintsEveryLabel) {
     EXPECT_NEAR(pages[0].width, grid.pageWidth, 1.0);
     EXPECT_NEAR(pages[0].height, grid.pageHeight, 1.0);
     std::vector<test::PdfWord> bars;
+    int dataLines = 0; // the data as a person keys it in, under the bars
     for (const test::PdfWord& word : pages[0].words)
-        if (word.text == "*CODE39*") bars.push_back(word);
+        if (word.text == "*CODE39*")
+            bars.push_back(word);
+        else if (word.text == "CODE39")
+            ++dataLines;
     ASSERT_EQ(bars.size(), static_cast<std::size_t>(grid.labels));
+    EXPECT_EQ(dataLines, grid.labels);
     for (std::size_t i = 0; i < bars.size(); ++i) {
         const test::PdfWord& word = bars[i];
         const double left = grid.left + static_cast<double>(i % grid.columns) * grid.columnPitch;
