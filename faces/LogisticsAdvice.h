@@ -7,7 +7,7 @@
 namespace zindra {
 
 // GS1 logistics labels ask for X from 0.495 to 1.016 mm and bars at least 31.75 mm
-// tall (GS1 General Specifications, symbol specification table for logistics).
+// tall (the symbol sizes GS1 sets for logistics labels).
 inline constexpr double LogisticsMinXmm = 0.495;
 inline constexpr double LogisticsMaxXmm = 1.016;
 inline constexpr double LogisticsMinBarMm = 31.75;
