@@ -118,6 +118,36 @@ const SheetGrid Grids[] = {
      (297 - 7 * 38.1) / 2 * Mm, 63.5 * Mm, 38.1 * Mm, 66 * Mm, 3, 21},
 };
 
+// The program's windows as the program wires them, on a fresh HOME that is
+// also the current folder ("Print to File (PDF)" offers its file there), with
+// CODE39 made.
+struct MadeWindow {
+    MadeWindow() {
+        qputenv("HOME", home.path().toLocal8Bit());
+        QDir::setCurrent(home.path());
+        platform.AddWindow("TWarningBox", output.WarningDialog());
+        platform.AddWindow("TForm3", output.LabelsDialog());
+    }
+    // Shows the window and makes CODE39; false when either fails.
+    bool ShowAndMake() {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form)) return false;
+        QTest::keyClicks(Data(), "CODE39");
+        static_cast<QAbstractButton*>(form.WidgetOf(ControlId::MakeButtonClick))->click();
+        return main.MadeFlag;
+    }
+    QLineEdit* Data() const {
+        return static_cast<QLineEdit*>(form.WidgetOf(ControlId::BarTextInput));
+    }
+
+    QTemporaryDir home;
+    QtPlatform platform;
+    MainWindowModel main{platform};
+    TForm1 form{main, platform};
+    NoPlaces places;
+    OutputPart output{main, &form, places};
+};
+
 class XSheet : public ::testing::TestWithParam<SheetCase> {};
 
 TEST_P(XSheet, PrintASheetShowsThePreviewThenPrintsEveryLabel) {
@@ -125,25 +155,13 @@ TEST_P(XSheet, PrintASheetShowsThePreviewThenPrintsEveryLabel) {
         if (QStandardPaths::findExecutable(tool).isEmpty())
             ZINDRA_TOOL_MISSING(std::string("no ") + tool);
     const SheetCase& row = GetParam();
-    // "Print to File (PDF)" offers labels.pdf in the current folder under HOME.
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    QDir::setCurrent(home.path());
-
-    QtPlatform platform;
-    MainWindowModel main{platform};
-    TForm1 form{main, platform};
-    NoPlaces places;
-    OutputPart output{main, &form, places};
-    platform.AddWindow("TWarningBox", output.WarningDialog());
-    platform.AddWindow("TForm3", output.LabelsDialog());
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-
-    auto* data = static_cast<QLineEdit*>(form.WidgetOf(ControlId::BarTextInput));
-    QTest::keyClicks(data, "CODE39");
-    static_cast<QAbstractButton*>(form.WidgetOf(ControlId::MakeButtonClick))->click();
-    ASSERT_TRUE(main.MadeFlag);
+    MadeWindow window;
+    ASSERT_TRUE(window.ShowAndMake());
+    const QTemporaryDir& home = window.home;
+    const MainWindowModel& main = window.main;
+    TForm1& form = window.form;
+    OutputPart& output = window.output;
+    QLineEdit* data = window.Data();
     if (const QString typed = row.typedAfterMake; !typed.isEmpty()) {
         data->selectAll();
         QProcess::startDetached(
@@ -249,19 +267,10 @@ TEST(XSamples, SamplesShowsThePreviewBeforeThePrintDialog) {
     for (const char* tool : {"xdotool", "pdftotext"})
         if (QStandardPaths::findExecutable(tool).isEmpty())
             ZINDRA_TOOL_MISSING(std::string("no ") + tool);
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    QDir::setCurrent(home.path());
-    QtPlatform platform;
-    MainWindowModel main{platform};
-    TForm1 form{main, platform};
-    NoPlaces places;
-    OutputPart output{main, &form, places};
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QTest::keyClicks(static_cast<QLineEdit*>(form.WidgetOf(ControlId::BarTextInput)), "CODE39");
-    static_cast<QAbstractButton*>(form.WidgetOf(ControlId::MakeButtonClick))->click();
-    ASSERT_TRUE(main.MadeFlag);
+    MadeWindow window;
+    ASSERT_TRUE(window.ShowAndMake());
+    const QTemporaryDir& home = window.home;
+    TForm1& form = window.form;
 
     for (const bool cancel : {true, false}) {
         int step = 0;
