@@ -2,11 +2,12 @@
 """Writes the GS1 AI table as C++ from the GS1 Barcode Syntax Dictionary, so that the
 program's AIs, formats, check routines and pairings are the dictionary's own.
 
-    gs1_ai_table.py --dictionary gs1-syntax-dictionary.txt --out Gs1AiTable.cpp
+    gs1_ai_table.py --dictionary gs1-syntax-dictionary.txt.gz --out Gs1AiTable.cpp
 
 Ranges ("3100-3105") become one row per AI; rows are in AI order for a binary search.
 """
 import argparse
+import gzip
 import os
 import re
 
@@ -77,7 +78,7 @@ def main():
     parser.add_argument("--dictionary", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
-    with open(args.dictionary, encoding="utf-8") as f:
+    with gzip.open(args.dictionary, "rt", encoding="utf-8") as f:
         text = generated(f.read())
     if os.path.exists(args.out):
         with open(args.out, encoding="utf-8") as f:

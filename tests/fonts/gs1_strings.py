@@ -2,13 +2,14 @@
 construction (check digits, dates and times filled in, no excluded pairings, at most
 48 data characters), and the bytes a GS1 reader must return for each: the AIs and
 data with a GS after every variable-length element string but the last."""
+import gzip
 import os
 import random
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.join(HERE, "..", "..")
-DICTIONARY = os.path.join(ROOT, "third_party", "gs1-syntax-dictionary", "gs1-syntax-dictionary.txt")
+DICTIONARY = os.path.join(ROOT, "third_party", "gs1-syntax-dictionary", "gs1-syntax-dictionary.txt.gz")
 sys.path.insert(0, os.path.join(ROOT, "engine"))
 import gs1_ai_table  # noqa: E402
 
@@ -72,7 +73,7 @@ def _excluded(a, b):
 
 def element_strings(count, seed):
     """[(typed data, expected bytes as text)], typed with AIs in square brackets."""
-    with open(DICTIONARY, encoding="utf-8") as f:
+    with gzip.open(DICTIONARY, "rt", encoding="utf-8") as f:
         entries = [e for e in gs1_ai_table._entries(f.read()) if _usable(e[2])]
     rng = random.Random(seed)
     out = []
