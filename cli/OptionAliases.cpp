@@ -21,7 +21,10 @@ bool Shown(Rule rule, const BarOptions& o) {
     case Rule::UnlessItf14:
         return o.fontType != FontType::Itf14;
     case Rule::UnlessScc:
-        return o.VariantChoice != 4 && o.VariantChoice != 5;
+        return o.VariantChoice != code128_variant::Scc14 &&
+               o.VariantChoice != code128_variant::Sscc18;
+    case Rule::UnlessGs1:
+        return Shown(Rule::UnlessScc, o) && o.VariantChoice != code128_variant::Gs1;
     case Rule::UnlessNoSupplement:
         return o.VariantChoice != 1;
     case Rule::Keep:
@@ -62,7 +65,7 @@ std::vector<BarOptions> Situations() {
     std::vector<BarOptions> all;
     for (Symbology s : AllSymbologies)
         for (FontType t : {FontType::Standard, FontType::HumanReadable, FontType::Itf14})
-            for (int variant = 1; variant <= 5; ++variant) {
+            for (int variant = 1; variant <= code128_variant::Gs1; ++variant) {
                 BarOptions o;
                 o.symbology = s;
                 o.fontType = t;

@@ -8,8 +8,6 @@
 namespace zindra {
 namespace {
 
-constexpr int Gs1128Variant = 7;
-
 // The bar height of the face the choices name, in modules.
 double BarModules(const BarOptions& choices) {
     static const std::vector<SampleFace> faces = AllSampleFaces();
@@ -22,7 +20,7 @@ double BarModules(const BarOptions& choices) {
 } // namespace
 
 std::u16string LogisticsLabelWarning(const BarOptions& choices, int pointSize) {
-    if (choices.symbology != Symbology::Code128 || choices.VariantChoice != Gs1128Variant)
+    if (choices.symbology != Symbology::Code128 || choices.VariantChoice != code128_variant::Gs1)
         return {};
     const double x = XDimensionMm(choices.symbology, pointSize);
     char text[120];

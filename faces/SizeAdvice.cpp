@@ -154,7 +154,7 @@ std::u16string SizeWarning(const SizeAdvice& advice) {
     return warning;
 }
 
-std::u16string SizeAdviceLine(const SizeAdvice& advice) {
+std::u16string SizeAdviceLine(const SizeAdvice& advice, std::u16string_view warning) {
     char line[160];
     std::snprintf(line, sizeof line, "%.1f mm wide, %.1f mm high, X %.2f mm", advice.WidthMm,
                   advice.HeightMm, advice.XDimensionMm);
@@ -163,8 +163,7 @@ std::u16string SizeAdviceLine(const SizeAdvice& advice) {
         std::snprintf(line, sizeof line, ", %.0f %%", *advice.MagnificationPercent);
         text += Ascii(line);
     }
-    if (const std::u16string warning = SizeWarning(advice); !warning.empty())
-        text.append(u": ").append(warning);
+    if (!warning.empty()) text.append(u": ").append(warning);
     return text;
 }
 

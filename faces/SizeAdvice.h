@@ -39,8 +39,8 @@ SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString,
 // standard height: for hand-held scanners only"); empty when neither applies.
 std::u16string SizeWarning(const SizeAdvice& advice);
 
-// The advice in one line: "38.6 mm wide, 11.2 mm high, X 0.34 mm, 103 %", with the
-// plain warnings when there are any.
-std::u16string SizeAdviceLine(const SizeAdvice& advice);
+// The advice in one line: "38.6 mm wide, 11.2 mm high, X 0.34 mm, 103 %", then
+// ": " and `warning` when there is one.
+std::u16string SizeAdviceLine(const SizeAdvice& advice, std::u16string_view warning);
 
 } // namespace zindra

@@ -1,8 +1,7 @@
 #include "library/SizeJson.h"
 
 #include "engine/Utf8.h"
-#include "faces/LogisticsAdvice.h"
-#include "faces/SizeAdvice.h"
+#include "faces/MadeWarning.h"
 
 #include <cmath>
 
@@ -23,12 +22,7 @@ PrintedSize PrintedSizeOf(const BarOptions& options, const BarResult& result) {
     size.HeightMm = Thousandths(advice.HeightMm);
     if (advice.MagnificationPercent)
         size.MagnificationPercent = Thousandths(*advice.MagnificationPercent);
-    // One line for the JSON, the CSV column and stderr: every warning that applies.
-    std::u16string warning(SizeWarning(advice));
-    for (const std::u16string& more :
-         {LogisticsLabelWarning(options, result.SampleSize), result.Warning})
-        if (!more.empty()) warning += (warning.empty() ? u"" : u"; ") + more;
-    size.Warning = ToUtf8(warning);
+    size.Warning = ToUtf8(MadeWarning(options, advice, result.SampleSize, result.Warning));
     return size;
 }
 

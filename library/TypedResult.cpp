@@ -45,6 +45,7 @@ enum Field {
     HumanText,
     Face,
     Warning,
+    DataWarning,
     Fields
 };
 
@@ -69,9 +70,9 @@ class Texts {
     void Point(zindra_result& c) const {
         c.error_length = lengths_[Error];
         c.data_text_length = lengths_[DataText];
-        const char** const fields[Fields] = {&c.error,      &c.data_text,    &c.font_string,
-                                             &c.sums_text,  &c.bar_text_out, &c.sample_text,
-                                             &c.human_text, &c.face,         &c.warning};
+        const char** const fields[Fields] = {
+            &c.error,       &c.data_text,  &c.font_string, &c.sums_text, &c.bar_text_out,
+            &c.sample_text, &c.human_text, &c.face,        &c.warning,   &c.data_warning};
         for (int f = 0; f < Fields; ++f)
             *fields[f] = buffer_.data() + starts_[f];
     }
@@ -101,7 +102,7 @@ void Fill(zindra_result& c, Storage& s) {
     const auto* made = std::get_if<BarResult>(&s.outcome.Outcome);
     const std::size_t room =
         made ? Room({s.outcome.DataText, made->FontString, made->SumsText, made->FontString,
-                     made->SumsText, made->SampleText, made->HumanText},
+                     made->SumsText, made->SampleText, made->HumanText, made->Warning},
                     128)
              : Room({s.outcome.DataText}, 256 + s.badRequest.size());
     Texts texts(s.texts, room);
@@ -127,6 +128,7 @@ void Fill(zindra_result& c, Storage& s) {
         c.height_mm = size.HeightMm;
         c.magnification_percent = size.MagnificationPercent.value_or(-1);
         texts.Put(Warning, size.Warning);
+        texts.Put(DataWarning, made->Warning);
     }
     texts.Point(c);
 }

@@ -46,6 +46,9 @@ constexpr std::array VariantTexts{
     TextButton{u"B", GB3b2},
     TextButton{u"C", GB3b3},
     TextButton{u"SCC14", GB3b4},
+    // Newer than the others: a version without them reads either as the fallback.
+    TextButton{u"Auto", GB3b6},
+    TextButton{u"GS1-128", GB3b7},
 };
 
 // In the order of the file.

@@ -70,6 +70,10 @@ constexpr std::array<ControlSpec, ControlCount> Specs{{
     {GB3b3, "GB3b3", K::Radio, GroupBox3, u"5 digit", u"Add a 5 digit supplemental code"},
     {GB3b4, "GB3b4", K::Radio, GroupBox3, u"SCC14", u""},
     {GB3b5, "GB3b5", K::Radio, GroupBox3, u"SSCC18", u""},
+    {GB3b6, "GB3b6", K::Radio, GroupBox3, u"Auto",
+     u"Any text: the subsets are chosen for the shortest bar code"},
+    {GB3b7, "GB3b7", K::Radio, GroupBox3, u"GS1-128",
+     u"GS1 element strings, each AI in parentheses: (01)09501101530003(10)AB-123"},
     {TipCheckBox,
      "TipCheckBox",
      K::CheckBox,
@@ -178,7 +182,7 @@ constexpr std::array SymbologyButtons{Radio25,      Radio39,  Radio93,      Radi
                                       RadioCodabar, RadioEAN, RadioPostNet, RadioUPC};
 constexpr std::array SizeLetters{FontA, FontB, FontC, FontD, FontE, FontF};
 constexpr std::array FontTypeButtons{Type1, Type2, ITF14};
-constexpr std::array VariantButtons{GB3b1, GB3b2, GB3b3, GB3b4, GB3b5};
+constexpr std::array VariantButtons{GB3b1, GB3b2, GB3b3, GB3b4, GB3b5, GB3b6, GB3b7};
 
 // The table is indexed by ControlId; this keeps the two in step.
 constexpr bool SpecsInIdOrder() {

@@ -45,6 +45,8 @@ enum class ControlId : std::uint8_t {
     GB3b3,
     GB3b4,
     GB3b5,
+    GB3b6,
+    GB3b7,
     TipCheckBox,
     OptionalChecksum,
     Option2,

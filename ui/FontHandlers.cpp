@@ -92,7 +92,8 @@ void MainWindowModel::PointSizeChange() {
         SetFocus(PointSize);
         return;
     }
-    if (Checked(GB3b4) || Checked(GB3b5) || Checked(DispSums)) {
+    // The human-readable line of SCC-14, SSCC-18 and GS1-128 is sized from the point size.
+    if (Checked(GB3b4) || Checked(GB3b5) || Checked(GB3b7) || Checked(DispSums)) {
         MadeFlag = false;
         SetText(BarTextOut, u"");
         BarCodeOut.SetText(u"");

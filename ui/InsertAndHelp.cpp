@@ -27,8 +27,10 @@ void MainWindowModel::InsertClick() {
         subset = Subset::A;
     else if (Checked(GB3b3))
         subset = Subset::C;
+    else if (Checked(GB3b6))
+        subset = Subset::Auto;
     else
-        return; // SCC-14 and SSCC-18 take no special characters
+        return; // SCC-14, SSCC-18 and GS1-128 take no special characters
 
     const Insertion insertion = SpecialCharacterFor(subset, Text(ComboBox1));
     if (insertion.kind == Insertion::Kind::Refuse) {

@@ -38,6 +38,8 @@ constexpr std::array HandlerTable{
     HandlerRow{GB3b3, &MainWindowModel::SelectGB3b3},
     HandlerRow{GB3b4, &MainWindowModel::SelectGB3b4Click},
     HandlerRow{GB3b5, &MainWindowModel::SelectGB3b5Click},
+    HandlerRow{GB3b6, &MainWindowModel::SelectGB3b6},
+    HandlerRow{GB3b7, &MainWindowModel::SelectGB3b7},
     HandlerRow{TipCheckBox, &MainWindowModel::TipCheckBoxClick},
     HandlerRow{OptionalChecksum, &MainWindowModel::ChangeChecksum},
     HandlerRow{Option2, &MainWindowModel::Option2Click},

@@ -87,6 +87,8 @@ class MainWindowModel {
     void SelectGB3b3();
     void SelectGB3b4Click();
     void SelectGB3b5Click();
+    void SelectGB3b6();
+    void SelectGB3b7();
     void ChangeChecksum();
     void Option2Click();
     void DispSumsClick();
@@ -128,11 +130,12 @@ class MainWindowModel {
     std::u16string MadeData;
     std::u16string MadeFontString;
     std::u16string MadeSums;
-    RichEdit BarCodeOut;               // the sample field's text and styles
-    std::optional<int> BarTextOutSize; // set by Code 93 and kept; none until then
-    int Left = 0;                      // the window's top-left corner on the screen,
-    int Top = 0;                       // kept in step by the view
-    std::string HelpFile;              // the manual's index page
+    std::u16string MadeEncodingWarning; // GS1-128: the pairings it leaves to other symbols
+    RichEdit BarCodeOut;                // the sample field's text and styles
+    std::optional<int> BarTextOutSize;  // set by Code 93 and kept; none until then
+    int Left = 0;                       // the window's top-left corner on the screen,
+    int Top = 0;                        // kept in step by the view
+    std::string HelpFile;               // the manual's index page
     ExternalHandlers Handlers;
     Platform& platform;
 

@@ -1,6 +1,6 @@
 #include "engine/PointSize.h"
+#include "faces/MadeWarning.h"
 #include "faces/SampleFaceName.h"
-#include "faces/SizeAdvice.h"
 #include "library/client/LibraryClient.h"
 #include "ui/MainWindowModel.h"
 
@@ -25,7 +25,6 @@ constexpr std::array<std::pair<ControlId, Symbology>, 7> SymbologyButtons{{
     {RadioPostNet, Symbology::PostNet},
 }};
 
-constexpr std::array VariantButtons{GB3b1, GB3b2, GB3b3, GB3b4};
 constexpr std::array<std::pair<ControlId, char>, 5> SizeLetters{
     {{FontA, 'A'}, {FontB, 'B'}, {FontC, 'C'}, {FontD, 'D'}, {FontE, 'E'}}};
 
@@ -47,9 +46,13 @@ BarOptions MainWindowModel::ReadOptions() const {
     BarOptions options;
     options.DataText = Text(BarTextInput);
     options.symbology = CurrentSymbology();
-    const auto variant = std::find_if(VariantButtons.begin(), VariantButtons.end(),
-                                      [this](ControlId id) { return Checked(id); });
-    options.VariantChoice = static_cast<int>(variant - VariantButtons.begin()) + 1;
+    // GB3b1 to GB3b7 are VariantChoice 1 to 7, the order the group lists them.
+    const std::span<const ControlId> variants = RadioGroupOf(GB3b1);
+    const auto variant =
+        std::ranges::find_if(variants, [this](ControlId id) { return Checked(id); });
+    options.VariantChoice = variant == variants.end()
+                                ? code128_variant::Sscc18
+                                : static_cast<int>(variant - variants.begin()) + 1;
     options.fontType = Checked(Type1)   ? FontType::Standard
                        : Checked(Type2) ? FontType::HumanReadable
                                         : FontType::Itf14;
@@ -87,10 +90,12 @@ void MainWindowModel::ShowBarResult(const BarResult& result) {
     SetText(BarTextOut, result.BarTextOut());
     BarCodeOut.SetText(result.SampleText);
     StyleSecondLine(result.SampleSize);
-    if (options.symbology == Symbology::Code128 && options.VariantChoice >= 3)
+    if (options.symbology == Symbology::Code128 &&
+        options.VariantChoice >= code128_variant::SubsetC)
         HumanText = result.HumanText;
     MadeFontString = result.FontString;
     MadeSums = result.SumsText;
+    MadeEncodingWarning = result.Warning;
     MadeFlag = true;
 }
 
@@ -99,12 +104,14 @@ std::u16string MainWindowModel::SizeAdviceText() const {
     const std::optional<int> size = PointSizeValue(Text(PointSize));
     if (!size) return {};
     const BarOptions options = ReadOptions();
-    std::u16string line = SizeAdviceLine(AdviseSize(options, MadeFontString, *size));
+    const SizeAdvice advice = AdviseSize(options, MadeFontString, *size);
+    std::u16string line =
+        SizeAdviceLine(advice, MadeWarning(options, advice, *size, MadeEncodingWarning));
     // Subset A reads "`" to "~" as NUL to US: typed lower case is made, but not as text.
-    constexpr int SubsetA = 1;
     const bool lowerCase = std::any_of(MadeData.begin(), MadeData.end(),
                                        [](char16_t c) { return c >= u'a' && c <= u'z'; });
-    if (options.symbology == Symbology::Code128 && options.VariantChoice == SubsetA && lowerCase)
+    if (options.symbology == Symbology::Code128 &&
+        options.VariantChoice == code128_variant::SubsetA && lowerCase)
         line += u"; lower-case letters are control characters in subset A";
     return line;
 }

@@ -4,7 +4,8 @@
 
 namespace zindra {
 
-enum class Subset { A, B, C };
+// The subsets the Insert box writes for; Auto carries the real ASCII controls.
+enum class Subset { A, B, C, Auto };
 
 // What the Insert button does with the text of ComboBox1 in one subset:
 // append one character, append nothing, or refuse with a message.

@@ -24,6 +24,8 @@ std::optional<bool> Evaluate(Rule rule, const MainWindowModel& window) {
         return !window.Checked(ITF14);
     case Rule::UnlessScc:
         return !window.Checked(GB3b4) && !window.Checked(GB3b5);
+    case Rule::UnlessGs1:
+        return !window.Checked(GB3b4) && !window.Checked(GB3b5) && !window.Checked(GB3b7);
     case Rule::UnlessNoSupplement:
         return !window.Checked(GB3b1);
     }
@@ -73,10 +75,13 @@ std::span<const LetterLook> LetterLooks(Letters letters) {
 void ApplyExtraField(MainWindowModel& window, ExtraField field) {
     switch (field) {
     case ExtraField::Hidden:
+    case ExtraField::Code128: {
         window.SetVisible(Extra, false);
         window.SetVisible(ExtraLabel, false);
-        window.SetText(StaticText4, GeneralDataLabel);
+        const bool gs1 = field == ExtraField::Code128 && window.Checked(GB3b7);
+        window.SetText(StaticText4, gs1 ? Gs1DataLabel : GeneralDataLabel);
         return;
+    }
     case ExtraField::BookPrice: {
         const bool bookland = window.Checked(GB3b3);
         window.SetVisible(Extra, bookland);
@@ -128,8 +133,10 @@ void MainWindowModel::ApplyLook(Symbology symbology) {
         Apply(*this, GB3b2, look.variants->B2);
         Apply(*this, GB3b3, look.variants->B3);
     }
-    if (look.fallsBackFromScc && (Checked(GB3b4) || Checked(GB3b5))) Select(GB3b1);
-    ShowBy(*this, look.sccButtons, {GB3b4, GB3b5});
+    if (look.fallsBackToGB3b1 &&
+        (Checked(GB3b4) || Checked(GB3b5) || Checked(GB3b6) || Checked(GB3b7)))
+        Select(GB3b1);
+    ShowBy(*this, look.code128Buttons, {GB3b4, GB3b5, GB3b6, GB3b7});
 
     ShowBy(*this, look.optionalChecksum, {OptionalChecksum});
     if (Evaluate(look.optionalChecksumLabelled, *this) == true)

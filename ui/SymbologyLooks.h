@@ -18,6 +18,7 @@ enum class Rule : std::uint8_t {
     No,
     UnlessItf14,        // unless ITF14 is selected
     UnlessScc,          // unless GB3b4 or GB3b5 is selected
+    UnlessGs1,          // unless GB3b4, GB3b5 or GB3b7 is selected: GS1 data places its own FNC1s
     UnlessNoSupplement, // unless GB3b1 is selected
 };
 
@@ -38,6 +39,7 @@ enum class Letters : std::uint8_t {
 // What the data label, Extra and ExtraLabel become.
 enum class ExtraField : std::uint8_t {
     Hidden,     // both hidden, the general data label
+    Code128,    // both hidden, the data label of the variant (element strings for GS1-128)
     BookPrice,  // the Bookland price while GB3b3 is selected
     Supplement, // the UPC supplement unless GB3b1 is selected
 };
@@ -67,8 +69,8 @@ struct SymbologyLook {
     // Variant group
     Rule variantGroup;
     const VariantLabels* variants; // null: captions left as they are
-    Rule sccButtons;
-    bool fallsBackFromScc; // an SCC button selected: select GB3b1, then hide both
+    Rule code128Buttons;           // GB3b4 to GB3b7, which only Code 128 has
+    bool fallsBackToGB3b1;         // one of them selected: select GB3b1, then hide them
     // Options
     Rule optionalChecksum;
     Rule optionalChecksumLabelled;

@@ -20,6 +20,12 @@ void ShowSubsetControls(MainWindowModel& window) {
         window.SetVisible(id, true);
 }
 
+// Under Code 128 the data label follows the variant: GS1-128 asks for element strings.
+void ShowCode128DataLabel(MainWindowModel& window) {
+    if (window.CurrentSymbology() != Symbology::Code128) return;
+    window.SetText(StaticText4, window.Checked(GB3b7) ? Gs1DataLabel : GeneralDataLabel);
+}
+
 } // namespace
 
 void MainWindowModel::ClearOutputs() {
@@ -60,6 +66,7 @@ void MainWindowModel::SelectGB3b2() {
 void MainWindowModel::SelectGB3b3() {
     ClearOutputs();
     ShowSubsetControls(*this);
+    ShowCode128DataLabel(*this);
     if (UnderEanOrUpc(*this)) {
         SetVisible(Extra, true);
         SetVisible(ExtraLabel, true);
@@ -88,11 +95,33 @@ void MainWindowModel::SelectGB3b4Click() {
         SetVisible(Option2, false);
         SetChecked(Option2, true);
     }
+    ShowCode128DataLabel(*this);
     SetFocus(BarTextInput);
 }
 
 void MainWindowModel::SelectGB3b5Click() {
     SelectGB3b4Click();
+}
+
+// Auto takes any text, the Insert box's function characters included.
+void MainWindowModel::SelectGB3b6() {
+    ClearOutputs();
+    ShowSubsetControls(*this);
+    ShowCode128DataLabel(*this);
+    SetFocus(BarTextInput);
+}
+
+// GS1-128 always starts with FNC1 and its AIs place the others, so UCC/EAN
+// and the Insert box have nothing to add; the sums still help.
+void MainWindowModel::SelectGB3b7() {
+    ClearOutputs();
+    if (CurrentSymbology() == Symbology::Code128) {
+        for (ControlId id : {Insert, ComboBox1, Option2})
+            SetVisible(id, false);
+        SetVisible(DispSums, true);
+    }
+    ShowCode128DataLabel(*this);
+    SetFocus(BarTextInput);
 }
 
 void MainWindowModel::ChangeChecksum() {

@@ -7,6 +7,8 @@ namespace zindra {
 // Captions and hints that more than one handler writes.
 inline constexpr std::u16string_view GeneralDataLabel =
     u"Enter the data to be converted into a bar code:";
+inline constexpr std::u16string_view Gs1DataLabel =
+    u"Enter the element strings, each AI in parentheses:";
 inline constexpr std::u16string_view IsbnDataLabel = u"Enter the ISBN number:";
 inline constexpr std::u16string_view UpcDataLabel = u"Enter the UPC number here:";
 inline constexpr std::u16string_view BookPriceLabel = u"Book price:";

@@ -57,6 +57,7 @@ std::optional<BarResult> LibraryResult::Made() const {
     made.SampleSize = result_->sample_size;
     if (result_->output_text_size >= 0) made.OutputTextSize = result_->output_text_size;
     made.HumanText = FromUtf8(result_->human_text);
+    made.Warning = FromUtf8(result_->data_warning);
     return made;
 }
 

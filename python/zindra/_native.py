@@ -57,6 +57,7 @@ class Result(ctypes.Structure):
         ("magnification_percent", ctypes.c_double),
         ("error_length", ctypes.c_size_t),
         ("data_text_length", ctypes.c_size_t),
+        ("data_warning", ctypes.c_char_p),
     ]
 
 

@@ -75,8 +75,8 @@ TEST(SizeAdvice, OneLineWithItsWarning) {
     for (const LineRow& row : LineRows) {
         BarOptions choices;
         choices.symbology = row.symbology;
-        EXPECT_EQ(test::Show(SizeAdviceLine(AdviseSize(choices, row.fontString, row.pointSize))),
-                  row.line);
+        const SizeAdvice advice = AdviseSize(choices, row.fontString, row.pointSize);
+        EXPECT_EQ(test::Show(SizeAdviceLine(advice, SizeWarning(advice))), row.line);
     }
 }
 

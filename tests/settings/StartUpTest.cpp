@@ -82,6 +82,10 @@ TEST_F(StartUpTest, EachSavedChoiceComesBackThroughItsButton) {
         {"Supplemental=SSCC18\n", {GB3b5}},
         {"Supplemental=D\n", {GB3b5}},
         {"Supplemental=SCC14\nOption2=1\n", {GB3b4, Option2}},
+        {"Type=128\nSupplemental=Auto\n", {Radio128, GB3b6}},
+        {"Type=128\nSupplemental=GS1-128\n", {Radio128, GB3b7}},
+        {"Type=128\nSupplemental=GS1\n", {Radio128, GB3b5}},
+        {"Type=EAN\nSupplemental=Auto\n", {RadioEAN, GB3b6}}, // as SCC18 is: hidden, ignored
         // The symbology is restored before the font type, so UPC's own
         // selection of UPC-A gives way to the saved UPC-E.
         {"Type=UPC\nFontType=H\n", {RadioUPC, Type2}},
@@ -148,6 +152,10 @@ TEST_F(StartUpTest, TheWholeDataComesBackAfterARestart) {
         {std::u16string(2048, u'Q'), std::u16string(2048, u'Q')},
         {std::u16string(32767, u'\u00e9'), std::u16string(32767, u'\u00e9')},
         {std::u16string(40000, u'7'), std::u16string(32767, u'7')},
+        // Auto's control characters; a line break would end the line in the file
+        {std::u16string(u"A\tB\x1b\x01", 5), std::u16string(u"A\tB\x1b\x01", 5)},
+        {std::u16string(u"A\0B", 3), std::u16string(u"A\0B", 3)},
+        {u"A\r\nB", u"A  B"},
     };
     for (const auto& row : rows) {
         auto& first = StartWith("Type=39\n");
@@ -156,6 +164,18 @@ TEST_F(StartUpTest, TheWholeDataComesBackAfterARestart) {
         test::Program next(places);
         next.window.Activate();
         EXPECT_EQ(next.window.Text(BarTextInput), row.restored) << row.typed.size();
+    }
+}
+
+TEST_F(StartUpTest, Code128sNewerVariantsAreSavedByName) {
+    for (const auto& [variant, text] : {std::pair{GB3b6, u"Auto"}, std::pair{GB3b7, u"GS1-128"}}) {
+        auto& program = StartWith("Type=128\n");
+        program.window.Select(variant);
+        program.window.Close();
+        EXPECT_EQ(Saved("Supplemental"), text);
+        test::Program next(places);
+        next.window.Activate();
+        EXPECT_TRUE(next.window.Checked(variant)) << SpecOf(variant).Name;
     }
 }
 

@@ -49,6 +49,17 @@ const InsertRow InsertRows[] = {
     {GB3b3, u"CodeB", "AB", u"Error, this program can't switch to code B"},
     {GB3b3, u"FNC1", "AB", NotC}, // subset C carries digits only
     {GB3b3, u"CodeC", "AB", NotC},
+    // Auto reads the data as text: the controls are themselves
+    {GB3b6, u"FNC1", "AB\u00CD", {}},
+    {GB3b6, u"FNC4", "AB\u00CC", {}},
+    {GB3b6, u"Null", std::string("AB\0", 3), {}},
+    {GB3b6, u"Tab", "AB\t", {}},
+    {GB3b6, u"Escape", "AB\x1B", {}},
+    {GB3b6, u"Ctrl-A", "AB\x01", {}},
+    {GB3b6, u"Ctrl-X", "AB\x18", {}},
+    {GB3b6, u"Ctrl-G", "AB", {}},
+    {GB3b6, u"CodeC", "AB", u"Error, Auto chooses the subsets itself"},
+    {GB3b6, u"fnc1", "AB", u"Error, not a special character of Code 128"},
 };
 
 TEST(InsertClick, AppendsTheSubsetsCharacterOrRefuses) {
@@ -80,19 +91,23 @@ TEST(InsertClick, AppendsTheSubsetsCharacterOrRefuses) {
     }
 }
 
-TEST(InsertClick, UnderSccOnlyClearsTheResults) {
-    StartedWindow started;
-    MainWindowModel& window = started.window;
-    window.Select(Radio128);
-    window.Select(GB3b4);
-    ShowMade(window, u"}~", u"}~  ");
-    window.SetText(BarTextInput, u"123");
-    window.InsertClick();
-    EXPECT_EQ(window.Text(BarTextInput), u"123");
-    EXPECT_EQ(window.BarCodeOut.Text(), u"");
-    EXPECT_EQ(window.Text(BarTextOut), u"");
-    EXPECT_EQ(window.BarCodeOut.WholeFont(), (CharStyle{"Arial", 12}));
-    EXPECT_TRUE(started.platform.Calls.empty());
+TEST(InsertClick, UnderSccAndGs1OnlyClearsTheResults) {
+    for (ControlId variant : {GB3b4, GB3b7}) {
+        SCOPED_TRACE(SpecOf(variant).Name);
+        StartedWindow started;
+        MainWindowModel& window = started.window;
+        window.Select(Radio128);
+        window.Select(variant);
+        ShowMade(window, u"}~", u"}~  ");
+        window.SetText(BarTextInput, u"123");
+        window.SetText(ComboBox1, u"FNC1");
+        window.InsertClick();
+        EXPECT_EQ(window.Text(BarTextInput), u"123");
+        EXPECT_EQ(window.BarCodeOut.Text(), u"");
+        EXPECT_EQ(window.Text(BarTextOut), u"");
+        EXPECT_EQ(window.BarCodeOut.WholeFont(), (CharStyle{"Arial", 12}));
+        EXPECT_TRUE(started.platform.Calls.empty());
+    }
 }
 
 } // namespace

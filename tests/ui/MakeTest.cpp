@@ -86,6 +86,45 @@ TEST_F(Make, SetsTheSsccHumanReadableLineInItsOwnFont) {
     EXPECT_EQ(window.HumanText, u""); // subset C clears it
 }
 
+// Auto and GS1-128 are made in the Code 128ABC face; GS1-128's element strings
+// follow as SSCC-18's digits do, and its size line says whether a logistics label takes it.
+TEST_F(Make, AutoAndGs1ComeInTheFaceThatHoldsEverySubset) {
+    window.Select(Radio128);
+    window.Select(GB3b6);
+    window.UserEdit(BarTextInput, u"Hello 1234");
+    window.Click(MakeButtonClick);
+    EXPECT_EQ(window.ReadOptions().VariantChoice, 6);
+    const std::u16string autoString = U("\u00CAIfmmp!\u00C5-CG\u00CC");
+    EXPECT_EQ(window.Text(BarTextOut), autoString);
+    EXPECT_EQ(window.BarCodeOut.Runs(),
+              (std::vector<StyledRun>{{autoString + u"  ", {"Tessary Code 128ABC d", 24}}}));
+
+    window.Select(GB3b7);
+    window.Select(Type2);
+    window.UserEdit(BarTextInput, u"(01)09501101530003(10)AB-123");
+    window.Click(MakeButtonClick);
+    EXPECT_EQ(window.ReadOptions().VariantChoice, 7);
+    const std::u16string gs1String = U("\u00CB\u00C8\"*S,\"V!$+\u00C6BC.234d\u00CC");
+    EXPECT_EQ(window.Text(BarTextOut), gs1String);
+    EXPECT_EQ(window.BarCodeOut.Runs(),
+              (std::vector<StyledRun>{{gs1String + u"  ", {"Tessary Code 128ABC d", 24}},
+                                      {u"\n(01)09501101530003(10)AB-123", {"Arial", 7}}}));
+    EXPECT_EQ(window.HumanText, u"(01)09501101530003(10)AB-123");
+    EXPECT_NE(window.SizeAdviceText().find(u"GS1 logistics labels"), std::u16string::npos);
+
+    window.UserEdit(BarTextInput, u"(10)AB-123");
+    window.Click(MakeButtonClick);
+    const std::u16string line = window.SizeAdviceText();
+    EXPECT_TRUE(line.ends_with(u"GS1 logistics labels; AI (10): the label needs (01) or (02) or "
+                               u"(03) or (8006) or (8026) too"))
+        << test::Show(line);
+
+    window.UserEdit(BarTextInput, u"(01)09501101530004");
+    window.Click(MakeButtonClick);
+    EXPECT_EQ(window.Text(BarTextOut), u"AI (01): the check digit should be 3");
+    EXPECT_FALSE(window.MadeFlag);
+}
+
 TEST_F(Make, KeepsTheCode93OutputSizeForLaterBarCodes) {
     EXPECT_FALSE(window.BarTextOutSize.has_value());
     window.Select(Radio93);

@@ -62,5 +62,70 @@ TEST_F(VariantHandlers, SccUnderAnotherSymbologyLeavesItsOptionsAlone) {
     EXPECT_FALSE(window.Visible(DispSums));
 }
 
+constexpr std::u16string_view GeneralLabel = u"Enter the data to be converted into a bar code:";
+constexpr std::u16string_view Gs1Label = u"Enter the element strings, each AI in parentheses:";
+
+// Under Code 128, going from one variant to another: what shows, and what the data label asks.
+struct Code128VariantRow {
+    ControlId from;
+    ControlId to;
+    bool insertShown; // Insert and ComboBox1
+    bool option2Shown;
+    std::u16string_view dataLabel;
+};
+const Code128VariantRow Code128VariantRows[] = {
+    {GB3b2, GB3b6, true, true, GeneralLabel},   {GB3b4, GB3b6, true, true, GeneralLabel},
+    {GB3b2, GB3b7, false, false, Gs1Label},     {GB3b4, GB3b7, false, false, Gs1Label},
+    {GB3b6, GB3b7, false, false, Gs1Label},     {GB3b7, GB3b1, true, true, GeneralLabel},
+    {GB3b7, GB3b2, true, true, GeneralLabel},   {GB3b7, GB3b3, true, true, GeneralLabel},
+    {GB3b7, GB3b4, false, false, GeneralLabel}, {GB3b7, GB3b6, true, true, GeneralLabel},
+};
+
+TEST_F(VariantHandlers, Code128VariantsShowTheirOptionsAndAskForTheirData) {
+    window.Select(Radio128);
+    for (const Code128VariantRow& row : Code128VariantRows) {
+        SCOPED_TRACE(std::string(SpecOf(row.from).Name) + " -> " +
+                     std::string(SpecOf(row.to).Name));
+        window.Select(row.from);
+        ShowMade(window, u"x", u"x");
+        window.Select(row.to);
+        EXPECT_FALSE(window.MadeFlag);
+        EXPECT_EQ(window.Visible(Insert), row.insertShown);
+        EXPECT_EQ(window.Visible(ComboBox1), row.insertShown);
+        EXPECT_EQ(window.Visible(Option2), row.option2Shown);
+        EXPECT_TRUE(window.Visible(DispSums));
+        EXPECT_EQ(window.Text(StaticText4), row.dataLabel);
+    }
+}
+
+// Coming back to Code 128 with GS1-128 still chosen gives GS1-128's look, not subset B's.
+TEST_F(VariantHandlers, Code128RestoresTheLookOfGs1) {
+    window.Select(Radio128);
+    window.Select(GB3b7);
+    window.Select(Radio39);
+    EXPECT_EQ(window.Text(StaticText4), GeneralLabel);
+    window.Select(Radio128);
+    EXPECT_EQ(window.Text(StaticText4), Gs1Label);
+    for (ControlId id : {Insert, ComboBox1, Option2})
+        EXPECT_FALSE(window.Visible(id));
+    EXPECT_TRUE(window.Visible(GB3b7));
+}
+
+// EAN and UPC have no Auto or GS1-128: the first of their own variants takes over.
+TEST_F(VariantHandlers, EanAndUpcFallBackFromCode128sOwnVariants) {
+    for (ControlId variant : {GB3b6, GB3b7})
+        for (ControlId symbology : {RadioEAN, RadioUPC}) {
+            SCOPED_TRACE(std::string(SpecOf(variant).Name) + " " +
+                         std::string(SpecOf(symbology).Name));
+            window.Select(Radio128);
+            window.Select(variant);
+            window.Select(symbology);
+            EXPECT_TRUE(window.Checked(GB3b1));
+            for (ControlId hidden : {GB3b4, GB3b5, GB3b6, GB3b7})
+                EXPECT_FALSE(window.Visible(hidden));
+            EXPECT_EQ(window.ReadOptions().VariantChoice, 1);
+        }
+}
+
 } // namespace
 } // namespace zindra::test

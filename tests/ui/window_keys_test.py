@@ -9,6 +9,7 @@ Usage: xvfb-run -a dbus-run-session -- window_keys_test.py SOURCE_DIR BUILD_DIR
 
 import os
 import stat
+import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -57,6 +58,42 @@ def special_characters(d, file):
     expect("box after Down", lambda: d.text(combo), "Line Feed")
     expect("data after picking Line Feed", lambda: d.text(p.data), "ABj")
     p.close()
+
+
+# ---- Auto and GS1-128, clicked, typed and made as a user does: the window
+# makes what zindra-encode makes, and the choice is saved by its name.
+GS1_DATA = "(01)09501101530003(17)270704(10)AB-123"
+
+
+def encoded(d, variant, data):
+    return subprocess.run([os.path.join(d.build, "cli", "zindra-encode"), "-s", "code128",
+                           "-v", variant, data], check=True, capture_output=True,
+                          text=True).stdout.rstrip("\n")
+
+
+def code128_variants(d, file):
+    edit_settings(file, {"Type": "128", "Supplemental": "B", "FontType": "S"})
+    p = Program(d)
+    output = d.find("text", "This is the string*")
+    insert = d.find("push button", "Insert")
+    d.click(d.find_in(" Subset ", "radio button", "GS1-128"))
+    data = d.find("text", "Enter the element strings, each AI in parentheses:")
+    expect("no Insert for GS1-128", lambda: [n for r, n, _ in d.nodes() if n == "Insert"], [])
+    clear_and_type(d, data, GS1_DATA)
+    d.key("Return")
+    expect("GS1-128 made", lambda: d.text(output), encoded(d, "gs1", GS1_DATA))
+
+    d.click(d.find_in(" Subset ", "radio button", "Auto"))
+    data = d.find("text", "Enter the data to be converted into a bar code:")
+    clear_and_type(d, data, "ab12")
+    clear_and_type(d, d.combo(1), "FNC1")
+    d.key("Tab")
+    d.click(insert)
+    expect("FNC1 inserted in Auto", lambda: d.text(data), "ab12\u00cd")
+    d.key("Return")
+    expect("Auto made", lambda: d.text(output), encoded(d, "auto", "ab12\u00cd"))
+    p.close()
+    expect("Auto saved", lambda: read_settings(file).get("Supplemental"), "Auto")
 
 
 # ---- Point size: typed sizes stay as typed, digits stay in the box, and an
@@ -279,7 +316,7 @@ def failed_opens(d, file):
 def main(source, build):
     require_tools()
     run_scenarios(Desktop(source, build),
-                  (special_characters, point_size, keyboard, after_the_tip, paper_sample,
+                  (special_characters, code128_variants, point_size, keyboard, after_the_tip, paper_sample,
                    clamped_position, failed_opens, plain_messages),
                   "window keys")
 

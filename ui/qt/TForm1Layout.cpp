@@ -147,6 +147,8 @@ constexpr ControlId ReadingOrder[] = {
     GB3b3,
     GB3b4,
     GB3b5,
+    GB3b6,
+    GB3b7,
     PointSize,
     OptionalChecksum,
     Option2,
@@ -224,7 +226,11 @@ void TForm1::Arrange() {
         letters->addWidget(w(sizes[i]), static_cast<int>(i / 3), static_cast<int>(i % 3));
     letters->setRowStretch(2, 1);
     group(GroupBox2)->setLayout(Column({w(Type1), w(Type2), w(ITF14)}));
-    group(GroupBox3)->setLayout(Column({w(GB3b1), w(GB3b2), w(GB3b3), w(GB3b4), w(GB3b5)}));
+    // The variants Code 128 alone has past SCC-14 and SSCC-18 stand in a column of their own,
+    // so the five below each other keep their places.
+    auto* variants = new QHBoxLayout(group(GroupBox3));
+    variants->addLayout(Column({w(GB3b1), w(GB3b2), w(GB3b3), w(GB3b4), w(GB3b5)}));
+    variants->addLayout(Column({w(GB3b6), w(GB3b7)}));
     group(GroupBox4)->setLayout(Column({w(PointSize)}));
     w(PointSize)->setFixedWidth(PointSizeWidth);
     QVBoxLayout* options = Column({w(OptionalChecksum), w(Option2), w(DispSums)});

@@ -12,7 +12,7 @@
 
 static int failures = 0;
 
-static void check(int ok, const char *what, const char *detail) {
+static void check(int ok, const char* what, const char* detail) {
     if (!ok) {
         ++failures;
         fprintf(stderr, "FAIL: %s: %s\n", what, detail ? detail : "");
@@ -21,19 +21,21 @@ static void check(int ok, const char *what, const char *detail) {
 
 /* The answer to `json` contains each of the `wanted` texts. */
 struct JsonRow {
-    const char *json;
-    const char *wanted[3];
+    const char* json;
+    const char* wanted[3];
 };
 
 static const struct JsonRow JsonRows[] = {
     {"{\"data\":\"CODE39\",\"checksum\":true}",
      {"\"font_string\":\"*CODE39W*\"", "\"face\":\"Tessary 39 d\"", "\"sample_size\":24"}},
     {"{\"data\":\"400638133393\",\"symbology\":\"ean\",\"variant\":2}",
-     {"\"data_text\":\"400638133393\"", "\"magnification_percent\":102.626", "\"face\":\"Tessary EAN d\""}},
+     {"\"data_text\":\"400638133393\"", "\"magnification_percent\":102.626",
+      "\"face\":\"Tessary EAN d\""}},
     {"{\"data\":\"03600029145\",\"symbology\":\"upc\"}", {"\"sample_size\":48", NULL}},
     {"{\"data\":\"N/A\",\"symbology\":\"i25\"}",
      {"{\"error\":\"Error, there are no digits to bar code\",\"data_text\":\"N/A\"}", NULL}},
-    {"{\"data\":\"x\",\"symbology\":\"nope\"}", {"{\"error\":\"bad request: unknown symbology \\\"nope\\\"", NULL}},
+    {"{\"data\":\"x\",\"symbology\":\"nope\"}",
+     {"{\"error\":\"bad request: unknown symbology \\\"nope\\\"", NULL}},
     {"{\"data\":\"X\",\"point_size\":\"12.5\"}",
      {"\"error\":\"Error, the point size must be a whole number from 1 to 1638\"", NULL}},
     {"not json", {"{\"error\":\"bad request: not valid JSON\"}", NULL}},
@@ -43,7 +45,7 @@ static const struct JsonRow JsonRows[] = {
 
 static void json_rows(void) {
     for (size_t i = 0; i < sizeof JsonRows / sizeof JsonRows[0]; ++i) {
-        char *answer = zindra_encode(JsonRows[i].json);
+        char* answer = zindra_encode(JsonRows[i].json);
         check(answer != NULL, "zindra_encode answers", JsonRows[i].json);
         if (!answer) continue;
         for (int w = 0; w < 3 && JsonRows[i].wanted[w]; ++w)
@@ -51,8 +53,9 @@ static void json_rows(void) {
         check(strchr(answer, '\n') == NULL, "one line", answer);
         zindra_free(answer);
     }
-    char *none = zindra_encode(NULL);
-    check(none && strcmp(none, "{\"error\":\"bad request: no request\"}") == 0, "NULL request", none);
+    char* none = zindra_encode(NULL);
+    check(none && strcmp(none, "{\"error\":\"bad request: no request\"}") == 0, "NULL request",
+          none);
     zindra_free(none);
 }
 
@@ -64,7 +67,7 @@ static void typed_rows(void) {
     request.symbology = ZINDRA_CODE128;
     request.variant = 4;
     request.font_type = ZINDRA_HUMAN;
-    zindra_result *result = zindra_make(&request);
+    zindra_result* result = zindra_make(&request);
     check(result && result->ok, "SCC-14 encodes", result ? result->error : "");
     if (result) {
         check(strcmp(result->face, "Tessary Code 128C d") == 0, "SCC-14 face", result->face);
@@ -72,8 +75,9 @@ static void typed_rows(void) {
               result->human_text);
         check(result->output_text_size == -1 && result->magnification_percent == -1,
               "no output text size, no magnification", NULL);
-        char *json = zindra_result_json(result);
-        char *direct = zindra_encode("{\"data\":\"1061414100001\",\"symbology\":\"code128\","
+        check(strcmp(result->data_warning, "") == 0, "no data warning", result->data_warning);
+        char* json = zindra_result_json(result);
+        char* direct = zindra_encode("{\"data\":\"1061414100001\",\"symbology\":\"code128\","
                                      "\"variant\":4,\"font_type\":\"human\"}");
         check(json && direct && strcmp(json, direct) == 0, "typed JSON is the JSON answer", json);
         zindra_free(json);
@@ -81,18 +85,36 @@ static void typed_rows(void) {
     }
     zindra_result_free(result);
 
+    /* GS1-128: the AIs a label needs besides these, apart from the size's own warning. */
+    zindra_request_init(&request);
+    request.data = "(10)AB-123";
+    request.symbology = ZINDRA_CODE128;
+    request.variant = 7;
+    result = zindra_make(&request);
+    check(result && result->ok, "GS1-128 encodes", result ? result->error : "");
+    if (result) {
+        const char* pairing =
+            "AI (10): the label needs (01) or (02) or (03) or (8006) or (8026) too";
+        check(strcmp(result->data_warning, pairing) == 0, "GS1 data warning", result->data_warning);
+        check(strstr(result->warning, "GS1 logistics labels; ") != NULL, "size warning first",
+              result->warning);
+    }
+    zindra_result_free(result);
+
     /* Refusals of values outside the enums and of bad UTF-8, never a crash. */
     const struct {
         int symbology, font_type, variant;
         char size;
-        const char *data;
-        const char *error;
+        const char* data;
+        const char* error;
     } bad[] = {
         {42, ZINDRA_STANDARD, 1, 'D', "X", "bad request: \"symbology\" is not a zindra_symbology"},
         {-1, ZINDRA_STANDARD, 1, 'D', "X", "bad request: \"symbology\" is not a zindra_symbology"},
         {ZINDRA_CODE39, 7, 1, 'D', "X", "bad request: \"font_type\" is not a zindra_font_type"},
-        {ZINDRA_CODE39, ZINDRA_STANDARD, 8, 'D', "X", "bad request: the variant must be a whole number from 1 to 7"},
-        {ZINDRA_CODE39, ZINDRA_STANDARD, 1, 'G', "X", "bad request: unknown size \"G\" (one letter A to F)"},
+        {ZINDRA_CODE39, ZINDRA_STANDARD, 8, 'D', "X",
+         "bad request: the variant must be a whole number from 1 to 7"},
+        {ZINDRA_CODE39, ZINDRA_STANDARD, 1, 'G', "X",
+         "bad request: unknown size \"G\" (one letter A to F)"},
         {ZINDRA_CODE39, ZINDRA_STANDARD, 1, 'D', "\xc3(", "bad request: invalid UTF-8 in \"data\""},
     };
     for (size_t i = 0; i < sizeof bad / sizeof bad[0]; ++i) {
@@ -115,7 +137,8 @@ static void typed_rows(void) {
     check(result && !result->ok && result->data_text_length == 4 &&
               memcmp(result->data_text, "AB\0C", 5) == 0 &&
               result->error_length > strlen(result->error),
-          "NUL in the data: refused by Code 39, quoted in the message", result ? result->error : "");
+          "NUL in the data: refused by Code 39, quoted in the message",
+          result ? result->error : "");
     zindra_result_free(result);
 
     result = zindra_make(NULL);
@@ -123,9 +146,10 @@ static void typed_rows(void) {
     zindra_result_free(result);
 
     zindra_request_init(&request);
-    check(zindra_request_set(&request, "symbology", "upc") == NULL && request.symbology == ZINDRA_UPC,
+    check(zindra_request_set(&request, "symbology", "upc") == NULL &&
+              request.symbology == ZINDRA_UPC,
           "set a symbology by name", NULL);
-    char *why = zindra_request_set(&request, "size", "Z");
+    char* why = zindra_request_set(&request, "size", "Z");
     check(why && strcmp(why, "unknown size \"Z\" (one letter A to F)") == 0, "refuse a size", why);
     check(request.size == 'D', "a refused word changes nothing", NULL);
     zindra_free(why);
@@ -146,17 +170,17 @@ static void faces(void) {
 
 /* Each thread answers every request of the round and keeps its answers. */
 enum { Threads = 8, Requests = 64 };
-static char *answers[Threads][Requests];
+static char* answers[Threads][Requests];
 
-static const char *RequestAt(int i, char *buffer, size_t size) {
-    static const char *const symbologies[] = {"i25", "code39", "code93", "code128",
-                                              "codabar", "ean", "postnet", "upc"};
+static const char* RequestAt(int i, char* buffer, size_t size) {
+    static const char* const symbologies[] = {"i25",     "code39", "code93",  "code128",
+                                              "codabar", "ean",    "postnet", "upc"};
     snprintf(buffer, size, "{\"data\":\"%d0%d\",\"symbology\":\"%s\",\"variant\":%d,\"sums\":true}",
              i * 7919, i, symbologies[i % 8], 1 + i % 3);
     return buffer;
 }
 
-static void *encode_all(void *arg) {
+static void* encode_all(void* arg) {
     const int thread = (int)(size_t)arg;
     char request[128];
     for (int round = 0; round < 20; ++round)
@@ -169,11 +193,13 @@ static void *encode_all(void *arg) {
 
 static void threads(void) {
     pthread_t ids[Threads];
-    for (int t = 0; t < Threads; ++t) pthread_create(&ids[t], NULL, encode_all, (void *)(size_t)t);
-    for (int t = 0; t < Threads; ++t) pthread_join(ids[t], NULL);
+    for (int t = 0; t < Threads; ++t)
+        pthread_create(&ids[t], NULL, encode_all, (void*)(size_t)t);
+    for (int t = 0; t < Threads; ++t)
+        pthread_join(ids[t], NULL);
     char request[128];
     for (int i = 0; i < Requests; ++i) {
-        char *alone = zindra_encode(RequestAt(i, request, sizeof request));
+        char* alone = zindra_encode(RequestAt(i, request, sizeof request));
         for (int t = 0; t < Threads; ++t) {
             check(answers[t][i] && alone && strcmp(answers[t][i], alone) == 0,
                   "the same answer in every thread", request);

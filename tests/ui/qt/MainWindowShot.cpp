@@ -26,9 +26,9 @@ int main(int argc, char* argv[]) {
 
     using enum zindra::ControlId;
     model.Select(Radio128);
-    model.Select(GB3b2);
+    model.Select(GB3b7);
     model.Select(Type2);
-    model.UserEdit(BarTextInput, u"Zindra-2026");
+    model.UserEdit(BarTextInput, u"(01)09501101530003(17)270704(10)AB-123");
     model.SetText(PointSize, u"36");
     model.MakeButtonClickClick();
     form.Sync();
