@@ -47,6 +47,7 @@ TEST(SheetOptions, Accepted) {
     const Args sheet = {"--batch", "rows.csv", "--sheet", "5160", "--pdf", "out.pdf"};
     const AcceptedRow rows[] = {
         {{}, [](CommandLine&) {}},
+        {{"--skip", "0"}, [](CommandLine&) {}},                        // the first label
         {{"--skip", "29"}, [](CommandLine& l) { l.Sheet.Skip = 29; }}, // the last label of 30
         {{"--copies", "1000", "--outline"},
          [](CommandLine& l) {
@@ -107,6 +108,8 @@ TEST(SheetOptions, Refused) {
          "unknown label stock '---' (see --sheet list, or give custom:... or roll:WxH)"},
         {{"--batch", "a", "--sheet", "5160"}, "--sheet needs --pdf FILE"},
         {{"--sheet", "5160", "--pdf", "o", "X"}, "--sheet needs --batch (or --sheet list)"},
+        {{"--sheet", "5160"},
+         "--sheet needs --batch (or --sheet list)"}, // before the missing --pdf
         {{"--requests", "a", "--sheet", "5160", "--pdf", "o"},
          "--sheet needs --batch (or --sheet list)"},
         {{"--batch", "a", "--pdf", "o"}, "--pdf, --skip, --copies and --outline need --sheet"},

@@ -23,29 +23,31 @@ TEST(EncodeRequest, DispatchesToTheSymbologyOperation) {
         Symbology symbology;
         int variant;
         FontType fontType;
+        bool checksum; // OptionalChecksum, which each operation takes in its own place
         const char* data;
-        const char* extra;
         const char* fontString;
     };
     const Row rows[] = {
-        {Symbology::Interleaved25, 1, FontType::Standard, "1234", "", "{-C}"},
-        {Symbology::Code39, 1, FontType::Standard, "A B", "", "*A~B*"},
-        {Symbology::Code93, 1, FontType::Standard, "CODE 93", "", "(CODE~93E0)"},
-        {Symbology::Code128, 2, FontType::Standard, "ABC", "", "|ABC!~"},
-        {Symbology::Code128, 3, FontType::Standard, "123456", "", "}-CYM~"},
-        {Symbology::Codabar, 1, FontType::Standard, "A12345B", "", "A12345B"},
-        {Symbology::Ean, 1, FontType::Standard, "1234567", "", "[BCDE|5670]"},
-        {Symbology::Ean, 2, FontType::Standard, "400638133393", "", "%AQGDYR|333931]"},
-        {Symbology::PostNet, 1, FontType::Standard, "12345", "", "(123455)"},
-        {Symbology::Upc, 1, FontType::Standard, "01234567890", "", " !BCDEF|67890V"},
+        {Symbology::Interleaved25, 1, FontType::Standard, false, "1234", "{-C}"},
+        {Symbology::Code39, 1, FontType::Standard, false, "A B", "*A~B*"},
+        {Symbology::Code39, 1, FontType::Standard, true, "A B", "*A~BG*"}, // not full ASCII
+        {Symbology::Code39, 1, FontType::Standard, false, "  ", "*~~*"},   // spaces are data
+        {Symbology::Code93, 1, FontType::Standard, false, "CODE 93", "(CODE~93E0)"},
+        {Symbology::Code128, 2, FontType::Standard, false, "ABC", "|ABC!~"},
+        {Symbology::Code128, 3, FontType::Standard, false, "123456", "}-CYM~"},
+        {Symbology::Codabar, 1, FontType::Standard, false, "A12345B", "A12345B"},
+        {Symbology::Ean, 1, FontType::Standard, false, "1234567", "[BCDE|5670]"},
+        {Symbology::Ean, 2, FontType::Standard, false, "400638133393", "%AQGDYR|333931]"},
+        {Symbology::PostNet, 1, FontType::Standard, false, "12345", "(123455)"},
+        {Symbology::Upc, 1, FontType::Standard, false, "01234567890", " !BCDEF|67890V"},
         // Under UPC any font type but Standard is UPC-E.
-        {Symbology::Upc, 1, FontType::HumanReadable, "01200000789", "", " [RCXIZA]7"},
-        {Symbology::Upc, 1, FontType::Itf14, "01200000789", "", " [RCXIZA]7"},
+        {Symbology::Upc, 1, FontType::HumanReadable, false, "01200000789", " [RCXIZA]7"},
+        {Symbology::Upc, 1, FontType::Itf14, false, "01200000789", " [RCXIZA]7"},
     };
     for (const Row& row : rows) {
         BarOptions o = Request(row.symbology, U(row.data), row.variant);
         o.fontType = row.fontType;
-        o.Extra = U(row.extra);
+        o.OptionalChecksum = row.checksum;
         const RequestOutcome out = EncodeRequest(o);
         ASSERT_FALSE(IsError(out.Outcome)) << row.data;
         EXPECT_EQ(std::get<BarResult>(out.Outcome).FontString, U(row.fontString)) << row.data;
@@ -60,26 +62,40 @@ TEST(EncodeRequest, SccVariantsGoToTheShippingContainerEncoding) {
     EXPECT_EQ(result.HumanText, u" (00) 00614141123456789 0");
 }
 
-TEST(EncodeRequest, EmptyDataIsRefusedWhateverTheSymbology) {
-    for (Symbology s : {Symbology::Interleaved25, Symbology::Code39, Symbology::Ean,
-                        Symbology::PostNet, Symbology::Upc}) {
-        const RequestOutcome out = EncodeRequest(Request(s, u""));
-        EXPECT_EQ(std::get<EncodeError>(out.Outcome).Message, u"Error, no data to bar code");
+// The refusal, and the data the window is given back: Bookland writes back its
+// cleaned digits even on an error.
+TEST(EncodeRequest, Refuses) {
+    struct Row {
+        Symbology symbology;
+        int variant;
+        const char* data;
+        const char* extra;
+        const char* pointSize;
+        const char16_t* message;
+        const char* dataText;
+    };
+    constexpr char16_t NoData[] = u"Error, no data to bar code";
+    const Row rows[] = {
+        {Symbology::Interleaved25, 1, "", "", "24", NoData, ""},
+        {Symbology::Code39, 1, "", "", "24", NoData, ""},
+        {Symbology::Ean, 1, "", "", "24", NoData, ""},
+        {Symbology::PostNet, 1, "", "", "24", NoData, ""},
+        {Symbology::Upc, 1, "", "", "24", NoData, ""},
+        {Symbology::Ean, 3, "0-306-40615-2", "9000", "24", u"The price field must be 5 digits long",
+         "0306406152"},
+        // A data error comes before the point size.
+        {Symbology::Code39, 1, "abc", "", "x",
+         u"Error: input character \"a\" not legal in bar code 3 of 9", "abc"},
+    };
+    for (const Row& row : rows) {
+        BarOptions o = Request(row.symbology, U(row.data), row.variant);
+        o.Extra = U(row.extra);
+        o.PointSize = U(row.pointSize);
+        const RequestOutcome out = EncodeRequest(o);
+        ASSERT_TRUE(IsError(out.Outcome)) << row.data;
+        EXPECT_EQ(std::get<EncodeError>(out.Outcome).Message, row.message) << row.data;
+        EXPECT_EQ(out.DataText, U(row.dataText)) << row.data;
     }
-}
-
-TEST(EncodeRequest, SpacesOnlyAreDataForTheSymbologyToJudge) {
-    const auto result =
-        std::get<BarResult>(EncodeRequest(Request(Symbology::Code39, u"  ")).Outcome);
-    EXPECT_EQ(result.FontString, u"*~~*");
-}
-
-TEST(EncodeRequest, BooklandWritesBackItsCleanedDigitsEvenOnError) {
-    BarOptions o = Request(Symbology::Ean, u"0-306-40615-2", 3);
-    o.Extra = u"9000";
-    const RequestOutcome out = EncodeRequest(o);
-    EXPECT_EQ(out.DataText, u"0306406152");
-    EXPECT_EQ(std::get<EncodeError>(out.Outcome).Message, u"The price field must be 5 digits long");
 }
 
 TEST(EncodeRequest, SampleSizeIsThePointSizeExceptForPostNet) {
@@ -117,13 +133,6 @@ TEST(EncodeRequest, SampleSizeIsThePointSizeExceptForPostNet) {
             EXPECT_EQ(std::get<BarResult>(out.Outcome).SampleSize, row.sampleSize) << row.pointSize;
         }
     }
-}
-
-TEST(EncodeRequest, DataErrorsComeBeforeThePointSize) {
-    BarOptions o = Request(Symbology::Code39, u"abc");
-    o.PointSize = u"x";
-    EXPECT_EQ(std::get<EncodeError>(EncodeRequest(o).Outcome).Message,
-              u"Error: input character \"a\" not legal in bar code 3 of 9");
 }
 
 } // namespace

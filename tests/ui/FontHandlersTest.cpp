@@ -17,23 +17,47 @@ std::vector<StyledRun> Runs(std::vector<std::pair<std::u16string, CharStyle>> ru
     return out;
 }
 
-TEST_F(FontHandlers, AFontTypeChangeRestylesOnlyTheFontString) {
-    ShowMadeCode39(window);
-    window.Select(Type2);
-    EXPECT_TRUE(window.MadeFlag);
-    EXPECT_EQ(window.BarCodeOut.Runs(),
-              Runs({{u"*CODE39W*", {"Tessary 39 d HR", 24}}, {u"  ", {"Tessary 39 d", 24}}}));
-    EXPECT_EQ(window.LastFontType, FontType::HumanReadable);
-}
+struct RestyleRow {
+    ControlId symbology;
+    bool option2;
+    std::u16string_view fontString, sample, sums; // as Make left them
+    ControlId choice;                             // the font button then clicked
+    std::vector<StyledRun> runs;
+    FontType lastFontType;
+};
 
-// The sums line shows only in BarTextOut; the sample's bar code must still
-// follow the size letter.
-TEST_F(FontHandlers, WithTheSumsShownTheSamplesBarCodeIsRestyled) {
-    window.Select(Radio93);
-    ShowMade(window, u"(CODE+z", u"(CODE+z)  ", u")   sums");
-    window.Select(FontB);
-    EXPECT_EQ(window.BarCodeOut.Runs(),
-              Runs({{u"(CODE+z)", {"Tessary 93 b", 24}}, {u"  ", {"Tessary 93 d", 24}}}));
+// A font choice that keeps the font string restyles the sample and keeps the
+// bar code made.
+const RestyleRow RestyleRows[] = {
+    // only the font string: the padding keeps the size letter's standard face
+    {Radio39, false, u"*CODE39W*", u"*CODE39W*  ", u"", Type2,
+     Runs({{u"*CODE39W*", {"Tessary 39 d HR", 24}}, {u"  ", {"Tessary 39 d", 24}}}),
+     FontType::HumanReadable},
+    // The sums line shows only in BarTextOut; the sample's bar code must still
+    // follow the size letter.
+    {Radio93, false, u"(CODE+z", u"(CODE+z)  ", u")   sums", FontB,
+     Runs({{u"(CODE+z)", {"Tessary 93 b", 24}}, {u"  ", {"Tessary 93 d", 24}}}),
+     FontType::Standard},
+    // bearer bars only change the face
+    {Radio25, true, u"(!!)", u"(!!)", u"", FontB, Runs({{u"(!!)", {"Tessary Bearer 25i b", 24}}}),
+     FontType::Standard},
+};
+
+TEST(FontHandler, RestylesTheMadeBarCode) {
+    for (const RestyleRow& row : RestyleRows) {
+        SCOPED_TRACE(std::string(SpecOf(row.symbology).Name) + " / " +
+                     std::string(SpecOf(row.choice).Name));
+        StartedWindow started;
+        MainWindowModel& window = started.window;
+        window.Select(row.symbology);
+        ShowMade(window, std::u16string(row.fontString), std::u16string(row.sample),
+                 std::u16string(row.sums));
+        window.SetChecked(Option2, row.option2);
+        window.Select(row.choice);
+        EXPECT_TRUE(window.MadeFlag);
+        EXPECT_EQ(window.BarCodeOut.Runs(), row.runs);
+        EXPECT_EQ(window.LastFontType, row.lastFontType);
+    }
 }
 
 TEST_F(FontHandlers, Itf14InvalidatesTheBarCodeButItsSizesDoNot) {
@@ -49,15 +73,6 @@ TEST_F(FontHandlers, Itf14InvalidatesTheBarCodeButItsSizesDoNot) {
     window.Select(FontB);
     EXPECT_TRUE(window.MadeFlag);
     EXPECT_EQ(window.BarCodeOut.Runs(), Runs({{u"(!!)", {"Tessary ITF14 b", 24}}}));
-}
-
-TEST_F(FontHandlers, BearerBarsOnlyChangeTheFace) {
-    window.Select(Radio25);
-    ShowMade(window, u"(!!)", u"(!!)");
-    window.SetChecked(Option2, true);
-    window.Select(FontB);
-    EXPECT_TRUE(window.MadeFlag);
-    EXPECT_EQ(window.BarCodeOut.Runs(), Runs({{u"(!!)", {"Tessary Bearer 25i b", 24}}}));
 }
 
 TEST_F(FontHandlers, AnyFontChangeUnderCode128AsksForANewMake) {
@@ -86,26 +101,34 @@ TEST_F(FontHandlers, PointSizeTypingActsOnceTheSizeIsPlausible) {
 
 struct PointSizeRow {
     std::u16string_view text;
-    int sampleSize; // after typing it digit by digit and leaving the box
+    int typedSize;  // the sample's size once it is typed digit by digit
+    int sampleSize; // after leaving the box
     std::vector<std::string> calls;
 };
 
 // While typing nothing is reported; the calls are those of leaving the box
 // (by Tab to the Make button), where an unreadable size is reported once.
 const PointSizeRow PointSizeRows[] = {
-    {u"12", 12, {}}, // below 18 typing ignores it; leaving the box applies it
-    {u"17", 17, {}},
-    {u"18", 18, {}},
-    {u"018", 18, {}},
+    {u"12", 24, 12, {}}, // below 18 typing ignores it; leaving the box applies it
+    {u"17", 24, 17, {}},
+    {u"18", 18, 18, {}},
+    {u"018", 18, 18, {}},
     // one character: no message while typing, one on leaving
-    {u"x", 24, {"message 'x' is not a valid point size: type a whole number from 1 to 1638"}},
-    {u"1638", 1638, {}},
-    {u"abc", 24, {"message 'abc' is not a valid point size: type a whole number from 1 to 1638"}},
+    {u"x", 24, 24, {"message 'x' is not a valid point size: type a whole number from 1 to 1638"}},
+    {u"1638", 1638, 1638, {}},
+    {u"abc",
+     24,
+     24,
+     {"message 'abc' is not a valid point size: type a whole number from 1 to 1638"}},
     // "200" on the way is applied; "2000" is too large and reported on leaving
     {u"2000",
      200,
+     200,
      {"message '2000' is not a valid point size: type a whole number from 1 to 1638"}},
-    {u" 24", 24, {"message ' 24' is not a valid point size: type a whole number from 1 to 1638"}},
+    {u" 24",
+     24,
+     24,
+     {"message ' 24' is not a valid point size: type a whole number from 1 to 1638"}},
 };
 
 TEST(PointSizeChange, AcceptsWholeNumbersFrom18AndReportsTheRestOnLeaving) {
@@ -119,6 +142,9 @@ TEST(PointSizeChange, AcceptsWholeNumbersFrom18AndReportsTheRestOnLeaving) {
                 started.window.UserEdit(PointSize, row.text.substr(0, typed));
             EXPECT_TRUE(started.platform.Calls.empty());
             EXPECT_EQ(started.window.Focus(), PointSize);
+            if (made) {
+                EXPECT_EQ(started.window.BarCodeOut.Runs()[0].Style.Size, row.typedSize);
+            }
             started.window.SetFocus(MakeButtonClick);
             EXPECT_EQ(started.platform.Calls, row.calls);
             EXPECT_EQ(started.window.Focus(), MakeButtonClick);

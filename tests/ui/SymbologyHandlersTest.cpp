@@ -188,14 +188,40 @@ TEST_F(SymbologyHandlers, EanAndUpcHaveNoSizeF) {
     }
 }
 
-TEST_F(SymbologyHandlers, EanAndUpcFallBackFromSccToTheFirstVariant) {
-    for (ControlId button : {RadioEAN, RadioUPC}) {
+struct SccRow {
+    ControlId button;  // selected after Code 128 with the SCC variant
+    ControlId scc;     // GB3b4 (SCC-14) or GB3b5 (SSCC-18)
+    ControlId checked; // the variant button checked afterwards
+    std::vector<ControlId> hidden;
+};
+
+// EAN and UPC have no SCC variant and fall back to their first; Code 128
+// keeps it, and with it the subset-only controls stay hidden.
+const SccRow SccRows[] = {
+    {RadioEAN, GB3b5, GB3b1, {GB3b4, GB3b5, Insert, ComboBox1, Option2, DispSums}},
+    {RadioUPC, GB3b5, GB3b1, {GB3b4, GB3b5, Insert, ComboBox1, Option2, DispSums}},
+    {RadioEAN, GB3b4, GB3b1, {GB3b4, GB3b5, Insert, ComboBox1, Option2, DispSums}},
+    {Radio128, GB3b4, GB3b4, {Insert, ComboBox1, Option2, DispSums}}, // by way of Code 39
+    {Radio128, GB3b5, GB3b5, {Insert, ComboBox1, Option2, DispSums}},
+};
+
+TEST(SymbologyHandler, SccFallsBackOrKeepsTheSubsetControlsHidden) {
+    for (const SccRow& row : SccRows) {
+        SCOPED_TRACE(std::string(SpecOf(row.button).Name) + " / " +
+                     std::string(SpecOf(row.scc).Name));
+        StartedWindow started;
+        MainWindowModel& window = started.window;
         window.Select(Radio128);
-        window.Select(GB3b5);
-        window.Select(button);
-        EXPECT_TRUE(window.Checked(GB3b1));
-        for (ControlId id : {GB3b4, GB3b5, Insert, ComboBox1, Option2, DispSums})
+        window.Select(row.scc);
+        if (row.button == Radio128) window.Select(Radio39);
+        window.Select(row.button);
+        EXPECT_TRUE(window.Checked(row.checked));
+        for (ControlId id : row.hidden)
             EXPECT_FALSE(window.Visible(id)) << SpecOf(id).Name;
+        if (row.button != Radio128) continue;
+        window.Select(GB3b2);
+        for (ControlId id : row.hidden)
+            EXPECT_TRUE(window.Visible(id)) << SpecOf(id).Name;
     }
 }
 
@@ -208,18 +234,6 @@ TEST_F(SymbologyHandlers, UpcTakesBackTheBooklandPriceAndShowsItsSupplement) {
     EXPECT_TRUE(window.Visible(Extra));
     EXPECT_EQ(window.Text(ExtraLabel), u"Supplemental code:");
     EXPECT_EQ(window.Get(Extra).Hint, u"Type in the supplemental data here");
-}
-
-TEST_F(SymbologyHandlers, Code128KeepsTheSubsetControlsHiddenForScc) {
-    window.Select(Radio128);
-    window.Select(GB3b4);
-    window.Select(Radio39);
-    window.Select(Radio128);
-    for (ControlId id : {Insert, ComboBox1, Option2, DispSums})
-        EXPECT_FALSE(window.Visible(id));
-    window.Select(GB3b2);
-    for (ControlId id : {Insert, ComboBox1, Option2, DispSums})
-        EXPECT_TRUE(window.Visible(id));
 }
 
 TEST_F(SymbologyHandlers, PostNetHidesTheFontChoicesAndKeepsItsLetters) {
