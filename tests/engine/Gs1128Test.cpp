@@ -41,6 +41,17 @@ TEST(Gs1128, FontStringAndHumanLine) {
     }
 }
 
+// Only the Human readable font type puts the element strings under the sample.
+TEST(Gs1128, HumanLineInTheSampleOnlyWithHumanReadable) {
+    for (const auto& [fontType, second] :
+         {std::pair{FontType::Standard, u""}, std::pair{FontType::HumanReadable, u"\n(10)ABC"}}) {
+        const auto outcome = EncodeGs1128(u"(10)ABC", false, fontType, false);
+        ASSERT_TRUE(std::holds_alternative<BarResult>(outcome));
+        const BarResult& result = std::get<BarResult>(outcome);
+        EXPECT_EQ(Show(result.SampleText), Show(result.FontString + u"  " + second));
+    }
+}
+
 TEST(Gs1128, OneMessagePerFailedCheck) {
     const Row rows[] = {
         {u"01)09501101530003", u"Error, GS1-128 data is element strings with their AIs in "
