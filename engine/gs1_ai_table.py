@@ -10,6 +10,11 @@ import argparse
 import gzip
 import os
 import re
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "fonts",
+                                "generator"))
+import generated_source  # noqa: E402
 
 FLAG_CHARS = set("*!?\"$%&'()+,-./:;<=>@[\\]^_`{|}~")
 COMPONENT = re.compile(r"^(\[)?([NXYZ])(\d*)(?:\.\.(\d+))?(\])?((?:,\w+)*)$")
@@ -80,12 +85,7 @@ def main():
     args = parser.parse_args()
     with gzip.open(args.dictionary, "rt", encoding="utf-8") as f:
         text = generated(f.read())
-    if os.path.exists(args.out):
-        with open(args.out, encoding="utf-8") as f:
-            if f.read() == text:
-                return
-    with open(args.out, "w", encoding="utf-8") as f:
-        f.write(text)
+    generated_source.write_if_changed(args.out, text)
 
 
 if __name__ == "__main__":

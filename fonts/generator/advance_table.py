@@ -17,6 +17,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import families  # noqa: E402
+import generated_source  # noqa: E402
 import metrics  # noqa: E402
 
 BEARER_FAMILIES = {"Bearer 25i", "ITF14"}
@@ -71,14 +72,7 @@ def main():
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
     text = generated()
-    # Rewritten only when it changes, so a generator edit that leaves the widths
-    # alone rebuilds nothing.
-    if os.path.exists(args.out):
-        with open(args.out, encoding="utf-8") as f:
-            if f.read() == text:
-                return
-    with open(args.out, "w", encoding="utf-8") as f:
-        f.write(text)
+    generated_source.write_if_changed(args.out, text)
 
 
 if __name__ == "__main__":
