@@ -1,6 +1,7 @@
 // The two handlers that run on every keystroke in the point-size box, on a
 // window that has just made a bar code: PointSizeChange (the whole handler)
-// and RefreshSample (the re-styling step it shares with the font handlers).
+// and RefreshSample (the re-styling step it shares with the font handlers);
+// and Make itself, the press of the button, on the longest data.
 
 #include "bench/RepeatedText.h"
 #include "ui/MainWindowModel.h"
@@ -35,6 +36,11 @@ const MadeBarCode MadeBarCodes[] = {
     {"code39-checksum-longest", Radio39, GroupBox3, OptionalChecksum,
      Repeat(u"ABCD4567", LongestData)},
     {"code128b-sums", Radio128, GB3b2, DispSums, u"ABcd4567"},
+    {"code128auto-longest", Radio128, GB3b6, DispSums,
+     Repeat(u"Ab\u0001 12345678 cd", LongestData)},
+    // 48 data characters, the most a GS1-128 symbol holds
+    {"gs1-128-longest", Radio128, GB3b7, DispSums,
+     u"(00)006141411234567890(01)09501101530003(10)ABCDEFGHIJ"},
 };
 
 // The window as start-up leaves it, with the bar code made by pressing Make.
@@ -86,12 +92,22 @@ void RefreshSample(benchmark::State& state, const MadeBarCode& barCode) {
     if (!made.platform.Calls.empty()) state.SkipWithError("the handler reported an error");
 }
 
+void Make(benchmark::State& state, const MadeBarCode& barCode) {
+    MadeWindow made(barCode);
+    for (auto _ : state)
+        if (!made.Make()) {
+            state.SkipWithError("Make failed");
+            break;
+        }
+}
+
 const bool Registered = [] {
     for (const MadeBarCode& barCode : MadeBarCodes) {
         benchmark::RegisterBenchmark((std::string("PointSizeChange/") + barCode.name).c_str(),
                                      PointSizeChange, barCode);
         benchmark::RegisterBenchmark((std::string("RefreshSample/") + barCode.name).c_str(),
                                      RefreshSample, barCode);
+        benchmark::RegisterBenchmark((std::string("Make/") + barCode.name).c_str(), Make, barCode);
     }
     return true;
 }();
