@@ -1,5 +1,7 @@
 #include "faces/SampleFaceName.h"
 
+#include <optional>
+
 #include <array>
 #include <string_view>
 
@@ -40,8 +42,8 @@ constexpr std::array FaceTable{
     FaceRow{Symbology::Code93, TypeIs::Standard, Option2Is::Any, VariantIs::Any, "93", "abcdef",
             false},
     FaceRow{Symbology::Code93, TypeIs::Any, Option2Is::Any, VariantIs::Any, "93", "abcdef", true},
-    FaceRow{Symbology::Code128, TypeIs::Any, Option2Is::Any, VariantIs::MixedSubsets,
-            "Code 128ABC", "abcdef", false},
+    FaceRow{Symbology::Code128, TypeIs::Any, Option2Is::Any, VariantIs::MixedSubsets, "Code 128ABC",
+            "abcdef", false},
     FaceRow{Symbology::Code128, TypeIs::Standard, Option2Is::Any, VariantIs::SubsetAOrB,
             "Code 128AB", "abcdef", false},
     FaceRow{Symbology::Code128, TypeIs::Standard, Option2Is::Any, VariantIs::SubsetCOrScc,
@@ -124,10 +126,26 @@ char FamilySize(const FaceRow& row, char letter) {
 } // namespace
 
 std::string SampleFaceName(const BarOptions& c) {
+    // A bulk run names the same face for every record: the last answer is kept.
+    struct Asked {
+        Symbology symbology;
+        FontType fontType;
+        char size;
+        int variant;
+        bool option2;
+        bool operator==(const Asked&) const = default;
+    };
+    thread_local std::optional<Asked> lastAsked;
+    thread_local std::string lastName;
+    const Asked asked{c.symbology, c.fontType, c.FontSize, c.VariantChoice, c.Option2};
+    if (lastAsked == asked) return lastName;
     for (const FaceRow& row : FaceTable) {
         if (row.symbology == c.symbology && Holds(row.type, c.fontType) &&
-            Holds(row.option2, c.Option2) && Holds(row.variant, c.VariantChoice))
-            return FaceName(row, FamilySize(row, c.FontSize));
+            Holds(row.option2, c.Option2) && Holds(row.variant, c.VariantChoice)) {
+            lastName = FaceName(row, FamilySize(row, c.FontSize));
+            lastAsked = asked;
+            return lastName;
+        }
     }
     return {}; // unreachable: every symbology ends in an unconditional row
 }

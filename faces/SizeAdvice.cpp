@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -89,6 +90,15 @@ std::u16string Ascii(const char* text) {
     return {text, text + std::char_traits<char>::length(text)};
 }
 
+// `value` with `decimals` places, as printf's %.Nf writes it.
+std::u16string Decimal(double value, int decimals) {
+    char digits[32];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals)
+            .ptr;
+    return {digits, end};
+}
+
 } // namespace
 
 double SymbolWidthModules(const SampleFace& face, std::u16string_view fontString) {
@@ -136,20 +146,21 @@ std::u16string SizeWarning(const SizeAdvice& advice) {
         warning = u"too small to scan reliably";
     else if (advice.TooLarge)
         warning = advice.MagnificationPercent ? u"above 200 %" : u"above the usual size";
-    char line[120] = "";
+    // Bulk runs write a warning for nearly every record: to_chars, not printf.
+    std::u16string line;
     if (advice.StandardHeightPercent) {
-        std::snprintf(line, sizeof line, "bars at %d %% of the standard height",
-                      *advice.StandardHeightPercent);
+        line =
+            u"bars at " + Decimal(*advice.StandardHeightPercent, 0) + u" % of the standard height";
     } else if (advice.ShortBarsBelowMm && advice.ShortOfWidthShare) {
         // Rounded up, so that bars as tall as the figure said are tall enough.
-        std::snprintf(line, sizeof line, "bars shorter than %.1f mm (15 %% of the width)",
-                      std::ceil(*advice.ShortBarsBelowMm * 10) / 10);
+        line = u"bars shorter than " + Decimal(std::ceil(*advice.ShortBarsBelowMm * 10) / 10, 1) +
+               u" mm (15 % of the width)";
     } else if (advice.ShortBarsBelowMm) {
-        std::snprintf(line, sizeof line, "bars shorter than %.2f mm", LowestBarsMm);
+        line = u"bars shorter than " + Decimal(LowestBarsMm, 2) + u" mm";
     }
-    if (*line) {
+    if (!line.empty()) {
         if (!warning.empty()) warning += u"; ";
-        warning += Ascii(line) + u": for hand-held scanners only";
+        warning += line + u": for hand-held scanners only";
     }
     return warning;
 }
