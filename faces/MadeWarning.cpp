@@ -7,10 +7,13 @@ namespace zindra {
 std::u16string MadeWarning(const BarOptions& choices, const SizeAdvice& advice, int pointSize,
                            std::u16string_view encodingWarning) {
     std::u16string warning = SizeWarning(advice);
-    const std::u16string logistics = LogisticsLabelWarning(choices, pointSize);
-    for (std::u16string_view more : {std::u16string_view(logistics), encodingWarning})
-        if (!more.empty()) warning.append(warning.empty() ? u"" : u"; ").append(more);
+    AppendWarning(warning, LogisticsLabelWarning(choices, pointSize));
+    AppendWarning(warning, encodingWarning);
     return warning;
+}
+
+void AppendWarning(std::u16string& warning, std::u16string_view more) {
+    if (!more.empty()) warning.append(warning.empty() ? u"" : u"; ").append(more);
 }
 
 } // namespace zindra

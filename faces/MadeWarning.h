@@ -15,4 +15,7 @@ namespace zindra {
 std::u16string MadeWarning(const BarOptions& choices, const SizeAdvice& advice, int pointSize,
                            std::u16string_view encodingWarning);
 
+// `warning` with `more` after it, joined as above.
+void AppendWarning(std::u16string& warning, std::u16string_view more);
+
 } // namespace zindra

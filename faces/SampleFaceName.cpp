@@ -125,19 +125,15 @@ char FamilySize(const FaceRow& row, char letter) {
 
 } // namespace
 
+FaceChoices FaceChoicesOf(const BarOptions& c) {
+    return {c.symbology, c.fontType, c.FontSize, c.VariantChoice, c.Option2};
+}
+
 std::string SampleFaceName(const BarOptions& c) {
     // A bulk run names the same face for every record: the last answer is kept.
-    struct Asked {
-        Symbology symbology;
-        FontType fontType;
-        char size;
-        int variant;
-        bool option2;
-        bool operator==(const Asked&) const = default;
-    };
-    thread_local std::optional<Asked> lastAsked;
+    thread_local std::optional<FaceChoices> lastAsked;
     thread_local std::string lastName;
-    const Asked asked{c.symbology, c.fontType, c.FontSize, c.VariantChoice, c.Option2};
+    const FaceChoices asked = FaceChoicesOf(c);
     if (lastAsked == asked) return lastName;
     for (const FaceRow& row : FaceTable) {
         if (row.symbology == c.symbology && Holds(row.type, c.fontType) &&

@@ -7,8 +7,19 @@
 
 namespace zindra {
 
-// The face name of the sample font for the current choices. Reads only the
-// symbology, the font type, the size letter, VariantChoice 3..7 and Option2.
+// The choices a face name reads: the symbology, the font type, the size letter,
+// VariantChoice and Option2.
+struct FaceChoices {
+    Symbology symbology;
+    FontType fontType;
+    char size;
+    int variant;
+    bool option2;
+    bool operator==(const FaceChoices&) const = default;
+};
+FaceChoices FaceChoicesOf(const BarOptions& choices);
+
+// The face name of the sample font for the current choices (only their FaceChoices).
 std::string SampleFaceName(const BarOptions& choices);
 
 // One face of the sample font set, for the font build and its checks.

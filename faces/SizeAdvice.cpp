@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 
 namespace zindra {
 namespace {
@@ -57,6 +58,19 @@ const SampleFace* FaceNamed(const std::string& name) {
         std::lower_bound(faces.begin(), faces.end(), name,
                          [](const SampleFace& f, const std::string& n) { return f.Name < n; });
     return found != faces.end() && found->Name == name ? &*found : nullptr;
+}
+
+// The face SampleFaceName names for the choices; bulk runs ask for one face
+// record after record, so the last answer is kept.
+const SampleFace* FaceFor(const BarOptions& choices) {
+    thread_local std::optional<FaceChoices> lastAsked;
+    thread_local const SampleFace* lastFace = nullptr;
+    const FaceChoices asked = FaceChoicesOf(choices);
+    if (lastAsked != asked) {
+        lastFace = FaceNamed(SampleFaceName(choices));
+        lastAsked = asked;
+    }
+    return lastFace;
 }
 
 bool IsEanOrUpc(Symbology symbology) {
@@ -122,15 +136,23 @@ double SymbolWidthModules(const SampleFace& face, std::u16string_view fontString
     return right > left ? (right - left) / family->UnitsPerModule : 0;
 }
 
+double SymbolWidthModules(const BarOptions& choices, std::u16string_view fontString) {
+    const SampleFace* face = FaceFor(choices);
+    return face ? SymbolWidthModules(*face, fontString) : 0;
+}
+
 SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString, int pointSize) {
+    return AdviseSizeOfWidth(choices, SymbolWidthModules(choices, fontString), pointSize);
+}
+
+SizeAdvice AdviseSizeOfWidth(const BarOptions& choices, double widthModules, int pointSize) {
     SizeAdvice advice;
     const Symbology symbology = choices.symbology;
     const FaceGeometry geometry = GeometryOf(symbology);
     const double x = XDimensionMm(symbology, pointSize);
     advice.XDimensionMm = x;
-    if (const SampleFace* face = FaceNamed(SampleFaceName(choices))) {
-        advice.WidthMm =
-            (SymbolWidthModules(*face, fontString) + 2 * geometry.QuietZoneModules) * x;
+    if (const SampleFace* face = FaceFor(choices)) {
+        advice.WidthMm = (widthModules + 2 * geometry.QuietZoneModules) * x;
         advice.HeightMm = FaceHeightEm(*face) / geometry.ModuleEm * x;
         AdviseBarHeight(advice, symbology, HeightsOf(*face).Bar);
     }

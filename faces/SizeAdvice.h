@@ -30,9 +30,16 @@ struct SizeAdvice {
 // modules; 0 when it draws no bar.
 double SymbolWidthModules(const SampleFace& face, std::u16string_view fontString);
 
+// The same width in the face SampleFaceName names for `choices`; 0 when there is none.
+double SymbolWidthModules(const BarOptions& choices, std::u16string_view fontString);
+
 // The advice for a font string Make made from `choices`, set at `pointSize`
 // points in the face SampleFaceName names for them.
 SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString, int pointSize);
+
+// The same for a symbol `widthModules` wide: all the advice depends on, so bulk
+// runs can keep it for records of equal width.
+SizeAdvice AdviseSizeOfWidth(const BarOptions& choices, double widthModules, int pointSize);
 
 // The plain warnings, in one text: X outside the usual range ("too small to scan
 // reliably", ...), then bars too low for a fixed scanner ("bars at 48 % of the

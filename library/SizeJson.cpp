@@ -2,8 +2,11 @@
 
 #include "engine/Utf8.h"
 #include "faces/MadeWarning.h"
+#include "faces/SampleFaceName.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zindra {
 namespace {
@@ -12,17 +15,56 @@ double Thousandths(double value) {
     return std::round(value * 1000) / 1000;
 }
 
-} // namespace
+// What the size advice depends on. Records of one bulk run share their choices,
+// and most share their width with an earlier one.
+struct AdviceKey {
+    FaceChoices face;
+    int pointSize;
+    double widthModules;
+    bool operator==(const AdviceKey&) const = default;
+};
 
-PrintedSize PrintedSizeOf(const BarOptions& options, const BarResult& result) {
-    const SizeAdvice advice = AdviseSize(options, result.FontString, result.SampleSize);
+// The size of a symbol of that width, its warnings but the encoding's in both forms.
+struct KeptAdvice {
+    AdviceKey key;
     PrintedSize size;
+    std::u16string warning;
+};
+
+KeptAdvice AdviceOfWidth(const AdviceKey& key, const BarOptions& options) {
+    const SizeAdvice advice = AdviseSizeOfWidth(options, key.widthModules, key.pointSize);
+    KeptAdvice kept{key, {}, MadeWarning(options, advice, key.pointSize, u"")};
+    PrintedSize& size = kept.size;
     size.XDimensionMm = Thousandths(advice.XDimensionMm);
     size.WidthMm = Thousandths(advice.WidthMm);
     size.HeightMm = Thousandths(advice.HeightMm);
     if (advice.MagnificationPercent)
         size.MagnificationPercent = Thousandths(*advice.MagnificationPercent);
-    size.Warning = ToUtf8(MadeWarning(options, advice, result.SampleSize, result.Warning));
+    size.Warning = ToUtf8(kept.warning);
+    return kept;
+}
+
+} // namespace
+
+PrintedSize PrintedSizeOf(const BarOptions& options, const BarResult& result) {
+    const AdviceKey key{FaceChoicesOf(options), result.SampleSize,
+                        SymbolWidthModules(options, result.FontString)};
+    // A handful of widths covers a run; a run of ever new widths starts afresh.
+    constexpr std::size_t Kept = 64;
+    thread_local std::vector<KeptAdvice> kept;
+    auto found = std::find_if(kept.begin(), kept.end(),
+                              [&key](const KeptAdvice& k) { return k.key == key; });
+    if (found == kept.end()) {
+        if (kept.size() == Kept) kept.clear();
+        kept.push_back(AdviceOfWidth(key, options));
+        found = kept.end() - 1;
+    }
+    PrintedSize size = found->size;
+    if (!result.Warning.empty()) {
+        std::u16string warning = found->warning;
+        AppendWarning(warning, result.Warning);
+        size.Warning = ToUtf8(warning);
+    }
     return size;
 }
 
