@@ -24,7 +24,11 @@ struct PageRow {
 };
 
 const PageRow PageRows[] = {
-    {{"-s", "code39", "-c"}, {}, "CODE39", "*CODE39W*\n", "/MediaBox [0 0 612.000000 792.000000]",
+    {{"-s", "code39", "-c"},
+     {},
+     "CODE39",
+     "*CODE39W*\n",
+     "/MediaBox [0 0 612.000000 792.000000]",
      "Tessary-39-d"},
     {{"-s", "code39", "-c"},
      {"--paper", "letter"},

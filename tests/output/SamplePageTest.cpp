@@ -146,8 +146,8 @@ TEST(SamplePage, HumanReadableLineFollowsEachStep) {
         }};
         std::vector<PageText> expected;
         for (std::size_t k = 0; k < yAndSize.size(); ++k)
-            expected.push_back({row.x[k], yAndSize[k].first, "Arial", yAndSize[k].second,
-                                row.input.HumanText});
+            expected.push_back(
+                {row.x[k], yAndSize[k].first, "Arial", yAndSize[k].second, row.input.HumanText});
         EXPECT_EQ(lines, expected);
         EXPECT_NE(Find(page, row.description), nullptr);
     }
