@@ -3,9 +3,10 @@
 namespace zindra {
 namespace {
 
-// VariantChoice of Code 128's SCC-14 and SSCC-18.
+// VariantChoice of Code 128's SCC-14, SSCC-18 and GS1-128.
 constexpr int Scc14 = 4;
 constexpr int Sscc18 = 5;
+constexpr int Gs1128 = 7;
 
 bool FaceCarriesDigits(Symbology symbology) {
     return symbology == Symbology::Ean || symbology == Symbology::Upc;
@@ -24,9 +25,11 @@ std::string_view Trimmed(std::string_view text) {
 std::string HumanReadableLine(Symbology symbology, int variantChoice, std::string_view dataText,
                               std::string_view humanText) {
     if (FaceCarriesDigits(symbology)) return {};
-    const bool scc =
-        symbology == Symbology::Code128 && (variantChoice == Scc14 || variantChoice == Sscc18);
-    return std::string(scc ? Trimmed(humanText) : dataText);
+    // GS1-128 data may give its AIs in brackets; the line always shows parentheses.
+    const bool elementStrings =
+        symbology == Symbology::Code128 &&
+        (variantChoice == Scc14 || variantChoice == Sscc18 || variantChoice == Gs1128);
+    return std::string(elementStrings ? Trimmed(humanText) : dataText);
 }
 
 BarOptions WithBarOnlyFace(BarOptions choices) {

@@ -10,8 +10,8 @@ namespace zindra {
 // The line printed under a label's bars, in UTF-8, for a person to read and
 // key in when the bars will not scan: the data without the check character
 // that the symbology adds (a person keying "MG-20026" for "MG-2002" gets it
-// wrong). SCC-14 and SSCC-18 print their application identifier in
-// parentheses and keep their GS1 check digit, which is part of the number.
+// wrong). SCC-14, SSCC-18 and GS1-128 print their application identifiers in
+// parentheses and keep their GS1 check digits, which are part of the numbers.
 // EAN and UPC faces print their digits themselves, where the GS1 rules place
 // them and with the check digit they ask for, so they get no line: empty.
 // `dataText` and `humanText` are the result's data and human-readable text.

@@ -33,7 +33,7 @@ constexpr Ladder PostNetLadder = {18, 0, 1, {0}};
 constexpr Ladder UpcLadder = {40, 4, 6, {4, 4, 4, 5, 5, 5}};
 constexpr Ladder CommonLadder = {16, 4, 6, {2, 2, 3, 3, 4, 4}};
 
-// Where the SCC-14 / SSCC-18 human-readable line sits on each step of the
+// Where the SCC-14 / SSCC-18 / GS1-128 human-readable line sits on each step of the
 // common ladder: its size and its column offset from the end of the string.
 constexpr std::array<int, 6> HumanTextSize = {4, 5, 7, 8, 9, 10}; // (28k + 112) / 24
 constexpr std::array<int, 6> HumanTextShift = {-3, -1, 1, 3, 5, 8};
@@ -61,9 +61,11 @@ bool AddsCheckCharacter(const BarOptions& choices) {
     }
 }
 
+// SCC-14, SSCC-18 and GS1-128: their faces draw no text, so the page sets the
+// element strings under the bars itself.
 bool ShowsHumanText(const BarOptions& choices) {
     return choices.symbology == Symbology::Code128 && choices.fontType == FontType::HumanReadable &&
-           (choices.VariantChoice == 4 || choices.VariantChoice == 5);
+           (choices.VariantChoice == 4 || choices.VariantChoice == 5 || choices.VariantChoice == 7);
 }
 
 class PageWriter {
@@ -112,7 +114,7 @@ int TextDepth(int size, int dotsPerInch) {
     return static_cast<int>(std::ceil(1.15 * size * dotsPerInch / 72.0));
 }
 
-// The SCC-14 / SSCC-18 line stands one row under the top of the bar code, unless the
+// The human-readable line stands one row under the top of the bar code, unless the
 // bars reach further down and it would cross them: then it moves down only as far as
 // the foot of the bars and a gap of a tenth of a row.
 int HumanTextY(const SamplePageInput& input, const PageGrid& grid, int top, int size) {

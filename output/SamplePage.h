@@ -16,7 +16,7 @@ struct SamplePageInput {
     std::u16string FontString; // the bar code as Make made it, without the sums
     std::u16string SumsText;   // the sums line of "Show checksums", without the bar code; or empty
     std::string FaceName;      // the sample face of the current choices
-    std::u16string HumanText;  // the kept human-readable line of SCC-14 / SSCC-18
+    std::u16string HumanText;  // the kept human-readable line of SCC-14 / SSCC-18 / GS1-128
 };
 
 // The page for `choices` (data included) and the font string and sums of the

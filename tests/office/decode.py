@@ -14,7 +14,8 @@ STRIP_DOTS = 2 * DPI
 
 
 def decode_pages(pdf, folder):
-    """[(zbar's [(type, text)], zxing's [(format, text)])], one a page."""
+    """[(zbar's [(type, text)], zxing's [(format, text, symbology identifier)])], one a
+    page."""
     prefix = os.path.join(folder, "page")
     # Each page holds one cell at its top: the strip across the top is enough.
     subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", "-png", "-H", str(STRIP_DOTS), pdf, prefix],
@@ -25,5 +26,6 @@ def decode_pages(pdf, folder):
     for page in pages:
         path = os.path.join(folder, page)
         read.append((sorted((kind, text) for kind, text, _ in zbar(path)),
-                     sorted((kind, data.decode("latin-1")) for kind, data, _ in zxing(path))))
+                     sorted((kind, data.decode("latin-1"), identifier)
+                            for kind, data, identifier in zxing(path))))
     return read

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 namespace zindra {
 namespace {
@@ -95,27 +96,61 @@ SamplePageInput SccInput(FontType fontType) {
     return input;
 }
 
-TEST(SamplePage, HumanReadableLineFollowsEachScc14Step) {
-    const auto page = LayoutSamplePage(SccInput(FontType::HumanReadable), Grid600);
-    std::vector<PageText> lines;
-    for (const auto& t : page)
-        if (t.Text == u" (01) 1 06 14141 00001 9") lines.push_back(t);
+SamplePageInput Gs1Input(FontType fontType) {
+    SamplePageInput input = SccInput(fontType);
+    input.Choices.VariantChoice = 7;
+    input.Choices.Option2 = false;
+    input.Choices.DataText = u"[01]09501101530003[10]AB-123";
+    input.FontString = U("\u00CB\u00C8\"*S,\"V!$+\u00C6BC.234d\u00CC"); // 20 characters
+    input.FaceName = "Tessary Code 128ABC d";
+    input.HumanText = u"(01)09501101530003(10)AB-123";
+    return input;
+}
 
-    // Column 12 + 15 + d, Arial at (28k + 112) / 24. One row under the top of the
-    // bar code unless the bars reach further: then 12 dots under the bars, which
-    // reach 1 em (25 modules of 1/25 em) down: ceil(n x 600 / 72) dots.
-    const std::vector<PageText> expected = {
-        {1440, 1800 + 134 + 12, "Arial", 4, u" (01) 1 06 14141 00001 9"}, // 133.3
-        {1560, 2040 + 167 + 12, "Arial", 5, u" (01) 1 06 14141 00001 9"}, // 166.7
-        {1680, 2280 + 200 + 12, "Arial", 7, u" (01) 1 06 14141 00001 9"},
-        {1800, 2640 + 234 + 12, "Arial", 8, u" (01) 1 06 14141 00001 9"}, // 233.3
-        {1920, 3000 + 267 + 12, "Arial", 9, u" (01) 1 06 14141 00001 9"}, // 266.7
-        {2100, 3480 + 300 + 12, "Arial", 10, u" (01) 1 06 14141 00001 9"},
-    };
-    EXPECT_EQ(lines, expected);
-    EXPECT_NE(
-        Find(page, u"Bar Code 128, SCC-14,  Data: 1061414100001    Typeface: Tessary Code 128C d"),
-        nullptr);
+struct HumanLineRow {
+    SamplePageInput input;
+    std::array<int, 6> x; // column (length + 15 + d) x 60 dots, d = -3, -1, 1, 3, 5, 8
+    const char16_t* description;
+};
+
+const HumanLineRow HumanLineRows[] = {
+    {SccInput(FontType::HumanReadable),
+     {1440, 1560, 1680, 1800, 1920, 2100},
+     u"Bar Code 128, SCC-14,  Data: 1061414100001    Typeface: Tessary Code 128C d"},
+    // The faces draw no text: the element strings go under the bars, AIs in parentheses
+    // even where the data gave brackets.
+    {Gs1Input(FontType::HumanReadable),
+     {1920, 2040, 2160, 2280, 2400, 2580},
+     u"Bar Code 128, GS1-128,  Data: [01]09501101530003[10]AB-123    Typeface: Tessary Code "
+     u"128ABC d"},
+};
+
+TEST(SamplePage, HumanReadableLineFollowsEachStep) {
+    for (const HumanLineRow& row : HumanLineRows) {
+        SCOPED_TRACE(row.input.FaceName);
+        const auto page = LayoutSamplePage(row.input, Grid600);
+        std::vector<PageText> lines;
+        for (const auto& t : page)
+            if (t.Text == row.input.HumanText) lines.push_back(t);
+
+        // Arial at (28k + 112) / 24. One row under the top of the bar code unless the
+        // bars reach further: then 12 dots under the bars, which reach 1 em (25 modules
+        // of 1/25 em) down: ceil(n x 600 / 72) dots.
+        const std::array<std::pair<int, int>, 6> yAndSize = {{
+            {1800 + 134 + 12, 4}, // 133.3
+            {2040 + 167 + 12, 5}, // 166.7
+            {2280 + 200 + 12, 7},
+            {2640 + 234 + 12, 8}, // 233.3
+            {3000 + 267 + 12, 9}, // 266.7
+            {3480 + 300 + 12, 10},
+        }};
+        std::vector<PageText> expected;
+        for (std::size_t k = 0; k < yAndSize.size(); ++k)
+            expected.push_back(
+                {row.x[k], yAndSize[k].first, "Arial", yAndSize[k].second, row.input.HumanText});
+        EXPECT_EQ(lines, expected);
+        EXPECT_NE(Find(page, row.description), nullptr);
+    }
 }
 
 // A bar code 100 dots wide per point, on paper with `width` printable dots from
@@ -322,9 +357,13 @@ TEST(SamplePage, IncludesChecksumOnlyWhereTheBoxAddsACheckCharacter) {
 TEST(SamplePage, NoHumanReadableLineWithoutItsFontTypeOrOutsideScc) {
     SamplePageInput subsetC = SccInput(FontType::HumanReadable);
     subsetC.Choices.VariantChoice = 3;
-    for (const auto& input : {SccInput(FontType::Standard), subsetC}) {
+    // Auto shares the GS1-128 face but has no element strings to show.
+    SamplePageInput autoVariant = Gs1Input(FontType::HumanReadable);
+    autoVariant.Choices.VariantChoice = 6;
+    for (const auto& input :
+         {SccInput(FontType::Standard), subsetC, Gs1Input(FontType::Standard), autoVariant}) {
         const auto page = LayoutSamplePage(input, Grid600);
-        EXPECT_EQ(Find(page, u" (01) 1 06 14141 00001 9"), nullptr);
+        EXPECT_EQ(Find(page, input.HumanText), nullptr) << input.Choices.VariantChoice;
     }
 }
 

@@ -33,6 +33,8 @@ OPTIONS = Argument("Options", "zindra-encode's options, e.g. \"-c\", \"-v 2 -e 1
 CHECKSUM = Argument("Checksum", "TRUE adds the optional check character. Optional.", cells.flag)
 SUPPLEMENT = Argument("Supplement", "A 2-digit or 5-digit supplement. Optional.",
                       cells.add_on)
+ELEMENT_STRINGS = Argument("Data", "GS1 element strings, each AI in parentheses or square "
+                           "brackets, e.g. (01)09501101530003(10)AB-123.")
 PRICE = Argument("Price", "The 5-digit price add-on, e.g. 51000. Optional: 90000 when left out.",
                  cells.add_on)
 
@@ -96,8 +98,12 @@ FUNCTIONS = (
              _with_checksum("code39")),
     Function("code93", "ZINDRA.CODE93", "Code 93: the font string.", (DATA,),
              _shortcut("code93")),
-    Function("code128", "ZINDRA.CODE128", "Code 128, subset B: the font string.", (DATA,),
-             _shortcut("code128", variant=2)),
+    # Auto, not subset B as before: it takes every text B took and is never
+    # wider, but its font string is for the face that holds all three subsets.
+    Function("code128", "ZINDRA.CODE128", "Code 128 Auto, any text in the fewest symbol "
+             "characters: the font string.", (DATA,), _shortcut("code128", variant="auto")),
+    Function("gs1", "ZINDRA.GS1", "GS1-128 of checked element strings: the font string.",
+             (ELEMENT_STRINGS,), _shortcut("code128", variant="gs1")),
     Function("i25", "ZINDRA.I25", "Interleaved 2 of 5 (an even number of digits): the font "
              "string.", (DATA, CHECKSUM), _with_checksum("i25")),
     Function("itf14", "ZINDRA.ITF14", "ITF-14 of 13 digits and its check digit: the font "
@@ -125,7 +131,7 @@ FUNCTIONS = (
 # data can satisfy (an unknown symbology) fail every try alike, so the first
 # refusal is the one to show.
 _FACE_DATA = ("A12B", "12", "12345", "1234567", "04210000526", "400638133393", "0306406152",
-              "1234567890123", "12345678901234567")
+              "1234567890123", "12345678901234567", "(01)09501101530003")
 _FACE_EXTRA = ("", "12", "51000")
 
 

@@ -28,6 +28,11 @@ def _both(zbar_type, zxing_format, text, zxing_text=None):
     return (((zbar_type, text),), (zxing_format, zxing_text or text))
 
 
+def _gs1(data):
+    # zxing-cpp names GS1-128 by its symbology identifier; both give FNC1 separators as GS.
+    return ((("CODE-128", data),), ("Code128", data, "]C1"))
+
+
 def _addon(zbar_main, addon, zxing_format, zxing_main):
     kind = "EAN-2" if len(addon) == 2 else "EAN-5"
     return ((("EAN-13", zbar_main), (kind, addon)), (zxing_format, f"{zxing_main} {addon}"))
@@ -64,6 +69,11 @@ PAGES = (
      _both("CODE-128", "Code128", "0110614141000019")),
     ("SSCC-18 human", ("-s", "code128", "-v", "5", "-t", "human"), "00614141123456789", ALL,
      _both("CODE-128", "Code128", "00006141411234567890")),
+    ("code128 Auto", ("-s", "code128", "-v", "auto"), "Hello 128", ALL,
+     _both("CODE-128", "Code128", "Hello 128")),
+    # (10) is of variable length and not last: an FNC1 ends it.
+    ("GS1-128 human", ("-s", "code128", "-v", "gs1", "-t", "human"), "[10]AB-123[17]140704", ALL,
+     _gs1("10AB-123\x1d17140704")),
     ("codabar", ("-s", "codabar"), "A40156B", ALL,
      ((("Codabar", "A40156B"),), ("Codabar", "40156"))),
     ("codabar human", ("-s", "codabar", "-t", "human"), "A40156B", ALL,
@@ -146,7 +156,7 @@ def zxing_reads(paths):
         if not line.strip():
             if path and "Format" in fields:
                 reads[path].append((fields["Format"], bytes.fromhex(fields.get("Bytes", ""))
-                                    .decode("latin-1")))
+                                    .decode("latin-1"), fields.get("Identifier", "")))
             fields = {}
         elif key.strip() == "File":
             path = value.strip()
@@ -202,12 +212,13 @@ def check_page(folder, number, page):
         crop = numpy.pad(row[:, :right], 40, constant_values=255)
         crops.append(os.path.join(folder, f"{number:03d}-{k}.pgm"))
         write_pgm(crops[-1], crop)
-    zbar_expected, (zxing_format, zxing_text) = expected
+    # A zxing-cpp expectation names the symbology identifier where it tells something.
+    zbar_expected, zxing_expected = expected
     zbar, zxing = zbar_reads(crops), zxing_reads(crops)
     for k, crop in enumerate(crops):
         if zbar[crop] != sorted(zbar_expected):
             complaints.append(f"{name}, row {k}: zbarimg read {zbar[crop]}")
-        if (zxing_format, zxing_text) not in zxing[crop]:
+        if zxing_expected not in [read[:len(zxing_expected)] for read in zxing[crop]]:
             complaints.append(f"{name}, row {k}: ZXingReader read {zxing[crop]}")
     return complaints
 
