@@ -9,7 +9,7 @@
 namespace zindra {
 namespace {
 
-// the 43 legal data characters, each at its Code39Value
+// the 43 data characters of ISO/IEC 16388, each at its Code39Value
 constexpr std::u16string_view Code39Legal = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
 // the font character of each value; the font draws the space symbol at "~"
 constexpr std::u16string_view Code39Char = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.~$/+%";
@@ -31,7 +31,8 @@ constexpr char16_t FirstPrintable = 32;
 constexpr char16_t LastPrintable = 126;
 constexpr char16_t EscapeChar = u'^';
 
-// Code39FullAscii of the codes 32 to 126; "^" is the escape, handled apart
+// Code39FullAscii of the codes 32 to 126, the full ASCII table of ISO/IEC 16388;
+// "^" is the escape, handled apart
 constexpr std::array<std::u16string_view, LastPrintable - FirstPrintable + 1> Code39FullAscii = {
     u" ",  u"/A", u"/B", u"/C", u"/D", u"/E", u"/F", u"/G", //  !"#$%&'
     u"/H", u"/I", u"/J", u"/K", u"/L", u"-",  u".",  u"/O", // ()*+,-./

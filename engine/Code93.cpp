@@ -8,7 +8,8 @@
 namespace zindra {
 namespace {
 
-// Code93Char: the font character of each of the 47 symbol values; "~" is the
+// Code93Char: the font character of each of the 47 symbol values of ANSI/AIM
+// BC5; "~" is the
 // space, "<" "=" ">" "?" the shifts ($) (%) (/) (+)
 constexpr std::u16string_view Code93Char = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.~$/+%<=>?";
 constexpr int Code93Modulus = 47;
@@ -23,7 +24,7 @@ constexpr char16_t FirstHighPair = 169;
 constexpr char16_t LastHighPair = 172;
 
 // the symbol text of each code 32 to 126: a basic character as its own
-// font character, every other one as its Code93FullAscii pair
+// font character, every other one as its Code93FullAscii pair (ANSI/AIM BC5)
 constexpr std::array<std::u16string_view, LastPrintable - FirstPrintable + 1> Code93Symbols = {
     u"~",  u">A", u">B", u">C", u"$",  u"%",  u">F", u">G", //  !"#$%&'
     u">H", u">I", u">J", u"+",  u">L", u"-",  u".",  u"/",  // ()*+,-./
