@@ -1,6 +1,6 @@
 #include "engine/AddOn.h"
 
-#include "engine/Ean.h"
+#include "engine/EanUpcSets.h"
 #include "engine/Functions.h"
 
 #include <array>
@@ -9,12 +9,14 @@
 namespace zindra {
 namespace {
 
-// sets of the five supplement digits by the supplement's check value
+// sets of the five supplement digits by the supplement's check value (GS1
+// General Specifications, the five-digit add-on symbol)
 constexpr std::array<std::string_view, 10> AddOn5Parity = {
     "BBAAA", "BABAA", "BAABA", "BAAAB", "ABBAA", "AABBA", "AAABB", "ABABA", "ABAAB", "AABAB",
 };
 
-// sets of the two supplement digits by their value mod 4
+// sets of the two supplement digits by their value mod 4 (GS1 General
+// Specifications, the two-digit add-on symbol)
 constexpr std::array<std::string_view, 4> AddOn2Parity = {"AA", "AB", "BA", "BB"};
 
 constexpr std::u16string_view AddOnStart = u" /";
@@ -28,16 +30,15 @@ std::u16string AddOnString(std::u16string_view digits, std::string_view parity) 
     std::u16string out(AddOnStart);
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0) out += Delineator;
-        out +=
-            EanDigitChar(DigitValue(digits[i]), parity[i] == 'A' ? EanSet::AddOnA : EanSet::AddOnB);
+        out += EanDigitChar(DigitValue(digits[i]), AddOnSet(parity[i]));
     }
     return out;
 }
 
 } // namespace
 
-AddOnOutcome EncodeAddOn5(std::u16string_view text, std::u16string_view nonDigitMessage) {
-    if (!AllDigits(text)) return EncodeError{std::u16string(nonDigitMessage)};
+AddOnOutcome EncodeAddOn5(std::u16string_view text, const DigitMessages& messages) {
+    if (auto error = WrongDigits(text, AddOn5Length, messages)) return *error;
 
     // The plain remainder, not a complement: it is never drawn, it only picks
     // the sets.
@@ -47,11 +48,8 @@ AddOnOutcome EncodeAddOn5(std::u16string_view text, std::u16string_view nonDigit
     return AddOnString(text, AddOn5Parity[static_cast<std::size_t>(sum % 10)]);
 }
 
-AddOnOutcome EncodeAddOn2(std::u16string_view text) {
-    constexpr char16_t LengthMessage[] = u"This supplemental code must be 2 digits long";
-    if (text.size() != AddOn2Length) return EncodeError{LengthMessage};
-
-    if (!AllDigits(text)) return EncodeError{SupplementDigitsMessage};
+AddOnOutcome EncodeAddOn2(std::u16string_view text, const DigitMessages& messages) {
+    if (auto error = WrongDigits(text, AddOn2Length, messages)) return *error;
 
     const int value = DigitValue(text[0]) * 10 + DigitValue(text[1]);
     return AddOnString(text, AddOn2Parity[static_cast<std::size_t>(value % 4)]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/BarResult.h"
+#include "engine/EanUpcDigits.h"
 
 #include <string>
 #include <string_view>
@@ -10,13 +11,10 @@ namespace zindra {
 
 using AddOnOutcome = std::variant<std::u16string, EncodeError>;
 
-// The non-digit message of the UPC supplements, both lengths.
-inline constexpr char16_t SupplementDigitsMessage[] = u"Supplemental code must be all digits";
+// The five-digit supplement, with the caller's messages for a wrong length or a non-digit.
+AddOnOutcome EncodeAddOn5(std::u16string_view text, const DigitMessages& messages);
 
-// Five-digit supplement; the caller has checked the length.
-AddOnOutcome EncodeAddOn5(std::u16string_view text, std::u16string_view nonDigitMessage);
-
-// Two-digit supplement; checks the length itself.
-AddOnOutcome EncodeAddOn2(std::u16string_view text);
+// The two-digit supplement, likewise.
+AddOnOutcome EncodeAddOn2(std::u16string_view text, const DigitMessages& messages);
 
 } // namespace zindra

@@ -2,6 +2,8 @@
 
 #include "engine/AddOn.h"
 #include "engine/Ean.h"
+#include "engine/EanUpcDigits.h"
+#include "engine/EanUpcSets.h"
 #include "engine/Functions.h"
 
 #include <string>
@@ -10,13 +12,12 @@
 namespace zindra {
 namespace {
 
+// the GS1 prefixes of books (GS1 General Specifications)
 constexpr std::u16string_view BooklandPrefix = u"978";
 constexpr std::u16string_view BooklandPrefixNew = u"979";
 constexpr std::size_t Isbn13Length = 13;
 constexpr std::size_t Isbn10Length = 10;
 constexpr std::size_t Isbn10DataLength = 9;
-constexpr std::size_t Ean13DataLength = 12;
-constexpr std::size_t PriceLength = 5;
 // The word printed before the number on a book; typed with it, it is no letter to refuse.
 constexpr std::u16string_view IsbnLabel = u"ISBN";
 // The ISBN-10 check character that stands for 10.
@@ -93,8 +94,9 @@ std::variant<std::u16string, EncodeError> BooklandDigits(std::u16string_view isb
 
     if (isbn.size() == Isbn13Length) {
         const std::u16string_view data = isbn.substr(0, Ean13DataLength);
-        if (EanCheckDigit(data, 1) != DigitValue(isbn.back()))
-            return EncodeError{CheckDigitMessage};
+        if (auto error = WrongTypedCheck(isbn, Ean13DataLength, EanCheckDigit(data, Ean13OddWeight),
+                                         CheckDigitMessage))
+            return *error;
         return std::u16string(data);
     }
     const std::u16string_view data = isbn.substr(0, Isbn10DataLength);
@@ -109,11 +111,9 @@ EncodeOutcome EncodeCleaned(std::u16string_view isbn, const Letters& letters,
     auto digits = BooklandDigits(isbn, letters);
     if (auto* error = std::get_if<EncodeError>(&digits)) return *error;
 
-    constexpr char16_t PriceLengthMessage[] = u"The price field must be 5 digits long";
-    if (price.size() != PriceLength) return EncodeError{PriceLengthMessage};
-
-    constexpr char16_t PriceDigitsMessage[] = u"Price must be all digits";
-    auto addOn = EncodeAddOn5(price, PriceDigitsMessage);
+    constexpr DigitMessages PriceMessages{u"The price field must be 5 digits long",
+                                          u"Price must be all digits"};
+    auto addOn = EncodeAddOn5(price, PriceMessages);
     if (auto* error = std::get_if<EncodeError>(&addOn)) return *error;
 
     return SymbolResult(Ean13Symbol(std::get<std::u16string>(digits)) +

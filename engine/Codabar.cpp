@@ -7,7 +7,8 @@
 namespace zindra {
 namespace {
 
-// CodabarLegal: every character the Codabar font draws, in either case
+// CodabarLegal: every character the Codabar font draws (the character set of
+// ANSI/AIM BC3), in either case
 constexpr std::u16string_view CodabarLegal = u"0123456789ABCDabcd$+-./:";
 // the start and stop letters, in either case
 constexpr std::u16string_view CodabarFrameLetters = u"ABCDabcd";

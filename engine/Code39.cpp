@@ -1,5 +1,6 @@
 #include "engine/Code39.h"
 
+#include "engine/Code39Tables.h"
 #include "engine/Functions.h"
 
 #include <array>
@@ -9,8 +10,6 @@
 namespace zindra {
 namespace {
 
-// the 43 legal data characters, each at its Code39Value
-constexpr std::u16string_view Code39Legal = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
 // the font character of each value; the font draws the space symbol at "~"
 constexpr std::u16string_view Code39Char = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.~$/+%";
 constexpr std::size_t Code39Modulus = 43;
@@ -27,25 +26,7 @@ constexpr std::array<std::int8_t, FirstNonAscii> Code39Values = [] {
     return values;
 }();
 
-constexpr char16_t FirstPrintable = 32;
-constexpr char16_t LastPrintable = 126;
 constexpr char16_t EscapeChar = u'^';
-
-// Code39FullAscii of the codes 32 to 126; "^" is the escape, handled apart
-constexpr std::array<std::u16string_view, LastPrintable - FirstPrintable + 1> Code39FullAscii = {
-    u" ",  u"/A", u"/B", u"/C", u"/D", u"/E", u"/F", u"/G", //  !"#$%&'
-    u"/H", u"/I", u"/J", u"/K", u"/L", u"-",  u".",  u"/O", // ()*+,-./
-    u"0",  u"1",  u"2",  u"3",  u"4",  u"5",  u"6",  u"7",  // 01234567
-    u"8",  u"9",  u"/Z", u"%F", u"%G", u"%H", u"%I", u"%J", // 89:;<=>?
-    u"%V", u"A",  u"B",  u"C",  u"D",  u"E",  u"F",  u"G",  // @ABCDEFG
-    u"H",  u"I",  u"J",  u"K",  u"L",  u"M",  u"N",  u"O",  // HIJKLMNO
-    u"P",  u"Q",  u"R",  u"S",  u"T",  u"U",  u"V",  u"W",  // PQRSTUVW
-    u"X",  u"Y",  u"Z",  u"%K", u"%L", u"%M", u"",   u"%O", // XYZ[\]^_
-    u"%W", u"+A", u"+B", u"+C", u"+D", u"+E", u"+F", u"+G", // `abcdefg
-    u"+H", u"+I", u"+J", u"+K", u"+L", u"+M", u"+N", u"+O", // hijklmno
-    u"+P", u"+Q", u"+R", u"+S", u"+T", u"+U", u"+V", u"+W", // pqrstuvw
-    u"+X", u"+Y", u"+Z", u"%P", u"%Q", u"%R", u"%S",        // xyz{|}~
-};
 
 // What "^" makes of the character after it: "0" is NUL, "1" to "9" all give
 // SOH, anything else is taken as the letter of a "$" control pair.

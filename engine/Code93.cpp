@@ -1,5 +1,6 @@
 #include "engine/Code93.h"
 
+#include "engine/Code39Tables.h"
 #include "engine/Functions.h"
 
 #include <array>
@@ -8,7 +9,8 @@
 namespace zindra {
 namespace {
 
-// Code93Char: the font character of each of the 47 symbol values; "~" is the
+// Code93Char: the font character of each of the 47 symbol values of ANSI/AIM
+// BC5; "~" is the
 // space, "<" "=" ">" "?" the shifts ($) (%) (/) (+)
 constexpr std::u16string_view Code93Char = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.~$/+%<=>?";
 constexpr int Code93Modulus = 47;
@@ -17,27 +19,45 @@ constexpr int MaxKWeight = 15;
 constexpr int PlainTextSize = 10;
 constexpr int SumsTextSize = 8;
 
-constexpr char16_t FirstPrintable = 32;
-constexpr char16_t LastPrintable = 126;
 constexpr char16_t FirstHighPair = 169;
 constexpr char16_t LastHighPair = 172;
 
-// the symbol text of each code 32 to 126: a basic character as its own
-// font character, every other one as its Code93FullAscii pair
-constexpr std::array<std::u16string_view, LastPrintable - FirstPrintable + 1> Code93Symbols = {
-    u"~",  u">A", u">B", u">C", u"$",  u"%",  u">F", u">G", //  !"#$%&'
-    u">H", u">I", u">J", u"+",  u">L", u"-",  u".",  u"/",  // ()*+,-./
-    u"0",  u"1",  u"2",  u"3",  u"4",  u"5",  u"6",  u"7",  // 01234567
-    u"8",  u"9",  u">Z", u"=F", u"<",  u"=",  u">",  u"?",  // 89:;<=>?
-    u"=V", u"A",  u"B",  u"C",  u"D",  u"E",  u"F",  u"G",  // @ABCDEFG
-    u"H",  u"I",  u"J",  u"K",  u"L",  u"M",  u"N",  u"O",  // HIJKLMNO
-    u"P",  u"Q",  u"R",  u"S",  u"T",  u"U",  u"V",  u"W",  // PQRSTUVW
-    u"X",  u"Y",  u"Z",  u"=K", u"=L", u"=M", u"=N", u"=O", // XYZ[\]^_
-    u"=W", u"?A", u"?B", u"?C", u"?D", u"?E", u"?F", u"?G", // `abcdefg
-    u"?H", u"?I", u"?J", u"?K", u"?L", u"?M", u"?N", u"?O", // hijklmno
-    u"?P", u"?Q", u"?R", u"?S", u"?T", u"?U", u"?V", u"?W", // pqrstuvw
-    u"?X", u"?Y", u"?Z", u"=P", u"=Q", u"=R", u"=S",        // xyz{|}~
+// Code 93's full ASCII pairs are Code 39's, each written with Code 93's own
+// shift ($) (%) (/) (+) in place of Code 39's shift character.
+constexpr std::u16string_view Code39Shifts = u"$%/+";
+constexpr std::u16string_view Code93Shifts = u"<=>?";
+
+struct SymbolText {
+    std::array<char16_t, 2> Chars{};
+    std::size_t Size = 0;
+    constexpr std::u16string_view View() const { return {Chars.data(), Size}; }
 };
+
+// the symbol text of each code 32 to 126: a Code 39 data character (which
+// Code 93 shares) as its own font character, a typed shift character "<" "="
+// ">" "?" as that shift, every other one as its pair
+constexpr std::array<SymbolText, LastPrintable - FirstPrintable + 1> Code93Symbols = [] {
+    std::array<SymbolText, LastPrintable - FirstPrintable + 1> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const auto basic = Code39Legal.find(static_cast<char16_t>(FirstPrintable + i));
+        const std::u16string_view pair = Code39FullAscii[i];
+        const char16_t c = static_cast<char16_t>(FirstPrintable + i);
+        if (Code93Shifts.find(c) != std::u16string_view::npos)
+            table[i] = {{c, 0}, 1};
+        else if (basic != std::u16string_view::npos)
+            table[i] = {{Code93Char[basic], 0}, 1};
+        else
+            table[i] = {{Code93Shifts[Code39Shifts.find(pair[0])], pair[1]}, 2};
+    }
+    return table;
+}();
+
+// where Code 93 parts from Code 39: its own characters for what Code 39 pairs
+static_assert(Code93Symbols[u'$' - FirstPrintable].View() == u"$");
+static_assert(Code93Symbols[u'/' - FirstPrintable].View() == u"/");
+static_assert(Code93Symbols[u' ' - FirstPrintable].View() == u"~");
+static_assert(Code93Symbols[u'^' - FirstPrintable].View() == u"=N");
+static_assert(Code93Symbols[u'<' - FirstPrintable].View() == u"<");
 
 // Code93FullAscii of the characters 169 to 172; the last two are dropped
 constexpr std::array<std::u16string_view, LastHighPair - FirstHighPair + 1> Code93HighSymbols = {
@@ -83,7 +103,7 @@ EncodeOutcome EncodeCode93(std::u16string_view data, bool DispSums) {
     for (std::size_t i = 0; i < data.size(); ++i) {
         const char16_t c = data[i];
         if (c >= FirstPrintable && c <= LastPrintable)
-            symbols += Code93Symbols[c - FirstPrintable];
+            symbols += Code93Symbols[c - FirstPrintable].View();
         else if (c >= FirstHighPair && c <= LastHighPair)
             symbols += Code93HighSymbols[c - FirstHighPair];
         else

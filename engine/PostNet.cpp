@@ -9,7 +9,8 @@
 namespace zindra {
 namespace {
 
-// the lengths of a postal code: ZIP, ZIP+4, ZIP+4 with delivery point
+// the lengths of a postal code: ZIP, ZIP+4, ZIP+4 with delivery point (USPS
+// Publication 25)
 constexpr std::array<std::size_t, 3> PostNetLengths = {5, 9, 11};
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "engine/Upc.h"
 
 #include "engine/AddOn.h"
-#include "engine/Ean.h"
+#include "engine/EanUpcDigits.h"
+#include "engine/EanUpcSets.h"
 #include "engine/Functions.h"
 
 #include <array>
@@ -11,10 +12,10 @@
 namespace zindra {
 namespace {
 
-// sets of the six UPC-E digits by the check digit (number system 0); O is set A, E set B
+// sets of the six UPC-E digits by the check digit, number system 0 (ISO/IEC 15420)
 constexpr std::array<std::string_view, 10> UpcEParity = {
-    "EEEOOO", "EEOEOO", "EEOOEO", "EEOOOE", "EOEEOO",
-    "EOOEEO", "EOOOEE", "EOEOEO", "EOEOOE", "EOOEOE",
+    "BBBAAA", "BBABAA", "BBAABA", "BBAAAB", "BABBAA",
+    "BAABBA", "BAAABB", "BABABA", "BABAAB", "BAABAB",
 };
 
 // One zero-suppression rule of UPC-E: where its six digits come from (UPC-A
@@ -35,11 +36,9 @@ constexpr Suppression RuleD{{2, 3, 4, 5, 6, 11}, 0, 10, true};
 constexpr Suppression RuleC{{2, 3, 4, 5, 11, 0}, 4, 10, false};
 
 constexpr std::size_t UpcDataLength = 11;
-constexpr std::size_t AddOn5Length = 5;
+constexpr int UpcOddWeight = 3;
 constexpr char16_t UpcALead = u' ';
 constexpr std::u16string_view UpcEStart = u" [";
-constexpr char16_t CentreGuard = u'|';
-constexpr char16_t RightGuard = u']';
 constexpr int NoSupplement = 1;
 constexpr int TwoDigitSupplement = 2;
 constexpr int FiveDigitSupplement = 3;
@@ -75,14 +74,14 @@ bool LeftOutAreZeros(std::u16string_view digits, const Suppression& rule) {
 // always reported before a supplement error.
 EncodeOutcome WithSupplement(const std::u16string& symbol, int VariantChoice,
                              std::u16string_view extra) {
+    constexpr char16_t DigitsMessage[] = u"Supplemental code must be all digits";
     AddOnOutcome addOn = std::u16string();
-    if (VariantChoice == FiveDigitSupplement) {
-        constexpr char16_t LengthMessage[] = u"This supplemental code must be 5 digits long";
-        if (extra.size() != AddOn5Length) return EncodeError{LengthMessage};
-        addOn = EncodeAddOn5(extra, SupplementDigitsMessage);
-    } else if (VariantChoice == TwoDigitSupplement) {
-        addOn = EncodeAddOn2(extra);
-    }
+    if (VariantChoice == FiveDigitSupplement)
+        addOn =
+            EncodeAddOn5(extra, {u"This supplemental code must be 5 digits long", DigitsMessage});
+    else if (VariantChoice == TwoDigitSupplement)
+        addOn =
+            EncodeAddOn2(extra, {u"This supplemental code must be 2 digits long", DigitsMessage});
     if (auto* error = std::get_if<EncodeError>(&addOn)) return *error;
     return SymbolResult(symbol + std::get<std::u16string>(addOn));
 }
@@ -90,16 +89,11 @@ EncodeOutcome WithSupplement(const std::u16string& symbol, int VariantChoice,
 } // namespace
 
 EncodeOutcome EncodeUpcA(std::u16string_view data, int VariantChoice, std::u16string_view extra) {
-    constexpr char16_t LengthMessage[] = u"Error, UPC-A must have 11 data digits";
-    if (data.size() != UpcDataLength && data.size() != UpcDataLength + 1)
-        return EncodeError{LengthMessage};
-
-    const std::u16string_view digits = data.substr(0, UpcDataLength);
-    constexpr char16_t DigitsMessage[] = u"Error, you can only encode digits with a UPC-A bar code";
-    if (!AllDigits(digits)) return EncodeError{DigitsMessage};
-
-    const int check = EanCheckDigit(digits, 3);
-    if (auto error = WrongTypedCheck(data, UpcDataLength, check)) return *error;
+    constexpr DigitMessages Messages{u"Error, UPC-A must have 11 data digits",
+                                     u"Error, you can only encode digits with a UPC-A bar code"};
+    const CheckedOutcome read = ReadSymbolDigits(data, UpcDataLength, UpcOddWeight, Messages);
+    if (const auto* error = std::get_if<EncodeError>(&read)) return *error;
+    const auto [digits, check] = std::get<CheckedDigits>(read);
 
     std::u16string symbol(1, UpcALead);
     symbol += EanDigitChar(Digit(digits, 1), EanSet::Lead);
@@ -117,16 +111,11 @@ EncodeOutcome EncodeUpcE(std::u16string_view data, int VariantChoice, std::u16st
     constexpr char16_t ZeroMessage[] = u"Error, UPC-E codes must start with a zero";
     if (data.empty() || data[0] != u'0') return EncodeError{ZeroMessage};
 
-    constexpr char16_t LengthMessage[] = u"Error, UPC-E is based on 11 data digits";
-    if (data.size() != UpcDataLength && data.size() != UpcDataLength + 1)
-        return EncodeError{LengthMessage};
-
-    const std::u16string_view digits = data.substr(0, UpcDataLength);
-    constexpr char16_t DigitsMessage[] = u"Error, you can only encode digits with a UPC-E bar code";
-    if (!AllDigits(digits)) return EncodeError{DigitsMessage};
-
-    const int check = EanCheckDigit(digits, 3);
-    if (auto error = WrongTypedCheck(data, UpcDataLength, check)) return *error;
+    constexpr DigitMessages Messages{u"Error, UPC-E is based on 11 data digits",
+                                     u"Error, you can only encode digits with a UPC-E bar code"};
+    const CheckedOutcome read = ReadSymbolDigits(data, UpcDataLength, UpcOddWeight, Messages);
+    if (const auto* error = std::get_if<EncodeError>(&read)) return *error;
+    const auto [digits, check] = std::get<CheckedDigits>(read);
 
     const Suppression& rule = UpcERule(digits);
     constexpr char16_t ProductCodeMessage[] = u"Error, product code must range from 5 though 9";
@@ -140,7 +129,7 @@ EncodeOutcome EncodeUpcE(std::u16string_view data, int VariantChoice, std::u16st
     const std::array<int, 6> kept = UpcEDigits(digits, rule);
     std::u16string symbol(UpcEStart);
     for (std::size_t k = 0; k < kept.size(); ++k)
-        symbol += EanDigitChar(kept[k], parity[k] == 'O' ? EanSet::A : EanSet::B);
+        symbol += EanDigitChar(kept[k], SymbolSet(parity[k]));
     symbol += RightGuard;
     // With a supplement the check digit gives way to it; the parity still carries it.
     if (VariantChoice == NoSupplement) symbol += EanDigitChar(check, EanSet::C);

@@ -14,6 +14,12 @@ std::string Describe(const AddOnOutcome& outcome) {
     return test::Show(std::get<std::u16string>(outcome));
 }
 
+// The callers' messages, so each row shows whose wording reaches the user.
+constexpr DigitMessages PriceMessages{u"The price field must be 5 digits long",
+                                      u"Price must be all digits"};
+constexpr DigitMessages UpcMessages{u"This supplemental code must be 2 digits long",
+                                    u"Supplemental code must be all digits"};
+
 struct Row {
     const char* text;
     const char* expected;
@@ -28,10 +34,11 @@ TEST(AddOn, FiveDigits) {
         {"12a45", "error: Price must be all digits"},
         {"1234x", "error: Price must be all digits"}, // the last digit is tested too
         {" 1234", "error: Price must be all digits"},
+        {"1234", "error: The price field must be 5 digits long"}, // before reading a fifth digit
+        {"123456", "error: The price field must be 5 digits long"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Describe(EncodeAddOn5(U(row.text), u"Price must be all digits")), row.expected)
-            << row.text;
+        EXPECT_EQ(Describe(EncodeAddOn5(U(row.text), PriceMessages)), row.expected) << row.text;
 }
 
 TEST(AddOn, TwoDigits) {
@@ -47,7 +54,7 @@ TEST(AddOn, TwoDigits) {
         {" 12", "error: This supplemental code must be 2 digits long"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Describe(EncodeAddOn2(U(row.text))), row.expected) << row.text;
+        EXPECT_EQ(Describe(EncodeAddOn2(U(row.text), UpcMessages)), row.expected) << row.text;
 }
 
 } // namespace
