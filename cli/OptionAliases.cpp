@@ -9,10 +9,6 @@
 namespace zindra::cli {
 namespace {
 
-constexpr std::array AllSymbologies{Symbology::Interleaved25, Symbology::Code39,  Symbology::Code93,
-                                    Symbology::Code128,       Symbology::Codabar, Symbology::Ean,
-                                    Symbology::PostNet,       Symbology::Upc};
-
 // Whether the window shows a box under a rule, for these choices.
 bool Shown(Rule rule, const BarOptions& o) {
     switch (rule) {
@@ -63,11 +59,11 @@ std::string WordOf(std::u16string_view caption) {
 // Every set of choices under which a caption can show.
 std::vector<BarOptions> Situations() {
     std::vector<BarOptions> all;
-    for (Symbology s : AllSymbologies)
+    for (const SymbologyButton& row : SymbologyButtons)
         for (FontType t : {FontType::Standard, FontType::HumanReadable, FontType::Itf14})
             for (int variant = 1; variant <= code128_variant::Gs1; ++variant) {
                 BarOptions o;
-                o.symbology = s;
+                o.symbology = row.symbology;
                 o.fontType = t;
                 o.VariantChoice = variant;
                 all.push_back(o);
@@ -78,14 +74,14 @@ std::vector<BarOptions> Situations() {
 // The symbologies under which the window shows the box by that name.
 std::string WhereItStands(const OptionAlias& alias) {
     std::string where;
-    for (Symbology s : AllSymbologies) {
+    for (const SymbologyButton& row : SymbologyButtons) {
         bool stands = false;
         for (const BarOptions& o : Situations())
-            stands =
-                stands || (o.symbology == s && WordOf(Caption(alias.Checksum, o)) == alias.Word);
+            stands = stands || (o.symbology == row.symbology &&
+                                WordOf(Caption(alias.Checksum, o)) == alias.Word);
         if (stands)
             where += (where.empty() ? "" : ", ") +
-                     std::string(zindra_symbology_name(static_cast<int>(s)));
+                     std::string(zindra_symbology_name(static_cast<int>(row.symbology)));
     }
     return where;
 }

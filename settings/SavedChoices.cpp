@@ -29,12 +29,13 @@ struct ButtonKey {
     std::u16string_view seed;
 };
 
-constexpr std::array SymbologyTexts{
-    TextButton{u"25", Radio25},           TextButton{u"39", Radio39},
-    TextButton{u"93", Radio93},           TextButton{u"128", Radio128},
-    TextButton{u"Codabar", RadioCodabar}, TextButton{u"EAN", RadioEAN},
-    TextButton{u"PostNet", RadioPostNet},
-};
+constexpr auto SymbologyTexts = [] {
+    std::array<TextButton, SymbologyButtons.size()> texts{};
+    std::ranges::transform(SymbologyButtons, texts.begin(), [](const SymbologyButton& row) {
+        return TextButton{row.savedText, row.button};
+    });
+    return texts;
+}();
 // "I" for ITF-14 is written but never compared: any other text restores it.
 constexpr std::array FontTypeTexts{TextButton{u"S", Type1}, TextButton{u"H", Type2}};
 constexpr std::array FontSizeTexts{
@@ -53,7 +54,7 @@ constexpr std::array VariantTexts{
 
 // In the order of the file.
 const std::array<ButtonKey, 4> ButtonKeys{{
-    {"Type", SymbologyTexts, RadioUPC, u"UPC", u"39", u"39"},
+    {"Type", SymbologyTexts, FallbackSymbology.button, FallbackSymbology.savedText, u"39", u"39"},
     {"FontType", FontTypeTexts, ITF14, u"I", u"H", u"H"},
     {"FontSize", FontSizeTexts, FontF, u"F", u"C", u"C"},
     {"Supplemental", VariantTexts, GB3b5, u"SCC18", u"A", u"A"},

@@ -178,8 +178,11 @@ constexpr std::array<std::u16string_view, 34> SpecialCharacterItems{
     u"Ctrl-U", u"Ctrl-V", u"Ctrl-W", u"Ctrl-X",    u"Ctrl-Y",    u"Ctrl-Z",
 };
 
-constexpr std::array SymbologyButtons{Radio25,      Radio39,  Radio93,      Radio128,
-                                      RadioCodabar, RadioEAN, RadioPostNet, RadioUPC};
+constexpr auto SymbologyRadios = [] {
+    std::array<ControlId, SymbologyButtons.size()> radios{};
+    std::ranges::transform(SymbologyButtons, radios.begin(), &SymbologyButton::button);
+    return radios;
+}();
 constexpr std::array SizeLetters{FontA, FontB, FontC, FontD, FontE, FontF};
 constexpr std::array FontTypeButtons{Type1, Type2, ITF14};
 constexpr std::array VariantButtons{GB3b1, GB3b2, GB3b3, GB3b4, GB3b5, GB3b6, GB3b7};
@@ -213,7 +216,7 @@ std::span<const std::u16string_view> ItemsOf(ControlId id) {
 }
 
 std::span<const ControlId> RadioGroupOf(ControlId radio) {
-    if (Contains(SymbologyButtons, radio)) return SymbologyButtons;
+    if (Contains(SymbologyRadios, radio)) return SymbologyRadios;
     if (Contains(SizeLetters, radio)) return SizeLetters;
     if (Contains(FontTypeButtons, radio)) return FontTypeButtons;
     if (Contains(VariantButtons, radio)) return VariantButtons;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/BarOptions.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -111,6 +113,28 @@ struct Control {
     int SelStart = 0; // edits: the caret, or the start of the selection
     int SelLength = 0;
 };
+
+// A symbology button, what it selects and the text the settings file keeps
+// for it. In the order of the window, which is also the order Make asks them
+// in; UPC comes last because it is what remains when no other is selected.
+struct SymbologyButton {
+    ControlId button;
+    Symbology symbology;
+    std::u16string_view savedText;
+};
+
+inline constexpr std::array<SymbologyButton, 8> SymbologyButtons{{
+    {ControlId::Radio25, Symbology::Interleaved25, u"25"},
+    {ControlId::Radio39, Symbology::Code39, u"39"},
+    {ControlId::Radio93, Symbology::Code93, u"93"},
+    {ControlId::Radio128, Symbology::Code128, u"128"},
+    {ControlId::RadioCodabar, Symbology::Codabar, u"Codabar"},
+    {ControlId::RadioEAN, Symbology::Ean, u"EAN"},
+    {ControlId::RadioPostNet, Symbology::PostNet, u"PostNet"},
+    {ControlId::RadioUPC, Symbology::Upc, u"UPC"},
+}};
+
+inline constexpr const SymbologyButton& FallbackSymbology = SymbologyButtons.back();
 
 const ControlSpec& SpecOf(ControlId id);
 

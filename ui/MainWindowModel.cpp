@@ -14,16 +14,9 @@ struct HandlerRow {
     Handler handler;
 };
 
-// Which handler a control's change or press runs.
+// Which handler a control's change or press runs; a symbology button selects
+// its symbology (SymbologyButtons).
 constexpr std::array HandlerTable{
-    HandlerRow{Radio25, &MainWindowModel::Select25},
-    HandlerRow{Radio39, &MainWindowModel::Select39},
-    HandlerRow{Radio93, &MainWindowModel::Select93},
-    HandlerRow{Radio128, &MainWindowModel::Select128},
-    HandlerRow{RadioCodabar, &MainWindowModel::SelectCodabar},
-    HandlerRow{RadioEAN, &MainWindowModel::SelectEAN},
-    HandlerRow{RadioPostNet, &MainWindowModel::SelectPostNet},
-    HandlerRow{RadioUPC, &MainWindowModel::SelectUPC},
     HandlerRow{FontA, &MainWindowModel::FontAClick},
     HandlerRow{FontB, &MainWindowModel::FontAClick},
     HandlerRow{FontC, &MainWindowModel::FontAClick},
@@ -161,6 +154,11 @@ void MainWindowModel::Close() {
 }
 
 void MainWindowModel::RunHandlerOf(ControlId id) {
+    const auto symbology = std::ranges::find(SymbologyButtons, id, &SymbologyButton::button);
+    if (symbology != SymbologyButtons.end()) {
+        SelectSymbology(symbology->symbology);
+        return;
+    }
     const auto row = std::find_if(HandlerTable.begin(), HandlerTable.end(),
                                   [id](const HandlerRow& r) { return r.control == id; });
     if (row != HandlerTable.end()) (this->*(row->handler))();

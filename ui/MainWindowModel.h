@@ -74,14 +74,6 @@ class MainWindowModel {
     void Close();    // the user closes the window: FormClose
 
     // ---- Handlers, under the window's own names
-    void Select25();
-    void Select39();
-    void Select93();
-    void Select128();
-    void SelectCodabar();
-    void SelectEAN();
-    void SelectPostNet();
-    void SelectUPC();
     void SelectGB3b1();
     void SelectGB3b2();
     void SelectGB3b3();

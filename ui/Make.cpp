@@ -13,18 +13,6 @@ namespace {
 
 using enum ControlId;
 
-// The symbology buttons in dispatch order; UPC is what remains when none of
-// these is selected.
-constexpr std::array<std::pair<ControlId, Symbology>, 7> SymbologyButtons{{
-    {Radio25, Symbology::Interleaved25},
-    {Radio39, Symbology::Code39},
-    {Radio93, Symbology::Code93},
-    {Radio128, Symbology::Code128},
-    {RadioCodabar, Symbology::Codabar},
-    {RadioEAN, Symbology::Ean},
-    {RadioPostNet, Symbology::PostNet},
-}};
-
 constexpr std::array<std::pair<ControlId, char>, 5> SizeLetters{
     {{FontA, 'A'}, {FontB, 'B'}, {FontC, 'C'}, {FontD, 'D'}, {FontE, 'E'}}};
 
@@ -37,9 +25,9 @@ constexpr int HumanLineSize(int pointSize) {
 } // namespace
 
 Symbology MainWindowModel::CurrentSymbology() const {
-    for (const auto& [button, symbology] : SymbologyButtons)
-        if (Checked(button)) return symbology;
-    return Symbology::Upc;
+    for (const SymbologyButton& row : SymbologyButtons)
+        if (Checked(row.button)) return row.symbology;
+    return FallbackSymbology.symbology;
 }
 
 BarOptions MainWindowModel::ReadOptions() const {

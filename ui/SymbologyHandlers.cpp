@@ -181,29 +181,4 @@ void MainWindowModel::ApplyCode39Look() {
     ApplyLook(Symbology::Code39);
 }
 
-void MainWindowModel::Select25() {
-    SelectSymbology(Symbology::Interleaved25);
-}
-void MainWindowModel::Select39() {
-    SelectSymbology(Symbology::Code39);
-}
-void MainWindowModel::Select93() {
-    SelectSymbology(Symbology::Code93);
-}
-void MainWindowModel::Select128() {
-    SelectSymbology(Symbology::Code128);
-}
-void MainWindowModel::SelectCodabar() {
-    SelectSymbology(Symbology::Codabar);
-}
-void MainWindowModel::SelectEAN() {
-    SelectSymbology(Symbology::Ean);
-}
-void MainWindowModel::SelectPostNet() {
-    SelectSymbology(Symbology::PostNet);
-}
-void MainWindowModel::SelectUPC() {
-    SelectSymbology(Symbology::Upc);
-}
-
 } // namespace zindra

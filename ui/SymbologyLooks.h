@@ -51,44 +51,48 @@ struct VariantLabels {
     Label B3;
 };
 
-// Everything a symbology handler sets, in the order it sets it.
+inline constexpr Label StandardType{u"Standard", u"Plain bar codes"};
+inline constexpr Label HumanReadableType{u"Human readable", u"Bar codes and human readable text"};
+
+// Everything a symbology handler sets, in the order it sets it. The defaults
+// are the plainest look (Codabar's); a row states only where it differs.
 struct SymbologyLook {
     Symbology symbology;
-    bool hidesFontGroupsFirst; // PostNet hides them before clearing the results
+    bool hidesFontGroupsFirst = false; // PostNet hides them before clearing the results
     // Size letters
-    Rule sizeGroup;
-    Rule fontA;
-    Rule fontDE;
-    Rule fontF;
-    Letters letters;
+    Rule sizeGroup = Rule::Yes;
+    Rule fontA = Rule::Yes;
+    Rule fontDE = Rule::Yes;
+    Rule fontF = Rule::Yes;
+    Letters letters = Letters::Abc;
     // Font type
-    Rule typeGroup;
-    Label type1;
-    Label type2;
-    bool selectsType1;
+    Rule typeGroup = Rule::Yes;
+    Label type1 = StandardType;
+    Label type2 = HumanReadableType;
+    bool selectsType1 = false;
     // Variant group
-    Rule variantGroup;
-    const VariantLabels* variants; // null: captions left as they are
-    Rule code128Buttons;           // GB3b4 to GB3b7, which only Code 128 has
-    bool fallsBackToGB3b1;         // one of them selected: select GB3b1, then hide them
+    Rule variantGroup = Rule::No;
+    const VariantLabels* variants = nullptr; // null: captions left as they are
+    Rule code128Buttons = Rule::Keep;        // GB3b4 to GB3b7, which only Code 128 has
+    bool fallsBackToGB3b1 = false;           // one of them selected: select GB3b1, then hide them
     // Options
-    Rule optionalChecksum;
-    Rule optionalChecksumLabelled;
-    Label optionalChecksumLabel;
-    Rule option2;
-    Label option2Label; // while ITF14 is selected the caption is option2Itf14Caption
-    std::u16string_view option2Itf14Caption;
-    Rule dispSums;
-    std::optional<std::u16string_view> dispSumsCaption;
+    Rule optionalChecksum = Rule::No;
+    Rule optionalChecksumLabelled = Rule::Keep;
+    Label optionalChecksumLabel = {};
+    Rule option2 = Rule::No;
+    Label option2Label = {}; // while ITF14 is selected the caption is option2Itf14Caption
+    std::u16string_view option2Itf14Caption = {};
+    Rule dispSums = Rule::No;
+    std::optional<std::u16string_view> dispSumsCaption = std::nullopt;
     // Extra field, then the size fallback
-    ExtraField extra;
-    std::optional<ControlId> sizeFallbackFrom; // selected: FontD is selected instead
+    ExtraField extra = ExtraField::Hidden;
+    std::optional<ControlId> sizeFallbackFrom = std::nullopt; // selected: FontD is selected instead
     // Point-size box (its text is DefaultPointSize), ITF14, descriptions, special characters
-    Rule pointSizeGroup;
-    Rule itf14;
+    Rule pointSizeGroup = Rule::Yes;
+    Rule itf14 = Rule::No;
     std::u16string_view description;
     std::u16string_view description2;
-    Rule specialCharacters;
+    Rule specialCharacters = Rule::No;
 };
 
 const SymbologyLook& LookOf(Symbology symbology);

@@ -10,19 +10,19 @@ using Calls = std::vector<std::string>;
 class Copy : public test::OutputFixture {};
 
 TEST_F(Copy, RefusedBeforeMake) {
-    main.SetText(ControlId::BarTextInput, u"CODE39");
-    main.Click(ControlId::CopyButtonClick);
-    EXPECT_EQ(test::Show(main.Text(ControlId::BarTextOut)),
+    window.SetText(ControlId::BarTextInput, u"CODE39");
+    window.Click(ControlId::CopyButtonClick);
+    EXPECT_EQ(test::Show(window.Text(ControlId::BarTextOut)),
               "Must click \"Make\" before copying to clip board");
-    EXPECT_EQ(main.BarCodeOut.Text(), u"");
-    EXPECT_FALSE(main.MadeFlag);
-    EXPECT_EQ(main.Focus(), ControlId::BarTextInput);
+    EXPECT_EQ(window.BarCodeOut.Text(), u"");
+    EXPECT_FALSE(window.MadeFlag);
+    EXPECT_EQ(window.Focus(), ControlId::BarTextInput);
     EXPECT_EQ(platform.Calls, (Calls{"beep"}));
 }
 
 TEST_F(Copy, WarnsThenCopiesTheSampleWithItsFace) {
     Make(u"CODE39");
-    main.Click(ControlId::CopyButtonClick);
+    window.Click(ControlId::CopyButtonClick);
     EXPECT_EQ(platform.Calls, (Calls{"modal TWarningBox", "clipboard"}));
 
     const ClipboardContent& copied = output.Clipboard.back();
@@ -33,21 +33,21 @@ TEST_F(Copy, WarnsThenCopiesTheSampleWithItsFace) {
     EXPECT_NE(copied.Html.find("Tessary 39 d"), std::string::npos);
 
     // The whole sample stays selected, and the bar code can be copied again.
-    EXPECT_EQ(main.BarCodeOut.SelStart(), 0);
-    EXPECT_EQ(main.BarCodeOut.SelLength(), 10);
-    EXPECT_TRUE(main.MadeFlag);
-    EXPECT_EQ(main.Focus(), ControlId::BarTextInput);
+    EXPECT_EQ(window.BarCodeOut.SelStart(), 0);
+    EXPECT_EQ(window.BarCodeOut.SelLength(), 10);
+    EXPECT_TRUE(window.MadeFlag);
+    EXPECT_EQ(window.Focus(), ControlId::BarTextInput);
 }
 
 TEST_F(Copy, ARefusedClipboardIsReported) {
     Make(u"CODE39");
     output.ClipboardFree = false;
-    main.Click(ControlId::CopyButtonClick);
+    window.Click(ControlId::CopyButtonClick);
     EXPECT_EQ(platform.Calls,
               (Calls{"modal TWarningBox", "clipboard",
                      "message @100,100 The bar code could not be placed on the clipboard: another "
                      "program holds it.\nPlease try Copy again."}));
-    EXPECT_TRUE(main.MadeFlag);
+    EXPECT_TRUE(window.MadeFlag);
 }
 
 TEST_F(Copy, NoWarningOnceTheBoxIsTicked) {
@@ -57,17 +57,17 @@ TEST_F(Copy, NoWarningOnceTheBoxIsTicked) {
         windows.WarningBox.NoWarningBox = true;
         return 0;
     };
-    main.Click(ControlId::CopyButtonClick);
-    main.Click(ControlId::CopyButtonClick);
+    window.Click(ControlId::CopyButtonClick);
+    window.Click(ControlId::CopyButtonClick);
     EXPECT_EQ(platform.Calls, (Calls{"modal TWarningBox", "clipboard", "clipboard"}));
 }
 
 TEST_F(Copy, SsccCarriesBothLinesEachInItsFace) {
-    main.Select(ControlId::Radio128);
-    main.Select(ControlId::GB3b5);
-    main.Select(ControlId::Type2);
+    window.Select(ControlId::Radio128);
+    window.Select(ControlId::GB3b5);
+    window.Select(ControlId::Type2);
     Make(u"00614141123456789");
-    main.Click(ControlId::CopyButtonClick);
+    window.Click(ControlId::CopyButtonClick);
 
     const ClipboardContent& copied = output.Clipboard.back();
     const std::u16string barCode = test::U("}\u00CE!!^JJ-CYo\u00C2?~");

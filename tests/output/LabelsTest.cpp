@@ -17,20 +17,20 @@ class Labels : public test::OutputFixture {
 };
 
 TEST_F(Labels, RefusedBeforeMakeInTheSampleField) {
-    main.SetText(ControlId::BarTextInput, u"CODE39");
-    main.SetText(ControlId::BarTextOut, u"left over");
-    main.Click(ControlId::PrintLabel);
-    EXPECT_EQ(main.BarCodeOut.Text(), u"Make a bar code before printing labels");
-    EXPECT_EQ(main.BarCodeOut.WholeFont(), (CharStyle{"Arial", 12}));
-    EXPECT_EQ(main.Text(ControlId::BarTextOut), u"");
-    EXPECT_EQ(main.Text(ControlId::BarTextInput), u"CODE39");
-    EXPECT_EQ(main.Focus(), ControlId::BarTextInput);
+    window.SetText(ControlId::BarTextInput, u"CODE39");
+    window.SetText(ControlId::BarTextOut, u"left over");
+    window.Click(ControlId::PrintLabel);
+    EXPECT_EQ(window.BarCodeOut.Text(), u"Make a bar code before printing labels");
+    EXPECT_EQ(window.BarCodeOut.WholeFont(), (CharStyle{"Arial", 12}));
+    EXPECT_EQ(window.Text(ControlId::BarTextOut), u"");
+    EXPECT_EQ(window.Text(ControlId::BarTextInput), u"CODE39");
+    EXPECT_EQ(window.Focus(), ControlId::BarTextInput);
     EXPECT_EQ(platform.Calls, (Calls{"beep"}));
 }
 
 TEST_F(Labels, OpensTheWindowOnceMade) {
     Make(u"CODE39");
-    main.Click(ControlId::PrintLabel);
+    window.Click(ControlId::PrintLabel);
     EXPECT_EQ(platform.Calls, (Calls{"modal TForm3"}));
 }
 
@@ -126,7 +126,7 @@ TEST_F(Labels, PrintLabelsInItsOrder) {
         labels.CheckLabelSize(c.size);
         labels.SetExplainPaste(c.explain);
         labels.FormShow();
-        main.SetFocus(ControlId::MakeButtonClick);
+        window.SetFocus(ControlId::MakeButtonClick);
 
         labels.PrintLabelsClick();
 
@@ -139,19 +139,19 @@ TEST_F(Labels, PrintLabelsInItsOrder) {
         if (copied) {
             EXPECT_EQ(output.Clipboard.back().PlainText, u"*CODE39*  ") << c.what;
         }
-        EXPECT_EQ(main.Focus(), ControlId::BarTextInput) << c.what;
+        EXPECT_EQ(window.Focus(), ControlId::BarTextInput) << c.what;
         EXPECT_TRUE(labels.Closed()) << c.what;
-        EXPECT_TRUE(main.MadeFlag) << c.what;
+        EXPECT_TRUE(window.MadeFlag) << c.what;
     }
 }
 
 TEST_F(Labels, ReturnClosesWithoutCopying) {
     Make(u"CODE39");
     labels.FormShow();
-    main.SetFocus(ControlId::MakeButtonClick);
+    window.SetFocus(ControlId::MakeButtonClick);
     labels.ExitLabelsClick();
     EXPECT_TRUE(labels.Closed());
-    EXPECT_EQ(main.Focus(), ControlId::BarTextInput);
+    EXPECT_EQ(window.Focus(), ControlId::BarTextInput);
     EXPECT_EQ(platform.Calls, Calls{});
 }
 
@@ -172,8 +172,8 @@ TEST_F(Labels, ChoicesKeptBetweenOpenings) {
         labels.ExitLabelsClick();
         return 0;
     };
-    main.Click(ControlId::PrintLabel);
-    main.Click(ControlId::PrintLabel);
+    window.Click(ControlId::PrintLabel);
+    window.Click(ControlId::PrintLabel);
     EXPECT_EQ(opening, 2);
 }
 

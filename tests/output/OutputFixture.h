@@ -4,15 +4,12 @@
 // temporary documents folder.
 
 #include "output/OutputWindows.h"
-#include "product/ProductFolder.h"
-#include "ui/MainWindowModel.h"
-#include "ui/RecordingPlatform.h"
+#include "tests/WindowSetUp.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
+#include <string>
+#include <vector>
 
 namespace zindra::test {
 
@@ -41,44 +38,19 @@ class RecordingOutputPlatform : public OutputPlatform {
     std::vector<std::string>& calls_;
 };
 
-class TemporaryPlaces : public DesktopPlaces {
-  public:
-    TemporaryPlaces() {
-        std::random_device random;
-        documents_ = std::filesystem::temp_directory_path() /
-                     ("zindra-output-test-" + std::to_string(random()));
-        std::filesystem::create_directories(documents_);
-    }
-    ~TemporaryPlaces() override { std::filesystem::remove_all(documents_); }
-
-    std::filesystem::path DocumentsFolder() const override { return documents_; }
-    std::filesystem::path ProgramFile() const override { return "/usr/bin/zindra"; }
-
-    // Puts a file into the product folder, as the installer or the user does.
-    void AddToProductFolder(const std::string& name) const {
-        std::filesystem::create_directories(documents_ / "Zindra");
-        std::ofstream(documents_ / "Zindra" / name) << "{\\rtf1 }";
-    }
-
-  private:
-    std::filesystem::path documents_;
-};
-
-class OutputFixture : public ::testing::Test {
+class OutputFixture : public ::testing::Test, protected RecordedWindow {
   protected:
     // Makes a bar code from `data` with the window's current choices.
     void Make(std::u16string_view data) {
-        main.SetText(ControlId::BarTextInput, data);
-        main.MakeButtonClickClick();
-        ASSERT_TRUE(main.MadeFlag) << "Make failed";
+        window.SetText(ControlId::BarTextInput, data);
+        window.MakeButtonClickClick();
+        ASSERT_TRUE(window.MadeFlag) << "Make failed";
         platform.Calls.clear();
     }
 
-    RecordingPlatform platform;
     RecordingOutputPlatform output{platform.Calls};
-    TemporaryPlaces places;
-    MainWindowModel main{platform};
-    OutputWindows windows{main, output, places};
+    TemporaryDesktop places;
+    OutputWindows windows{window, output, places};
 };
 
 } // namespace zindra::test

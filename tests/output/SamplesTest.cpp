@@ -9,16 +9,16 @@ using Calls = std::vector<std::string>;
 class Samples : public test::OutputFixture {};
 
 TEST_F(Samples, RefusedBeforeMake) {
-    main.Click(ControlId::PrintButtonClick);
-    EXPECT_EQ(test::Show(main.Text(ControlId::BarTextOut)),
+    window.Click(ControlId::PrintButtonClick);
+    EXPECT_EQ(test::Show(window.Text(ControlId::BarTextOut)),
               "You must click \"Make a bar code\" before printing");
     EXPECT_EQ(platform.Calls, (Calls{"beep"}));
 }
 
 TEST_F(Samples, PrintsWhatMakeLeft) {
-    main.SetChecked(ControlId::OptionalChecksum, true);
+    window.SetChecked(ControlId::OptionalChecksum, true);
     Make(u"CODE39");
-    main.Click(ControlId::PrintButtonClick);
+    window.Click(ControlId::PrintButtonClick);
     ASSERT_EQ(platform.Calls, (Calls{"print"}));
     const SamplePageInput& page = output.Printed.back();
     EXPECT_EQ(page.Choices.symbology, Symbology::Code39);
@@ -26,24 +26,24 @@ TEST_F(Samples, PrintsWhatMakeLeft) {
     EXPECT_EQ(page.Choices.DataText, u"CODE39");
     EXPECT_EQ(page.FontString, u"*CODE39W*");
     EXPECT_EQ(page.FaceName, "Tessary 39 d");
-    EXPECT_TRUE(main.MadeFlag);
+    EXPECT_TRUE(window.MadeFlag);
 }
 
 TEST_F(Samples, DataIsWhatMakeRead) {
-    main.SetChecked(ControlId::OptionalChecksum, true);
+    window.SetChecked(ControlId::OptionalChecksum, true);
     Make(u"CODE39");
-    main.SetText(ControlId::BarTextInput, u"CODE39XYZ");
-    main.Click(ControlId::PrintButtonClick);
+    window.SetText(ControlId::BarTextInput, u"CODE39XYZ");
+    window.Click(ControlId::PrintButtonClick);
     ASSERT_EQ(output.Printed.size(), 1u);
     EXPECT_EQ(output.Printed[0].Choices.DataText, u"CODE39");
     EXPECT_EQ(output.Printed[0].FontString, u"*CODE39W*");
 }
 
 TEST_F(Samples, Code93SumsLeaveTheBarCodeWhole) {
-    main.Select(ControlId::Radio93);
-    main.SetChecked(ControlId::DispSums, true);
+    window.Select(ControlId::Radio93);
+    window.SetChecked(ControlId::DispSums, true);
     Make(u"TEST93");
-    main.Click(ControlId::PrintButtonClick);
+    window.Click(ControlId::PrintButtonClick);
     ASSERT_EQ(output.Printed.size(), 1u);
     const SamplePageInput& page = output.Printed[0];
     // The whole symbol, stop character included, as without the sums.
@@ -52,11 +52,11 @@ TEST_F(Samples, Code93SumsLeaveTheBarCodeWhole) {
 }
 
 TEST_F(Samples, Scc14PageGetsTheKeptHumanReadableLine) {
-    main.Select(ControlId::Radio128);
-    main.Select(ControlId::GB3b4);
-    main.Select(ControlId::Type2);
+    window.Select(ControlId::Radio128);
+    window.Select(ControlId::GB3b4);
+    window.Select(ControlId::Type2);
     Make(u"1061414100001");
-    main.Click(ControlId::PrintButtonClick);
+    window.Click(ControlId::PrintButtonClick);
     ASSERT_EQ(output.Printed.size(), 1u);
     EXPECT_EQ(output.Printed[0].HumanText, u" (01) 1 06 14141 00001 9");
     EXPECT_EQ(output.Printed[0].FaceName, "Tessary Code 128C d");

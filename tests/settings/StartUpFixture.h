@@ -3,9 +3,8 @@
 // A headless main window with the settings part installed, on a temporary
 // documents folder.
 
-#include "FakePlaces.h"
 #include "HeadlessProgram.h"
-#include "TempFolder.h"
+#include "tests/WindowSetUp.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +18,7 @@ inline constexpr const char* TipData =
 
 class StartUpTest : public ::testing::Test {
   protected:
-    StartUpTest() { places.Documents = documents.Path(); }
-
-    std::filesystem::path Folder() const { return documents / "Zindra"; }
+    std::filesystem::path Folder() const { return places.ProductFolder(); }
     std::filesystem::path File() const { return Folder() / "zindratips.ini"; }
 
     // The product folder holding a settings file with `text`.
@@ -43,8 +40,7 @@ class StartUpTest : public ::testing::Test {
         return IniFile(File()).ReadString("Settings", key, u"(missing)");
     }
 
-    TempFolder documents;
-    FakePlaces places;
+    TemporaryDesktop places;
     std::unique_ptr<Program> run = std::make_unique<Program>(places);
 };
 

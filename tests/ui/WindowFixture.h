@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ui/MainWindowModel.h"
-#include "ui/RecordingPlatform.h"
+#include "tests/WindowSetUp.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +10,8 @@ namespace zindra::test {
 
 // The window as start-up leaves it before restoring anything: created, then
 // given the Code 39 look.
-struct StartedWindow {
+struct StartedWindow : RecordedWindow {
     StartedWindow() { window.ApplyCode39Look(); }
-
-    RecordingPlatform platform;
-    MainWindowModel window{platform};
 };
 
 class WindowFixture : public ::testing::Test, protected StartedWindow {};

@@ -29,7 +29,7 @@ class LabelsWindow : public test::OutputFixture {
     QCheckBox* Explain() { return form.findChild<QCheckBox*>("ExplainPaste"); }
     QPushButton* Button(const char* name) { return form.findChild<QPushButton*>(name); }
 
-    TForm3 form{windows.Labels, main, nullptr};
+    TForm3 form{windows.Labels, window, nullptr};
 };
 
 TEST_F(LabelsWindow, ShowsTheNineSizes) {
@@ -55,8 +55,8 @@ TEST_F(LabelsWindow, ShowsTheNineSizes) {
 }
 
 TEST_F(LabelsWindow, KeepsItsChoicesBetweenOpeningsAndOpensBesideTheMainWindow) {
-    main.Left = 200;
-    main.Top = 150;
+    window.Left = 200;
+    window.Top = 150;
     form.show();
     EXPECT_TRUE(Size("L4")->isChecked());
     EXPECT_TRUE(Explain()->isChecked());

@@ -72,14 +72,14 @@ TEST_F(PastedBarCode, ReadsBackFromLibreOfficesPdf) {
                             dir.filePath("cache").toStdString() + "</cachedir></fontconfig>");
     QStringList documents;
     for (const auto& c : PasteCases) {
-        main.Select(ControlId::Radio39);
+        window.Select(ControlId::Radio39);
         for (ControlId choice : c.choices)
-            main.Click(choice);
+            window.Click(choice);
         Make(c.data);
-        main.Click(ControlId::CopyButtonClick);
+        window.Click(ControlId::CopyButtonClick);
         Write(QString(c.name) + ".rtf", output.Clipboard.back().Rtf);
         documents << dir.filePath(QString(c.name) + ".rtf");
-        if (main.Checked(ControlId::OptionalChecksum)) main.Click(ControlId::OptionalChecksum);
+        if (window.Checked(ControlId::OptionalChecksum)) window.Click(ControlId::OptionalChecksum);
     }
     Run("soffice", QStringList{"--headless", "--norestore",
                                "-env:UserInstallation=file://" + dir.filePath("profile"),
