@@ -1,5 +1,9 @@
-"""The characters the encoders put into the sample line of each family's faces, worked
-out from the font-string rules of each symbology."""
+"""The characters the encoders put into the sample line of each family's faces: read
+from the engine's glyph map where zindra-list-faces exports one, else worked out from
+the font-string rules of the symbology."""
+import collections
+
+import harness
 
 
 def _chars(*parts):
@@ -17,12 +21,20 @@ ADDON = ("/.", "abcdefghij", "qrstuvwxyz")           # start, delineator, add-on
 CODE128_AB = (" {|~", range(33, 123), range(127, 206), (226, 228))
 CODE128_C = (" }~", range(33, 123), range(194, 207), (226,))
 
-EMITTED = {
+
+def _exported():
+    chars = collections.defaultdict(set)
+    with open(harness.GLYPH_MAP, encoding="utf-8") as f:
+        for line in f:
+            family, _, code = line.rstrip("\n").split("\t")
+            chars[family].add(int(code))
+    return {family: frozenset(codes) for family, codes in chars.items()}
+
+
+EMITTED = _exported() | {
     "25i": _chars("{}", *PAIRS),
     "Bearer 25i": _chars("{}", *PAIRS),
     "ITF14": _chars("{}~|", *PAIRS),
-    "39": _chars(" *", DIGITS, UPPER, "-.~$/+%"),
-    "93": _chars(" ()", DIGITS, UPPER, "-.~$/+%<=>?"),
     "Code 128AB": _chars(*CODE128_AB),
     "Code 128ABhr": _chars(*CODE128_AB),
     "Code 128C": _chars(*CODE128_C),
