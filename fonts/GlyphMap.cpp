@@ -4,9 +4,11 @@
 // The font generator draws each symbol at the character the encoder writes for it,
 // and the font checks know from it every character a sample can hold, so the
 // engine's tables stay the one place that says which character draws what.
+#include "engine/Codabar.h"
 #include "engine/Code39Tables.h"
 #include "engine/Functions.h"
 
+#include <cctype>
 #include <fstream>
 #include <iostream>
 #include <set>
@@ -16,7 +18,7 @@
 namespace {
 
 class FamilyMap {
-public:
+  public:
     FamilyMap(std::ostream& out, std::string_view family) : out_(out), family_(family) {}
 
     void Put(std::string_view symbol, char16_t c) {
@@ -32,10 +34,11 @@ public:
     // The blank the samples end with.
     void PutQuietZone() {
         const std::u16string gap = zindra::PaddedSample(u"");
-        for (char16_t c : std::set<char16_t>(gap.begin(), gap.end())) Put("quiet zone", c);
+        for (char16_t c : std::set<char16_t>(gap.begin(), gap.end()))
+            Put("quiet zone", c);
     }
 
-private:
+  private:
     std::ostream& out_;
     std::string_view family_;
 };
@@ -56,6 +59,12 @@ void WriteGlyphMap(std::ostream& out) {
     code93.Put("start", zindra::Code93Start);
     code93.Put("stop", zindra::Code93Stop);
     code93.PutQuietZone();
+
+    // A start/stop letter is the same symbol in either case.
+    FamilyMap codabar(out, "Codabar");
+    for (char16_t c : zindra::CodabarLegal)
+        codabar.Put(std::string(1, static_cast<char>(std::toupper(static_cast<int>(c)))), c);
+    codabar.PutQuietZone();
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Builds one TrueType face per line of the face list that zindra-list-faces writes.
 
-    build_fonts.py --faces FACES.tsv --glyphs GLYPHS.tsv --text-font OCRB.otf --out DIR --stamp FILE --version 7.0
+    build_fonts.py --faces FACES.tsv --glyphs GLYPHS.tsv --text-font OCRB.otf --out DIR
+        --stamp FILE --version 7.0
 
 A face file is rewritten only when its bytes change, and files of faces no longer in
 the list are removed, so the folder always holds exactly the current faces.

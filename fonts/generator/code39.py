@@ -24,12 +24,12 @@ QUIET_ZONE = 10
 
 
 def glyph_defs(human_readable, chars):
-    """`chars`: symbol -> character code, the engine's glyph map of the family."""
+    """`chars`: symbol -> character codes, the engine's glyph map of the family."""
     defs = [glyphs.quiet_space(QUIET_ZONE)]
     for symbol, pattern in PATTERNS.items():
-        char = chr(glyph_map.code_of(chars, symbol))
+        codes = glyph_map.codes_of(chars, symbol)
         text = symbol.strip() if human_readable else ""
         label = "space" if symbol == " " else ("start/stop" if symbol == "*" else symbol)
-        defs.append(glyphs.symbol_glyph(f"c39_{ord(char):02x}", [ord(char)], label, pattern,
+        defs.append(glyphs.symbol_glyph(f"c39_{codes[0]:02x}", codes, label, pattern,
                                         runs.from_wide_narrow(pattern), gap=GAP, text=text))
     return defs

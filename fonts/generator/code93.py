@@ -23,12 +23,12 @@ QUIET_ZONE = 10
 
 
 def glyph_defs(human_readable, chars):
-    """`chars`: symbol -> character code, the engine's glyph map of the family."""
+    """`chars`: symbol -> character codes, the engine's glyph map of the family."""
     defs = [glyphs.quiet_space(QUIET_ZONE)]
     for symbol, pattern in PATTERNS.items():
-        char = chr(glyph_map.code_of(chars, symbol))
+        codes = glyph_map.codes_of(chars, symbol)
         shown = human_readable and len(symbol) == 1 and symbol != " "
         label = "space" if symbol == " " else symbol
-        defs.append(glyphs.symbol_glyph(f"c93_{ord(char):02x}", [ord(char)], label, pattern,
+        defs.append(glyphs.symbol_glyph(f"c93_{codes[0]:02x}", codes, label, pattern,
                                         runs.from_widths(pattern), text=symbol if shown else ""))
     return defs

@@ -15,7 +15,7 @@ import postnet
 
 @dataclass(frozen=True)
 class Family:
-    glyph_defs: Callable    # face, the family's glyph map (symbol -> code) -> [GlyphDef]
+    glyph_defs: Callable    # face, the family's glyph map (symbol -> codes) -> [GlyphDef]
     metrics: Callable       # face -> FaceMetrics
 
 
@@ -25,7 +25,8 @@ def _linear(**options):
 
 FAMILIES = {
     "25i": Family(lambda face, chars: interleaved25.glyph_defs(face.text), _linear()),
-    "Bearer 25i": Family(lambda face, chars: interleaved25.glyph_defs(face.text, bearer=face.bearer),
+    "Bearer 25i": Family(lambda face, chars: interleaved25.glyph_defs(face.text,
+                                                                      bearer=face.bearer),
                          _linear()),
     "ITF14": Family(lambda face, chars: interleaved25.glyph_defs(face.text, bearer=face.bearer,
                                                           closed_box=True), _linear()),
@@ -37,7 +38,7 @@ FAMILIES = {
     "Code 128Chr": Family(lambda face, chars: code128.glyph_defs("C", face.text),
                           _linear(text_scale=metrics.CODE128C_TEXT_SCALE)),
     "Code 128ABC": Family(lambda face, chars: code128_abc.glyph_defs(), _linear()),
-    "Codabar": Family(lambda face, chars: codabar.glyph_defs(face.text), _linear()),
+    "Codabar": Family(lambda face, chars: codabar.glyph_defs(face.text, chars), _linear()),
     "EAN": Family(lambda face, chars: ean_upc.ean_glyph_defs(), metrics.ean_upc),
     "UPCA": Family(lambda face, chars: ean_upc.upca_glyph_defs(), metrics.ean_upc),
     "UPCE": Family(lambda face, chars: ean_upc.upce_glyph_defs(), metrics.ean_upc),

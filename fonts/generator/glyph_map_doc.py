@@ -45,11 +45,13 @@ SECTIONS = (
      "the GS1-128 human-readable line is written apart, as for SCC-14.",
      lambda chars: code128_abc.glyph_defs()),
     ("Codabar: Codabar", "Pattern: n narrow, w wide (3 modules); each glyph ends with a 1-module "
-     "gap. Text: the HR faces.", lambda chars: codabar.glyph_defs(True)),
+     "gap. Text: the HR faces.", lambda chars: codabar.glyph_defs(True, chars["Codabar"])),
     ("EAN-13, EAN-8, Bookland: EAN", "Pattern: one digit per module, 1 bar, 0 space.",
      lambda chars: ean_upc.ean_glyph_defs()),
-    ("UPC-A: UPCA", "Pattern: one digit per module, 1 bar, 0 space.", lambda chars: ean_upc.upca_glyph_defs()),
-    ("UPC-E: UPCE", "Pattern: one digit per module, 1 bar, 0 space.", lambda chars: ean_upc.upce_glyph_defs()),
+    ("UPC-A: UPCA", "Pattern: one digit per module, 1 bar, 0 space.",
+     lambda chars: ean_upc.upca_glyph_defs()),
+    ("UPC-E: UPCE", "Pattern: one digit per module, 1 bar, 0 space.",
+     lambda chars: ean_upc.upce_glyph_defs()),
     ("PostNet: Postal", "Pattern: F full bar, h half bar, one bar every 9 grid units.",
      lambda chars: postnet.glyph_defs(False)),
 )
@@ -102,7 +104,8 @@ def main():
         before, tables, after = _split(f.read())
     if args.check:
         if tables != generated(chars):
-            sys.exit(f"{path}: the glyph-map tables are out of date; run {sys.argv[0]} --glyphs GLYPHS.tsv --write {path}")
+            sys.exit(f"{path}: the glyph-map tables are out of date; "
+                     f"run {sys.argv[0]} --glyphs GLYPHS.tsv --write {path}")
         return
     with open(path, "w", encoding="utf-8") as f:
         f.write(before + generated(chars) + after)

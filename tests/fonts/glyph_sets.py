@@ -41,7 +41,6 @@ EMITTED = _exported() | {
     "Code 128Chr": _chars(*CODE128_C),
     # values 0..93 at 33..126, 94..102 and the starts and stop at 192..204, quotes' 205, 206
     "Code 128ABC": _chars(" ", range(33, 127), range(192, 207)),
-    "Codabar": _chars(" ", DIGITS, "-$:/.+", "ABCDabcd"),
     "EAN": _chars(" !\"#$%&'()*[|]", *EAN_SETS, *ADDON),
     "UPCA": _chars(" !\"#$%&'()*|", *EAN_SETS, *ADDON),
     "UPCE": _chars(" []", *EAN_SETS, *ADDON),

@@ -163,7 +163,8 @@ class FaceTest(unittest.TestCase):
     def test_readme_glyph_maps_match_the_generator(self):
         generator = os.path.dirname(GENERATOR)
         done = subprocess.run(["/usr/bin/python3", os.path.join(generator, "glyph_map_doc.py"),
-                               "--glyphs", harness.GLYPH_MAP, "--check", os.path.join(os.path.dirname(generator), "README.md")],
+                               "--glyphs", harness.GLYPH_MAP,
+                               "--check", os.path.join(os.path.dirname(generator), "README.md")],
                               capture_output=True, text=True, check=False)
         self.assertEqual(0, done.returncode, done.stderr)
 
