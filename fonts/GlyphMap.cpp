@@ -7,8 +7,10 @@
 #include "engine/Codabar.h"
 #include "engine/Code39Tables.h"
 #include "engine/Functions.h"
+#include "engine/Interleaved25.h"
 
 #include <cctype>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <set>
@@ -43,7 +45,27 @@ class FamilyMap {
     std::string_view family_;
 };
 
+// Interleaved 2 of 5 samples are the bare font string, without the quiet-zone blank.
+void PutInterleaved25(std::ostream& out, std::string_view family, bool box) {
+    FamilyMap map(out, family);
+    map.Put("start", zindra::Interleaved25Start);
+    map.Put("stop", zindra::Interleaved25Stop);
+    constexpr int Pairs = 100;
+    for (int pair = 0; pair < Pairs; ++pair) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02d", pair);
+        map.Put(digits, zindra::Interleaved25PairChar(pair));
+    }
+    if (!box) return;
+    map.Put("quiet zone in the box", zindra::Itf14BoxQuiet);
+    map.Put("box side", zindra::Itf14BoxSide);
+}
+
 void WriteGlyphMap(std::ostream& out) {
+    PutInterleaved25(out, "25i", false);
+    PutInterleaved25(out, "Bearer 25i", false);
+    PutInterleaved25(out, "ITF14", true);
+
     FamilyMap code39(out, "39");
     code39.PutValues(zindra::Code39Legal, zindra::Code39Char);
     code39.Put("*", zindra::Code39StartStop);

@@ -24,12 +24,13 @@ def _linear(**options):
 
 
 FAMILIES = {
-    "25i": Family(lambda face, chars: interleaved25.glyph_defs(face.text), _linear()),
-    "Bearer 25i": Family(lambda face, chars: interleaved25.glyph_defs(face.text,
+    "25i": Family(lambda face, chars: interleaved25.glyph_defs(face.text, chars), _linear()),
+    "Bearer 25i": Family(lambda face, chars: interleaved25.glyph_defs(face.text, chars,
                                                                       bearer=face.bearer),
                          _linear()),
-    "ITF14": Family(lambda face, chars: interleaved25.glyph_defs(face.text, bearer=face.bearer,
-                                                          closed_box=True), _linear()),
+    "ITF14": Family(lambda face, chars: interleaved25.glyph_defs(face.text, chars,
+                                                                 bearer=face.bearer,
+                                                                 closed_box=True), _linear()),
     "39": Family(lambda face, chars: code39.glyph_defs(face.text, chars), _linear()),
     "93": Family(lambda face, chars: code93.glyph_defs(face.text, chars), _linear()),
     "Code 128AB": Family(lambda face, chars: code128.glyph_defs("AB", face.text), _linear()),

@@ -27,7 +27,7 @@ SECTIONS = (
     ("Interleaved 2 of 5: 25i, Bearer 25i, ITF14",
      "Pattern: bars and spaces alternate from a bar, n narrow (1 module), w wide (3 modules). "
      "`~` and `|` exist in the ITF14 faces only. Text: the HR faces.",
-     lambda chars: interleaved25.glyph_defs(True, closed_box=True)),
+     lambda chars: interleaved25.glyph_defs(True, chars["ITF14"], closed_box=True)),
     ("Code 39: 39", "Pattern: n narrow, w wide (3 modules); each glyph ends with a 1-module gap. "
      "Text: the HR faces.", lambda chars: code39.glyph_defs(True, chars["39"])),
     ("Code 93: 93", "Pattern: element widths in modules, from a bar. Text: the HR faces.",

@@ -15,7 +15,6 @@ def _chars(*parts):
 
 DIGITS = "0123456789"
 UPPER = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-PAIRS = (range(33, 123), range(161, 171))           # Interleaved 2 of 5 pairs 00..89, 90..99
 EAN_SETS = ("ABCDEFGHIJ", "QRSTUVWXYZ", DIGITS)      # sets A, B, C
 ADDON = ("/.", "abcdefghij", "qrstuvwxyz")           # start, delineator, add-on sets A and B
 CODE128_AB = (" {|~", range(33, 123), range(127, 206), (226, 228))
@@ -32,9 +31,6 @@ def _exported():
 
 
 EMITTED = _exported() | {
-    "25i": _chars("{}", *PAIRS),
-    "Bearer 25i": _chars("{}", *PAIRS),
-    "ITF14": _chars("{}~|", *PAIRS),
     "Code 128AB": _chars(*CODE128_AB),
     "Code 128ABhr": _chars(*CODE128_AB),
     "Code 128C": _chars(*CODE128_C),
