@@ -7,9 +7,6 @@
 namespace zindra {
 namespace {
 
-// CodabarLegal: every character the Codabar font draws (the character set of
-// ANSI/AIM BC3), in either case
-constexpr std::u16string_view CodabarLegal = u"0123456789ABCDabcd$+-./:";
 // the start and stop letters, in either case
 constexpr std::u16string_view CodabarFrameLetters = u"ABCDabcd";
 constexpr std::size_t MinLength = 3;

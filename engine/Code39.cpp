@@ -10,8 +10,6 @@
 namespace zindra {
 namespace {
 
-// the font character of each value; the font draws the space symbol at "~"
-constexpr std::u16string_view Code39Char = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.~$/+%";
 constexpr std::size_t Code39Modulus = 43;
 constexpr char16_t FirstNonAscii = 128;
 constexpr std::int8_t NotLegal = -1;
@@ -66,7 +64,7 @@ EncodeOutcome EncodeCode39(std::u16string_view data, bool Option2, bool Optional
     BarResult result;
     std::u16string& font = result.FontString;
     font.reserve(text.size() + 3); // the two "*" and the check character
-    font.push_back(u'*');
+    font.push_back(Code39StartStop);
     // Only the check value's residue matters, so the sum is kept reduced.
     std::size_t sum = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -79,7 +77,7 @@ EncodeOutcome EncodeCode39(std::u16string_view data, bool Option2, bool Optional
         font.push_back(Code39Char[static_cast<std::size_t>(value)]);
     }
     if (OptionalChecksum) font.push_back(Code39Char[sum]);
-    font.push_back(u'*');
+    font.push_back(Code39StartStop);
 
     result.SampleText = PaddedSample(font);
     return result;

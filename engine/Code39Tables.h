@@ -8,6 +8,18 @@ namespace zindra {
 // the 43 data characters of ISO/IEC 16388, each at its Code39Value
 inline constexpr std::u16string_view Code39Legal = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
 
+// the font character of each Code 39 value; the font draws the space symbol at "~"
+// because the space itself is the blank quiet zone the samples end with
+inline constexpr std::u16string_view Code39Char = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.~$/+%";
+inline constexpr char16_t Code39StartStop = u'*';
+
+// Code93Char: the font character of each of the 47 symbol values of ANSI/AIM
+// BC5; "~" is the space, "<" "=" ">" "?" the shifts ($) (%) (/) (+)
+inline constexpr std::u16string_view Code93Char =
+    u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.~$/+%<=>?";
+inline constexpr char16_t Code93Start = u'(';
+inline constexpr char16_t Code93Stop = u')';
+
 inline constexpr char16_t FirstPrintable = 32;
 inline constexpr char16_t LastPrintable = 126;
 

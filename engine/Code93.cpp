@@ -9,10 +9,6 @@
 namespace zindra {
 namespace {
 
-// Code93Char: the font character of each of the 47 symbol values of ANSI/AIM
-// BC5; "~" is the
-// space, "<" "=" ">" "?" the shifts ($) (%) (/) (+)
-constexpr std::u16string_view Code93Char = u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.~$/+%<=>?";
 constexpr int Code93Modulus = 47;
 constexpr int MaxCWeight = 20;
 constexpr int MaxKWeight = 15;
@@ -120,7 +116,7 @@ EncodeOutcome EncodeCode93(std::u16string_view data, bool DispSums) {
     symbols.push_back(Code93Char[sums.KCheck]);
 
     BarResult result;
-    result.FontString = u"(" + symbols + u")";
+    result.FontString = Code93Start + symbols + Code93Stop;
     result.SampleText = PaddedSample(result.FontString);
     result.OutputTextSize = PlainTextSize;
     if (DispSums) {

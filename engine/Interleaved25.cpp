@@ -13,21 +13,13 @@ struct Frame {
 };
 
 // start and stop characters: plain, ITF-14, ITF-14 with the closed box
-constexpr Frame PlainFrame{u"{", u"}"};
-constexpr Frame Itf14Frame{u"~{", u"}~"};
-constexpr Frame Itf14BoxFrame{u"|~{", u"}~|"};
-
-// first pair value drawn from the upper half of the font (90..99 sit at 161..170)
-constexpr int FirstUpperPair = 90;
-constexpr int LowerPairOffset = 33;
-constexpr int UpperPairOffset = 71;
+constexpr char16_t BoxStart[] = {Itf14BoxSide, Itf14BoxQuiet, Interleaved25Start};
+constexpr char16_t BoxStop[] = {Interleaved25Stop, Itf14BoxQuiet, Itf14BoxSide};
+constexpr Frame PlainFrame{{BoxStart + 2, 1}, {BoxStop, 1}};
+constexpr Frame Itf14Frame{{BoxStart + 1, 2}, {BoxStop, 2}};
+constexpr Frame Itf14BoxFrame{{BoxStart, 3}, {BoxStop, 3}};
 
 constexpr std::size_t Itf14Digits = 13;
-
-char16_t PairChar(int pair) {
-    return static_cast<char16_t>(pair +
-                                 (pair < FirstUpperPair ? LowerPairOffset : UpperPairOffset));
-}
 
 // Weights 3, 1, 3, 1, ... from the left. The sum is kept reduced mod 10 so that
 // no length of data can overflow it; only its last digit matters.
@@ -42,7 +34,8 @@ std::u16string PairChars(std::u16string_view digits) {
     std::u16string pairs;
     pairs.reserve(digits.size() / 2);
     for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
-        pairs.push_back(PairChar(DigitValue(digits[i]) * 10 + DigitValue(digits[i + 1])));
+        pairs.push_back(
+            Interleaved25PairChar(DigitValue(digits[i]) * 10 + DigitValue(digits[i + 1])));
     return pairs;
 }
 

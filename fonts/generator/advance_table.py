@@ -3,7 +3,7 @@
 the program can tell how wide a font string prints without the fonts and without a
 second copy of the glyph maps.
 
-    advance_table.py --out GlyphAdvances.cpp
+    advance_table.py --glyphs GLYPHS.tsv --out GlyphAdvances.cpp
 
 The figures are in the glyph maps' own units (modules; PostNet's quarter-module grid)
 and do not depend on the module size or the heights, which the model owns. The one
@@ -18,6 +18,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import families  # noqa: E402
 import generated_source  # noqa: E402
+import glyph_map  # noqa: E402
 import metrics  # noqa: E402
 
 BEARER_FAMILIES = {"Bearer 25i", "ITF14"}
@@ -31,9 +32,9 @@ class _Face:
         self.bearer = 1 if family in BEARER_FAMILIES else 0
 
 
-def _rows(family):
+def _rows(family, chars):
     rows = []
-    for g in families.FAMILIES[family].glyph_defs(_Face(family)):
+    for g in families.FAMILIES[family].glyph_defs(_Face(family), chars.get(family, {})):
         edges = [e for bars in g.bars for span in bars.spans for e in span]
         left, right = (min(edges), max(edges)) if edges else (0, 0)
         bearer_wide = g.name == "itf_side"
@@ -45,7 +46,7 @@ def _number(value):
     return f"{value:g}"
 
 
-def generated():
+def generated(chars):
     lines = ["// Generated from the glyph maps by fonts/generator/advance_table.py: do not edit.",
              '#include "faces/advances/GlyphAdvances.h"', "", "namespace zindra {", "namespace {", ""]
     names = []
@@ -53,7 +54,7 @@ def generated():
         names.append(f"Family{i}")
         lines.append(f"// {family}")
         lines.append(f"constexpr GlyphAdvance Family{i}[] = {{")
-        for code, advance, left, right, bearer_wide in _rows(family):
+        for code, advance, left, right, bearer_wide in _rows(family, chars):
             lines.append(f"    {{{code}, {_number(advance)}, {_number(left)}, {_number(right)}, "
                          f"{'true' if bearer_wide else 'false'}}},")
         lines.append("};")
@@ -69,9 +70,10 @@ def generated():
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--glyphs", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
-    text = generated()
+    text = generated(glyph_map.read(args.glyphs))
     generated_source.write_if_changed(args.out, text)
 
 

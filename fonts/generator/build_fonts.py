@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Builds one TrueType face per line of the face list that zindra-list-faces writes.
 
-    build_fonts.py --faces FACES.tsv --text-font OCRB.otf --out DIR --stamp FILE --version 7.0
+    build_fonts.py --faces FACES.tsv --glyphs GLYPHS.tsv --text-font OCRB.otf --out DIR
+        --stamp FILE --version 7.0
 
 A face file is rewritten only when its bytes change, and files of faces no longer in
 the list are removed, so the folder always holds exactly the current faces.
@@ -15,6 +16,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import families  # noqa: E402
 import font_file  # noqa: E402
+import glyph_map  # noqa: E402
 from text_outlines import TextOutlines  # noqa: E402
 
 
@@ -45,9 +47,10 @@ def file_name(face_name):
     return face_name.replace(" ", "-") + ".ttf"
 
 
-def face_font(face, text, version):
+def face_font(face, chars, text, version):
     family = families.FAMILIES[face.family]
-    return font_file.build(face.name, family.glyph_defs(face), family.metrics(face), text, version)
+    return font_file.build(face.name, family.glyph_defs(face, chars.get(face.family, {})),
+                           family.metrics(face), text, version)
 
 
 def write_if_changed(path, data):
@@ -63,6 +66,7 @@ def write_if_changed(path, data):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--faces", required=True)
+    parser.add_argument("--glyphs", required=True)
     parser.add_argument("--text-font", required=True)
     parser.add_argument("--out", required=True)
     parser.add_argument("--stamp", required=True)
@@ -70,10 +74,11 @@ def main():
     args = parser.parse_args()
 
     faces = read_faces(args.faces)
+    chars = glyph_map.read(args.glyphs)
     text = TextOutlines(args.text_font)
     os.makedirs(args.out, exist_ok=True)
     names = [file_name(face.name) for face in faces]
-    written = sum(write_if_changed(os.path.join(args.out, n), face_font(face, text, args.version))
+    written = sum(write_if_changed(os.path.join(args.out, n), face_font(face, chars, text, args.version))
                   for face, n in zip(faces, names))
     for stale in sorted(set(os.listdir(args.out)) - set(names)):
         if stale.endswith(".ttf"):

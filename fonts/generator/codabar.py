@@ -1,4 +1,6 @@
-"""Codabar: every legal character, start/stop letters in either case, draws itself."""
+"""Codabar: one glyph per symbol, at the characters the engine writes for it (each legal
+character draws itself, the start/stop letters in either case)."""
+import glyph_map
 import glyphs
 import runs
 
@@ -15,14 +17,12 @@ GAP = 1
 QUIET_ZONE = 10
 
 
-def glyph_defs(human_readable):
+def glyph_defs(human_readable, chars):
+    """`chars`: symbol -> character codes, the engine's glyph map of the family."""
     defs = [glyphs.quiet_space(QUIET_ZONE)]
     for symbol, pattern in PATTERNS.items():
-        codes = [ord(symbol)]
-        label = symbol
-        if symbol in START_STOP:
-            codes.append(ord(symbol.lower()))
-            label = f"start/stop {symbol}"
+        codes = glyph_map.codes_of(chars, symbol)
+        label = f"start/stop {symbol}" if symbol in START_STOP else symbol
         # The start/stop letters frame the data; only the data is printed under the bars.
         text = symbol if human_readable and symbol not in START_STOP else ""
         defs.append(glyphs.symbol_glyph(f"cbar_{ord(symbol):02x}", codes, label, pattern,

@@ -1,4 +1,5 @@
-"""Code 39: one glyph per symbol character, "*" the start/stop, "~" the space symbol."""
+"""Code 39: one glyph per symbol character, at the character the engine writes for it."""
+import glyph_map
 import glyphs
 import runs
 
@@ -17,21 +18,18 @@ PATTERNS = {
     "/": "nwnwnnnwn", "+": "nwnnnwnwn", "%": "nnnwnwnwn", "*": "nwnnwnwnn",
 }
 
-# The font character of each symbol: the space symbol sits at "~" because the
-# space itself is the blank quiet-zone glyph the samples end with.
-FONT_CHAR = {" ": "~"}
-
 # Every character is followed by a narrow inter-character gap.
 GAP = 1
 QUIET_ZONE = 10
 
 
-def glyph_defs(human_readable):
+def glyph_defs(human_readable, chars):
+    """`chars`: symbol -> character codes, the engine's glyph map of the family."""
     defs = [glyphs.quiet_space(QUIET_ZONE)]
     for symbol, pattern in PATTERNS.items():
-        char = FONT_CHAR.get(symbol, symbol)
+        codes = glyph_map.codes_of(chars, symbol)
         text = symbol.strip() if human_readable else ""
         label = "space" if symbol == " " else ("start/stop" if symbol == "*" else symbol)
-        defs.append(glyphs.symbol_glyph(f"c39_{ord(char):02x}", [ord(char)], label, pattern,
+        defs.append(glyphs.symbol_glyph(f"c39_{codes[0]:02x}", codes, label, pattern,
                                         runs.from_wide_narrow(pattern), gap=GAP, text=text))
     return defs

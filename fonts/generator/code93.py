@@ -1,4 +1,6 @@
-"""Code 93: one glyph per symbol character; "(" start, ")" stop with its termination bar."""
+"""Code 93: one glyph per symbol character, at the character the engine writes for it;
+the stop carries the termination bar."""
+import glyph_map
 import glyphs
 import runs
 
@@ -17,18 +19,16 @@ PATTERNS = {
     "(/)": "311121", "(+)": "122211", "start": "111141", "stop": "1111411",
 }
 
-# The font character of each symbol that is not drawn at its own character.
-FONT_CHAR = {" ": "~", "($)": "<", "(%)": "=", "(/)": ">", "(+)": "?", "start": "(", "stop": ")"}
-
 QUIET_ZONE = 10
 
 
-def glyph_defs(human_readable):
+def glyph_defs(human_readable, chars):
+    """`chars`: symbol -> character codes, the engine's glyph map of the family."""
     defs = [glyphs.quiet_space(QUIET_ZONE)]
     for symbol, pattern in PATTERNS.items():
-        char = FONT_CHAR.get(symbol, symbol)
+        codes = glyph_map.codes_of(chars, symbol)
         shown = human_readable and len(symbol) == 1 and symbol != " "
         label = "space" if symbol == " " else symbol
-        defs.append(glyphs.symbol_glyph(f"c93_{ord(char):02x}", [ord(char)], label, pattern,
+        defs.append(glyphs.symbol_glyph(f"c93_{codes[0]:02x}", codes, label, pattern,
                                         runs.from_widths(pattern), text=symbol if shown else ""))
     return defs

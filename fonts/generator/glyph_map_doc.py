@@ -2,7 +2,7 @@
 """Writes the glyph-map tables of fonts/README.md from the generator's own
 tables, or checks that the README still holds them.
 
-    glyph_map_doc.py --write README.md | --check README.md
+    glyph_map_doc.py --glyphs GLYPHS.tsv --write README.md | --check README.md
 """
 import argparse
 import os
@@ -16,6 +16,7 @@ import code128_abc  # noqa: E402
 import code39  # noqa: E402
 import code93  # noqa: E402
 import ean_upc  # noqa: E402
+import glyph_map  # noqa: E402
 import interleaved25  # noqa: E402
 import postnet  # noqa: E402
 
@@ -26,31 +27,33 @@ SECTIONS = (
     ("Interleaved 2 of 5: 25i, Bearer 25i, ITF14",
      "Pattern: bars and spaces alternate from a bar, n narrow (1 module), w wide (3 modules). "
      "`~` and `|` exist in the ITF14 faces only. Text: the HR faces.",
-     lambda: interleaved25.glyph_defs(True, closed_box=True)),
+     lambda chars: interleaved25.glyph_defs(True, chars["ITF14"], closed_box=True)),
     ("Code 39: 39", "Pattern: n narrow, w wide (3 modules); each glyph ends with a 1-module gap. "
-     "Text: the HR faces.", lambda: code39.glyph_defs(True)),
+     "Text: the HR faces.", lambda chars: code39.glyph_defs(True, chars["39"])),
     ("Code 93: 93", "Pattern: element widths in modules, from a bar. Text: the HR faces.",
-     lambda: code93.glyph_defs(True)),
+     lambda chars: code93.glyph_defs(True, chars["93"])),
     ("Code 128 subsets A and B: Code 128AB, Code 128ABhr",
      "Pattern: element widths in modules, from a bar. Text: the hr faces.",
-     lambda: code128.glyph_defs("AB", True)),
+     lambda chars: code128.glyph_defs("AB", True)),
     ("Code 128 subset C, SCC-14, SSCC-18: Code 128C, Code 128Chr",
      "Pattern: element widths in modules, from a bar. Text: the hr faces.",
-     lambda: code128.glyph_defs("C", True)),
+     lambda chars: code128.glyph_defs("C", True)),
     ("Code 128 Auto, GS1-128: Code 128ABC",
      "Every symbol value of every subset, so that any mix of subsets is one font string. "
      "The program writes symbol values; the value, not the data character, picks the glyph. "
      "No value is on the space. Pattern: element widths in modules, from a bar. No text: "
      "the GS1-128 human-readable line is written apart, as for SCC-14.",
-     code128_abc.glyph_defs),
+     lambda chars: code128_abc.glyph_defs()),
     ("Codabar: Codabar", "Pattern: n narrow, w wide (3 modules); each glyph ends with a 1-module "
-     "gap. Text: the HR faces.", lambda: codabar.glyph_defs(True)),
+     "gap. Text: the HR faces.", lambda chars: codabar.glyph_defs(True, chars["Codabar"])),
     ("EAN-13, EAN-8, Bookland: EAN", "Pattern: one digit per module, 1 bar, 0 space.",
-     ean_upc.ean_glyph_defs),
-    ("UPC-A: UPCA", "Pattern: one digit per module, 1 bar, 0 space.", ean_upc.upca_glyph_defs),
-    ("UPC-E: UPCE", "Pattern: one digit per module, 1 bar, 0 space.", ean_upc.upce_glyph_defs),
+     lambda chars: ean_upc.ean_glyph_defs()),
+    ("UPC-A: UPCA", "Pattern: one digit per module, 1 bar, 0 space.",
+     lambda chars: ean_upc.upca_glyph_defs()),
+    ("UPC-E: UPCE", "Pattern: one digit per module, 1 bar, 0 space.",
+     lambda chars: ean_upc.upce_glyph_defs()),
     ("PostNet: Postal", "Pattern: F full bar, h half bar, one bar every 9 grid units.",
-     lambda: postnet.glyph_defs(False)),
+     lambda chars: postnet.glyph_defs(False)),
 )
 
 
@@ -76,10 +79,10 @@ def _glyph_table(defs):
     return lines
 
 
-def generated():
+def generated(chars):
     lines = [BEGIN, ""]
     for title, note, defs in SECTIONS:
-        lines += [f"### {title}", "", note, "", *_glyph_table(defs()), ""]
+        lines += [f"### {title}", "", note, "", *_glyph_table(defs(chars)), ""]
     return "\n".join(lines + [END])
 
 
@@ -90,19 +93,22 @@ def _split(readme):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--glyphs", required=True)
     mode = parser.add_mutually_exclusive_group(required=True)
     mode.add_argument("--write", metavar="README")
     mode.add_argument("--check", metavar="README")
     args = parser.parse_args()
     path = args.write or args.check
+    chars = glyph_map.read(args.glyphs)
     with open(path, encoding="utf-8") as f:
         before, tables, after = _split(f.read())
     if args.check:
-        if tables != generated():
-            sys.exit(f"{path}: the glyph-map tables are out of date; run {sys.argv[0]} --write {path}")
+        if tables != generated(chars):
+            sys.exit(f"{path}: the glyph-map tables are out of date; "
+                     f"run {sys.argv[0]} --glyphs GLYPHS.tsv --write {path}")
         return
     with open(path, "w", encoding="utf-8") as f:
-        f.write(before + generated() + after)
+        f.write(before + generated(chars) + after)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 """Interleaved 2 of 5 and ITF-14: one glyph per digit pair, the first digit in the
-bars and the second in the spaces."""
+bars and the second in the spaces, each at the character the engine writes for it."""
+import glyph_map
 import glyphs
 import runs
 
@@ -18,11 +19,6 @@ QUIET_ZONE = 10
 BOX_QUIET_ZONE = 12
 
 
-def pair_char(value):
-    """The character of the pair with value 0..99."""
-    return value + 33 if value < 90 else value + 71
-
-
 def pair_pattern(pair):
     bars, spaces = DIGITS[pair[0]], DIGITS[pair[1]]
     return "".join(b + s for b, s in zip(bars, spaces))
@@ -34,20 +30,27 @@ def _with_bearers(g):
     return g
 
 
-def glyph_defs(human_readable, bearer=0, closed_box=False):
-    """`bearer` is the bearer thickness in modules (0 for none), also the box sides' width."""
-    defs = [glyphs.symbol_glyph("itf_start", [ord("{")], "start", START, runs.from_wide_narrow(START)),
-            glyphs.symbol_glyph("itf_stop", [ord("}")], "stop", STOP, runs.from_wide_narrow(STOP))]
+def glyph_defs(human_readable, chars, bearer=0, closed_box=False):
+    """`chars`: symbol -> character codes, the engine's glyph map of the family;
+    `bearer` is the bearer thickness in modules (0 for none), also the box sides' width."""
+    def codes(symbol):
+        return glyph_map.codes_of(chars, symbol)
+
+    defs = [glyphs.symbol_glyph("itf_start", codes("start"), "start", START,
+                                runs.from_wide_narrow(START)),
+            glyphs.symbol_glyph("itf_stop", codes("stop"), "stop", STOP,
+                                runs.from_wide_narrow(STOP))]
     for value in range(100):
         pair = f"{value:02d}"
         pattern = pair_pattern(pair)
-        defs.append(glyphs.symbol_glyph(f"itf_{pair}", [pair_char(value)], f"pair {pair}", pattern,
+        defs.append(glyphs.symbol_glyph(f"itf_{pair}", codes(pair), f"pair {pair}", pattern,
                                         runs.from_wide_narrow(pattern),
                                         text=pair if human_readable else ""))
     if closed_box:
         # "~" is the quiet zone inside the box, "|" a vertical side of it.
-        defs.append(glyphs.blank_glyph("itf_quiet", [ord("~")], BOX_QUIET_ZONE, "quiet zone in the box"))
-        side = glyphs.GlyphDef("itf_side", (ord("|"),), bearer, "box side", "",
+        defs.append(glyphs.blank_glyph("itf_quiet", codes("quiet zone in the box"), BOX_QUIET_ZONE,
+                                       "quiet zone in the box"))
+        side = glyphs.GlyphDef("itf_side", tuple(codes("box side")), bearer, "box side", "",
                                [glyphs.Bars(((0, bearer),), "side")])
     if bearer:
         defs = [_with_bearers(g) for g in defs]

@@ -10,6 +10,7 @@ import xml.etree.ElementTree as ElementTree
 ENCODER = os.environ.get("ZINDRA_ENCODE", "")
 FONT_DIR = os.environ.get("ZINDRA_FONT_DIR", "")
 FACE_LIST = os.environ.get("ZINDRA_FACE_LIST", "")
+GLYPH_MAP = os.environ.get("ZINDRA_GLYPH_MAP", "")
 
 ZBAR_NS = "{http://zbar.sourceforge.net/2008/barcode}"
 

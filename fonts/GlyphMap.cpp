@@ -1,0 +1,103 @@
+// Prints the glyph map of the families whose characters the engine's tables place,
+// one character per line:
+//   family <TAB> symbol <TAB> character code
+// The font generator draws each symbol at the character the encoder writes for it,
+// and the font checks know from it every character a sample can hold, so the
+// engine's tables stay the one place that says which character draws what.
+#include "engine/Codabar.h"
+#include "engine/Code39Tables.h"
+#include "engine/Functions.h"
+#include "engine/Interleaved25.h"
+
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace {
+
+class FamilyMap {
+  public:
+    FamilyMap(std::ostream& out, std::string_view family) : out_(out), family_(family) {}
+
+    void Put(std::string_view symbol, char16_t c) {
+        out_ << family_ << '\t' << symbol << '\t' << static_cast<unsigned>(c) << '\n';
+    }
+
+    // Value i is named by the i-th of `names` and drawn at the i-th of `chars`.
+    void PutValues(std::u16string_view names, std::u16string_view chars) {
+        for (std::size_t value = 0; value < names.size(); ++value)
+            Put(std::string(1, static_cast<char>(names[value])), chars[value]);
+    }
+
+    // The blank the samples end with.
+    void PutQuietZone() {
+        const std::u16string gap = zindra::PaddedSample(u"");
+        for (char16_t c : std::set<char16_t>(gap.begin(), gap.end()))
+            Put("quiet zone", c);
+    }
+
+  private:
+    std::ostream& out_;
+    std::string_view family_;
+};
+
+// Interleaved 2 of 5 samples are the bare font string, without the quiet-zone blank.
+void PutInterleaved25(std::ostream& out, std::string_view family, bool box) {
+    FamilyMap map(out, family);
+    map.Put("start", zindra::Interleaved25Start);
+    map.Put("stop", zindra::Interleaved25Stop);
+    constexpr int Pairs = 100;
+    for (int pair = 0; pair < Pairs; ++pair) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02d", pair);
+        map.Put(digits, zindra::Interleaved25PairChar(pair));
+    }
+    if (!box) return;
+    map.Put("quiet zone in the box", zindra::Itf14BoxQuiet);
+    map.Put("box side", zindra::Itf14BoxSide);
+}
+
+void WriteGlyphMap(std::ostream& out) {
+    PutInterleaved25(out, "25i", false);
+    PutInterleaved25(out, "Bearer 25i", false);
+    PutInterleaved25(out, "ITF14", true);
+
+    FamilyMap code39(out, "39");
+    code39.PutValues(zindra::Code39Legal, zindra::Code39Char);
+    code39.Put("*", zindra::Code39StartStop);
+    code39.PutQuietZone();
+
+    // The four shifts follow the 43 values Code 93 shares with Code 39.
+    FamilyMap code93(out, "93");
+    code93.PutValues(zindra::Code39Legal, zindra::Code93Char);
+    constexpr std::string_view Shifts[] = {"($)", "(%)", "(/)", "(+)"};
+    static_assert(zindra::Code39Legal.size() + std::size(Shifts) == zindra::Code93Char.size());
+    for (std::size_t i = 0; i < std::size(Shifts); ++i)
+        code93.Put(Shifts[i], zindra::Code93Char[zindra::Code39Legal.size() + i]);
+    code93.Put("start", zindra::Code93Start);
+    code93.Put("stop", zindra::Code93Stop);
+    code93.PutQuietZone();
+
+    // A start/stop letter is the same symbol in either case.
+    FamilyMap codabar(out, "Codabar");
+    for (char16_t c : zindra::CodabarLegal)
+        codabar.Put(std::string(1, static_cast<char>(std::toupper(static_cast<int>(c)))), c);
+    codabar.PutQuietZone();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: zindra-glyph-map OUTPUT.tsv\n";
+        return 2;
+    }
+    std::ofstream out(argv[1], std::ios::binary);
+    WriteGlyphMap(out);
+    out.close();
+    return out ? 0 : 1;
+}
