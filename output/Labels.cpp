@@ -2,6 +2,7 @@
 
 #include "faces/PrintUnits.h"
 #include "output/Copy.h"
+#include "output/MadeFirst.h"
 #include "product/ProductFolder.h"
 #include "ui/MainWindowModel.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int CustomSize = 9;
 
-constexpr char16_t NotMadeMessage[] = u"Make a bar code before printing labels";
 constexpr char16_t CustomMissingMessage[] =
     u"You have not yet defined a custom template. Make your\nown label template, name the file "
     u"custom.rtf, and place\nthis file in the:\n%s folder.";
@@ -116,15 +116,7 @@ void LabelsWindowModel::ExitLabelsClick() {
 }
 
 void PrintLabelClick(MainWindowModel& main) {
-    if (main.MadeFlag) {
-        main.platform.ShowModal("TForm3");
-        return;
-    }
-    main.BarCodeOut.SetWholeFont({"Arial", 12});
-    main.BarCodeOut.SetText(NotMadeMessage);
-    main.SetText(ControlId::BarTextOut, u"");
-    main.platform.Beep();
-    main.SetFocus(ControlId::BarTextInput);
+    if (MadeOrRefuse(main, MadeFirstAsker::PrintLabels)) main.platform.ShowModal("TForm3");
 }
 
 } // namespace zindra

@@ -41,7 +41,7 @@ void StartUp::FormActivate() {
     about_.CurVersion = VersionLabel();
     Hints.HidePauseMs = StartUpHintPauseMs;
     window_.ApplyCode39Look();
-    window_.MadeFlag = false;
+    window_.MadeFlag.reset();
 
     const auto folder = ProductFolder(places_);
     FolderFound = ProductFolderExists(folder);

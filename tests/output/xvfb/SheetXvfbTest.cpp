@@ -134,7 +134,7 @@ struct MadeWindow {
         if (!QTest::qWaitForWindowExposed(&form)) return false;
         QTest::keyClicks(Data(), "CODE39");
         static_cast<QAbstractButton*>(form.WidgetOf(ControlId::MakeButtonClick))->click();
-        return main.MadeFlag;
+        return main.MadeFlag.has_value();
     }
     QLineEdit* Data() const {
         return static_cast<QLineEdit*>(form.WidgetOf(ControlId::BarTextInput));
