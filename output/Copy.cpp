@@ -23,7 +23,7 @@ void CopyButtonClickClick(MainWindowModel& main, const WarningBoxModel& warning,
     main.SetFocus(ControlId::BarTextInput);
     if (!MadeOrRefuse(main, MadeFirstAsker::Copy)) return;
     // However the warning is closed, the copy goes on.
-    if (!warning.NoWarningBox) main.platform.ShowModal("TWarningBox");
+    if (!warning.NoWarningBox) main.platform.ShowModal(ProgramWindow::TWarningBox);
     CopyStep(main, output);
 }
 

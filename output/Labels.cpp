@@ -13,8 +13,6 @@
 namespace zindra {
 namespace {
 
-constexpr int CustomSize = 9;
-
 constexpr char16_t CustomMissingMessage[] =
     u"You have not yet defined a custom template. Make your\nown label template, name the file "
     u"custom.rtf, and place\nthis file in the:\n%s folder.";
@@ -90,7 +88,7 @@ void LabelsWindowModel::PrintLabelsClick() {
     const auto status = std::filesystem::status(path, ignored);
     const char16_t* problem = nullptr;
     if (!std::filesystem::exists(status))
-        problem = checkedSize_ == CustomSize ? CustomMissingMessage : TemplateMissingMessage;
+        problem = checkedSize_ == CustomLabelSize ? CustomMissingMessage : TemplateMissingMessage;
     else if (!std::filesystem::is_regular_file(status))
         problem = TemplateNotAFileMessage;
     else if (::access(path.c_str(), R_OK) != 0)
@@ -116,7 +114,8 @@ void LabelsWindowModel::ExitLabelsClick() {
 }
 
 void PrintLabelClick(MainWindowModel& main) {
-    if (MadeOrRefuse(main, MadeFirstAsker::PrintLabels)) main.platform.ShowModal("TForm3");
+    if (MadeOrRefuse(main, MadeFirstAsker::PrintLabels))
+        main.platform.ShowModal(ProgramWindow::TForm3);
 }
 
 } // namespace zindra
