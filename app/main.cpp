@@ -42,17 +42,17 @@ int main(int argc, char* argv[]) {
 
     // The windows are created hidden, the main window first; the clipboard
     // warning, About, Tip and Labels windows follow in that order, each
-    // registered with platform.AddWindow under its class name.
+    // registered with platform.AddWindow under its name.
     zindra::TForm1 form1(model, platform);
     zindra::QtOutputPlatform output(&form1);
     zindra::OutputWindows outputWindows(model, output, places);
     zindra::TWarningBox warningBox(outputWindows.WarningBox, &form1);
-    platform.AddWindow("TWarningBox", &warningBox);
+    platform.AddWindow(zindra::ProgramWindow::TWarningBox, &warningBox);
     zindra::SettingsPart settings(model, &form1, places, outputWindows.Labels);
-    platform.AddWindow("TForm2", settings.AboutDialog());
-    platform.AddWindow("TTip", settings.TipDialog());
+    platform.AddWindow(zindra::ProgramWindow::TForm2, settings.AboutDialog());
+    platform.AddWindow(zindra::ProgramWindow::TTip, settings.TipDialog());
     zindra::TForm3 labels(outputWindows.Labels, model, &form1);
-    platform.AddWindow("TForm3", &labels);
+    platform.AddWindow(zindra::ProgramWindow::TForm3, &labels);
 
     form1.show();
     return app.exec();

@@ -56,7 +56,7 @@ struct MadeWindow {
 
     bool Make() {
         window.Click(MakeButtonClick);
-        return window.MadeFlag;
+        return window.MadeFlag.has_value();
     }
 
     RecordingPlatform platform;

@@ -1,11 +1,11 @@
 #include "output/Copy.h"
 
+#include "output/MadeFirst.h"
 #include "ui/MainWindowModel.h"
 
 namespace zindra {
 namespace {
 
-constexpr char16_t NotMadeMessage[] = u"Must click \"Make\" before copying to clip board";
 constexpr char16_t ClipboardRefusedMessage[] =
     u"The bar code could not be placed on the clipboard: another program holds it.\n"
     u"Please try Copy again.";
@@ -21,12 +21,9 @@ void CopyStep(MainWindowModel& main, OutputPlatform& output) {
 void CopyButtonClickClick(MainWindowModel& main, const WarningBoxModel& warning,
                           OutputPlatform& output) {
     main.SetFocus(ControlId::BarTextInput);
-    if (!main.MadeFlag) {
-        main.ShowEncodeError(NotMadeMessage);
-        return;
-    }
+    if (!MadeOrRefuse(main, MadeFirstAsker::Copy)) return;
     // However the warning is closed, the copy goes on.
-    if (!warning.NoWarningBox) main.platform.ShowModal("TWarningBox");
+    if (!warning.NoWarningBox) main.platform.ShowModal(ProgramWindow::TWarningBox);
     CopyStep(main, output);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "product/LabelChoices.h"
+
 #include <array>
 
 namespace zindra {
@@ -27,7 +29,7 @@ struct LabelStock {
 
 // The nine sizes in button order. The sheets are centred on the page, which
 // gives the margins of the common sheets of these stock numbers.
-inline constexpr std::array<LabelStock, 9> LabelStocks = {{
+inline constexpr std::array<LabelStock, CustomLabelSize> LabelStocks = {{
     {"L1", u"1.75 x 0.50", u"80", u"5167", "ot167.rtf", 2520, 720, 4, 20, 432},
     {"L2", u"1.75 x 1.25", u"32", u"6570", "ot570.rtf", 2520, 1800, 4, 8, 432},
     {"L3", u"2.625 x 1.00", u"30", u"5160", "ot060.rtf", 3780, 1440, 3, 10, 180},

@@ -2,6 +2,7 @@
 
 #include "faces/PrintUnits.h"
 #include "output/Copy.h"
+#include "output/MadeFirst.h"
 #include "product/ProductFolder.h"
 #include "ui/MainWindowModel.h"
 
@@ -12,9 +13,6 @@
 namespace zindra {
 namespace {
 
-constexpr int CustomSize = 9;
-
-constexpr char16_t NotMadeMessage[] = u"Make a bar code before printing labels";
 constexpr char16_t CustomMissingMessage[] =
     u"You have not yet defined a custom template. Make your\nown label template, name the file "
     u"custom.rtf, and place\nthis file in the:\n%s folder.";
@@ -90,7 +88,7 @@ void LabelsWindowModel::PrintLabelsClick() {
     const auto status = std::filesystem::status(path, ignored);
     const char16_t* problem = nullptr;
     if (!std::filesystem::exists(status))
-        problem = checkedSize_ == CustomSize ? CustomMissingMessage : TemplateMissingMessage;
+        problem = checkedSize_ == CustomLabelSize ? CustomMissingMessage : TemplateMissingMessage;
     else if (!std::filesystem::is_regular_file(status))
         problem = TemplateNotAFileMessage;
     else if (::access(path.c_str(), R_OK) != 0)
@@ -116,15 +114,8 @@ void LabelsWindowModel::ExitLabelsClick() {
 }
 
 void PrintLabelClick(MainWindowModel& main) {
-    if (main.MadeFlag) {
-        main.platform.ShowModal("TForm3");
-        return;
-    }
-    main.BarCodeOut.SetWholeFont({"Arial", 12});
-    main.BarCodeOut.SetText(NotMadeMessage);
-    main.SetText(ControlId::BarTextOut, u"");
-    main.platform.Beep();
-    main.SetFocus(ControlId::BarTextInput);
+    if (MadeOrRefuse(main, MadeFirstAsker::PrintLabels))
+        main.platform.ShowModal(ProgramWindow::TForm3);
 }
 
 } // namespace zindra

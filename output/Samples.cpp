@@ -1,27 +1,19 @@
 #include "output/Samples.h"
 
+#include "output/MadeFirst.h"
 #include "ui/MainWindowModel.h"
 
 namespace zindra {
-namespace {
-
-constexpr char16_t NotMadeMessage[] = u"You must click \"Make a bar code\" before printing";
-
-} // namespace
-
-SamplePageInput SamplePageInputOf(const MainWindowModel& main) {
+SamplePageInput SamplePageInputOf(const MainWindowModel& main, const MadeResult& made) {
     BarOptions choices = main.ReadOptions();
-    choices.DataText = main.MadeData;
-    return SamplePageInputOf(choices, main.MadeFontString, main.MadeSums, main.HumanText);
+    choices.DataText = made.Data;
+    return SamplePageInputOf(choices, made.FontString, made.Sums, main.HumanText);
 }
 
 void PrintButtonClickClick(MainWindowModel& main, OutputPlatform& output) {
     main.SetFocus(ControlId::BarTextInput);
-    if (!main.MadeFlag) {
-        main.ShowEncodeError(NotMadeMessage);
-        return;
-    }
-    output.PrintSamplePage(SamplePageInputOf(main));
+    if (const MadeResult* made = MadeOrRefuse(main, MadeFirstAsker::PrintSample))
+        output.PrintSamplePage(SamplePageInputOf(main, *made));
 }
 
 } // namespace zindra

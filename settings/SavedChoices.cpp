@@ -80,7 +80,6 @@ constexpr std::array CheckKeys{OptionalChecksum, Option2, DispSums};
 
 constexpr int SeedLabelSize = 4;
 constexpr bool SeedLabelExplain = true;
-constexpr int CustomLabelSize = 9;
 
 ControlId ButtonFor(const ButtonKey& key, std::u16string_view text) {
     const auto match = std::ranges::find(key.texts, text, &TextButton::text);
@@ -116,7 +115,7 @@ void RestoreChoices(const IniFile& ini, MainWindowModel& window, LabelChoices& l
     for (const auto box : CheckKeys)
         window.SetChecked(box, ini.ReadBool(SettingsSection, Name(box), false));
     const int size = ini.ReadInteger(SettingsSection, "LabelSize", SeedLabelSize);
-    labels.CheckLabelSize(size >= 1 && size <= 8 ? size : CustomLabelSize);
+    labels.CheckLabelSize(size >= 1 && size < CustomLabelSize ? size : CustomLabelSize);
     labels.SetExplainPaste(ini.ReadBool(SettingsSection, "LabelExplain", SeedLabelExplain));
     // Newer than the other keys: a file without it keeps the checked size's sheet.
     labels.ChooseSheet(ToUtf8(ini.ReadString(SettingsSection, "LabelSheet", u"")));
@@ -145,7 +144,8 @@ void SaveChoices(IniFile& ini, const MainWindowModel& window, const LabelChoices
     for (const auto box : CheckKeys)
         ini.WriteBool(SettingsSection, Name(box), window.Checked(box));
     const int size = labels.CheckedLabelSize();
-    ini.WriteInteger(SettingsSection, "LabelSize", size >= 1 && size <= 8 ? size : CustomLabelSize);
+    ini.WriteInteger(SettingsSection, "LabelSize",
+                     size >= 1 && size < CustomLabelSize ? size : CustomLabelSize);
     ini.WriteBool(SettingsSection, "LabelExplain", labels.ExplainPaste());
     ini.WriteString(SettingsSection, "LabelSheet", FromUtf8(labels.SheetName()));
 }

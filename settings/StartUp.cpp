@@ -41,7 +41,7 @@ void StartUp::FormActivate() {
     about_.CurVersion = VersionLabel();
     Hints.HidePauseMs = StartUpHintPauseMs;
     window_.ApplyCode39Look();
-    window_.MadeFlag = false;
+    window_.MadeFlag.reset();
 
     const auto folder = ProductFolder(places_);
     FolderFound = ProductFolderExists(folder);
@@ -74,7 +74,7 @@ void StartUp::RestoreOrSeed() {
         }
         if (ini.Error()) ReportSettingsError(window_.platform, *ini.Error());
     }
-    if (tipData && window_.Checked(TipCheckBox)) window_.platform.ShowModal("TTip");
+    if (tipData && window_.Checked(TipCheckBox)) window_.platform.ShowModal(ProgramWindow::TTip);
 }
 
 void StartUp::FormClose() {
@@ -94,12 +94,12 @@ void StartUp::TipCheckBoxClick() {
 }
 
 void StartUp::SpeedButton1Click() {
-    window_.platform.ShowModal("TForm2");
+    window_.platform.ShowModal(ProgramWindow::TForm2);
     window_.SetFocus(BarTextInput);
 }
 
 void StartUp::SpeedButton2Click() {
-    window_.platform.ShowModal("TTip");
+    window_.platform.ShowModal(ProgramWindow::TTip);
     window_.SetFocus(BarTextInput);
 }
 

@@ -64,10 +64,10 @@ bool MainWindowModel::ApplyFontChoice() {
         SetVisible(OptionalChecksum, !itf14);
         SetVisible(Option2, true);
         SetText(Option2, itf14 ? u"Closed Box?" : u"Bearer Bars?");
-        if (itf14 != (LastFontType == FontType::Itf14)) MadeFlag = false;
+        if (itf14 != (LastFontType == FontType::Itf14)) MadeFlag.reset();
     }
     if (Checked(Radio128)) {
-        MadeFlag = false;
+        MadeFlag.reset();
         SetText(BarTextOut, u"");
         BarCodeOut.SetSelectionFace("Arial");
         BarCodeOut.SetSelectionSize(8);
@@ -94,7 +94,7 @@ void MainWindowModel::PointSizeChange() {
     }
     // The human-readable line of SCC-14, SSCC-18 and GS1-128 is sized from the point size.
     if (Checked(GB3b4) || Checked(GB3b5) || Checked(GB3b7) || Checked(DispSums)) {
-        MadeFlag = false;
+        MadeFlag.reset();
         SetText(BarTextOut, u"");
         BarCodeOut.SetText(u"");
     }

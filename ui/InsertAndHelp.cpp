@@ -14,7 +14,7 @@ const CharStyle MessageFont{"Arial", 12};
 // Emptying the results takes the made bar code with it, so Copy, Samples
 // and Labels ask for a new Make instead of using an empty sample.
 void MainWindowModel::InsertClick() {
-    MadeFlag = false;
+    MadeFlag.reset();
     BarCodeOut.SetWholeFont(MessageFont);
     BarCodeOut.SetText(u"");
     SetText(BarTextOut, u"");

@@ -14,6 +14,16 @@
 
 namespace zindra {
 
+// What one Make made, kept for the sample page, the label sheet and the size
+// advice: the data as Make read it (typing after Make does not change what
+// was made) and the result's font string, sums and encoding warning.
+struct MadeResult {
+    std::u16string Data;
+    std::u16string FontString;
+    std::u16string Sums;
+    std::u16string EncodingWarning; // GS1-128: the pairings it leaves to other symbols
+};
+
 // Handlers that the output and settings parts of the program supply. Until
 // one is set, its control exists and pressing it does nothing.
 struct ExternalHandlers {
@@ -113,21 +123,16 @@ class MainWindowModel {
     std::u16string SizeAdviceText() const;
 
     // ---- Window-level values
-    bool MadeFlag = false;
+    // What the last Make made; absent until Make succeeds and again after any
+    // change that makes the sample stale.
+    std::optional<MadeResult> MadeFlag;
     FontType LastFontType = FontType::Standard;
-    std::u16string HumanText; // kept for the sample page
-    // What the last Make made, kept for the sample page: the data as Make read it
-    // (typing after Make does not change what was made) and the result's font
-    // string and sums.
-    std::u16string MadeData;
-    std::u16string MadeFontString;
-    std::u16string MadeSums;
-    std::u16string MadeEncodingWarning; // GS1-128: the pairings it leaves to other symbols
-    RichEdit BarCodeOut;                // the sample field's text and styles
-    std::optional<int> BarTextOutSize;  // set by Code 93 and kept; none until then
-    int Left = 0;                       // the window's top-left corner on the screen,
-    int Top = 0;                        // kept in step by the view
-    std::string HelpFile;               // the manual's index page
+    std::u16string HumanText;          // kept for the sample page
+    RichEdit BarCodeOut;               // the sample field's text and styles
+    std::optional<int> BarTextOutSize; // set by Code 93 and kept; none until then
+    int Left = 0;                      // the window's top-left corner on the screen,
+    int Top = 0;                       // kept in step by the view
+    std::string HelpFile;              // the manual's index page
     ExternalHandlers Handlers;
     Platform& platform;
 

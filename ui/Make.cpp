@@ -66,7 +66,6 @@ void MainWindowModel::MakeButtonClickClick() {
         ShowEncodeError(outcome.Error());
         return;
     }
-    MadeData = dataText;
     ShowBarResult(*made);
     SetFocus(BarTextInput);
 }
@@ -81,10 +80,10 @@ void MainWindowModel::ShowBarResult(const BarResult& result) {
     if (options.symbology == Symbology::Code128 &&
         options.VariantChoice >= code128_variant::SubsetC)
         HumanText = result.HumanText;
-    MadeFontString = result.FontString;
-    MadeSums = result.SumsText;
-    MadeEncodingWarning = result.Warning;
-    MadeFlag = true;
+    MadeFlag = MadeResult{.Data = Text(BarTextInput),
+                          .FontString = result.FontString,
+                          .Sums = result.SumsText,
+                          .EncodingWarning = result.Warning};
 }
 
 std::u16string MainWindowModel::SizeAdviceText() const {
@@ -92,11 +91,11 @@ std::u16string MainWindowModel::SizeAdviceText() const {
     const std::optional<int> size = PointSizeValue(Text(PointSize));
     if (!size) return {};
     const BarOptions options = ReadOptions();
-    const SizeAdvice advice = AdviseSize(options, MadeFontString, *size);
+    const SizeAdvice advice = AdviseSize(options, MadeFlag->FontString, *size);
     std::u16string line =
-        SizeAdviceLine(advice, MadeWarning(options, advice, *size, MadeEncodingWarning));
+        SizeAdviceLine(advice, MadeWarning(options, advice, *size, MadeFlag->EncodingWarning));
     // Subset A reads "`" to "~" as NUL to US: typed lower case is made, but not as text.
-    const bool lowerCase = std::any_of(MadeData.begin(), MadeData.end(),
+    const bool lowerCase = std::any_of(MadeFlag->Data.begin(), MadeFlag->Data.end(),
                                        [](char16_t c) { return c >= u'a' && c <= u'z'; });
     if (options.symbology == Symbology::Code128 &&
         options.VariantChoice == code128_variant::SubsetA && lowerCase)
@@ -119,7 +118,7 @@ void MainWindowModel::ShowEncodeError(std::u16string_view message) {
     SetText(BarTextOut, message);
     BarCodeOut.SetText(u"");
     platform.Beep();
-    MadeFlag = false;
+    MadeFlag.reset();
     SetFocus(BarTextInput);
 }
 

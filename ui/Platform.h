@@ -15,6 +15,9 @@ struct WindowOffset {
     bool operator==(const WindowOffset&) const = default;
 };
 
+// The program's other windows, each named after its class.
+enum class ProgramWindow { TWarningBox, TForm2, TTip, TForm3 };
+
 // Every message box of the program, warning or error report, opens here.
 inline constexpr WindowOffset MessageBoxOffset{100, 100};
 
@@ -27,9 +30,9 @@ class Platform {
 
     virtual void Beep() = 0;
 
-    // Shows another window of the program ("TWarningBox", "TForm2", "TTip",
-    // "TForm3") modally; returns its modal result once it is closed.
-    virtual int ShowModal(std::string_view windowClass) = 0;
+    // Shows another window of the program modally; returns its modal result
+    // once it is closed.
+    virtual int ShowModal(ProgramWindow window) = 0;
 
     // Hands a document or address to the desktop's "open" service. When the
     // desktop cannot open it (no application registered, a missing file),

@@ -21,15 +21,30 @@ std::string Utf8(std::u16string_view text) {
     return out;
 }
 
+// Recorded by class name, as the lines in tests read.
+std::string_view ClassName(ProgramWindow window) {
+    switch (window) {
+    case ProgramWindow::TWarningBox:
+        return "TWarningBox";
+    case ProgramWindow::TForm2:
+        return "TForm2";
+    case ProgramWindow::TTip:
+        return "TTip";
+    case ProgramWindow::TForm3:
+        return "TForm3";
+    }
+    return "?";
+}
+
 } // namespace
 
 void RecordingPlatform::Beep() {
     Calls.push_back("beep");
 }
 
-int RecordingPlatform::ShowModal(std::string_view windowClass) {
-    Calls.push_back("modal " + std::string(windowClass));
-    return WhileModal ? WhileModal(windowClass) : 0;
+int RecordingPlatform::ShowModal(ProgramWindow window) {
+    Calls.push_back("modal " + std::string(ClassName(window)));
+    return WhileModal ? WhileModal(window) : 0;
 }
 
 void RecordingPlatform::OpenDocument(const std::string& location) {

@@ -14,14 +14,14 @@ namespace zindra {
 class RecordingPlatform : public Platform {
   public:
     void Beep() override;
-    int ShowModal(std::string_view windowClass) override;
+    int ShowModal(ProgramWindow window) override;
     void OpenDocument(const std::string& location) override;
     void MessageBox(std::u16string_view text, std::optional<WindowOffset> at) override;
 
     std::vector<std::string> Calls;
 
     // What a modal window does while it is open; its result is ShowModal's.
-    std::function<int(std::string_view windowClass)> WhileModal;
+    std::function<int(ProgramWindow window)> WhileModal;
 };
 
 } // namespace zindra

@@ -173,7 +173,7 @@ void MainWindowModel::SelectSymbology(Symbology symbology) {
     SetText(BarTextOut, u"");
     BarCodeOut.SetText(u"");
     ApplyLook(symbology);
-    MadeFlag = false;
+    MadeFlag.reset();
     SetFocus(BarTextInput);
 }
 

@@ -29,7 +29,7 @@ void ShowCode128DataLabel(MainWindowModel& window) {
 } // namespace
 
 void MainWindowModel::ClearOutputs() {
-    MadeFlag = false;
+    MadeFlag.reset();
     SetText(BarTextOut, u"");
     BarCodeOut.SetText(u"");
 }
@@ -125,14 +125,14 @@ void MainWindowModel::SelectGB3b7() {
 }
 
 void MainWindowModel::ChangeChecksum() {
-    MadeFlag = false;
+    MadeFlag.reset();
     SetFocus(BarTextInput);
 }
 
 void MainWindowModel::Option2Click() {
     // With ITF-14 the closed box changes the font string; plain bearer bars
     // only change the sample face.
-    if (Checked(Radio25) && Checked(ITF14)) MadeFlag = false;
+    if (Checked(Radio25) && Checked(ITF14)) MadeFlag.reset();
     if (!Restyle()) return;
     SetFocus(BarTextInput);
 }

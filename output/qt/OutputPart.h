@@ -15,7 +15,7 @@ class TWarningBox;
 // printer, the main window's Copy, Samples and Labels handlers, the clipboard
 // warning window and the Labels window. Make it after the main window and
 // before the settings part (which restores the label choices), register
-// WarningDialog() as "TWarningBox" and LabelsDialog() as "TForm3" with the
+// WarningDialog() as TWarningBox and LabelsDialog() as TForm3 with the
 // platform, and keep it for the run.
 class OutputPart {
   public:

@@ -142,10 +142,11 @@ void TForm3::PrintSheet() {
     printer.setDocName("labels"); // "Print to File (PDF)" offers labels.pdf
     // What Make made, not the data field: typing after Make keeps MadeFlag.
     const BarOptions choices = main_.ReadOptions();
+    const MadeResult result = main_.MadeFlag.value_or(MadeResult{});
     const MadeBarCode made{main_.CurrentSymbology(), main_.BarCodeOut.WholeFont().Face,
-                           main_.MadeFontString, main_.BarCodeOut.WholeFont().Size,
+                           result.FontString, main_.BarCodeOut.WholeFont().Size,
                            HumanReadableLine(choices.symbology, choices.VariantChoice,
-                                             ToUtf8(main_.MadeData), ToUtf8(main_.HumanText))};
+                                             ToUtf8(result.Data), ToUtf8(main_.HumanText))};
     const SheetStock& stock = model_.ChosenSheet();
     if (const auto why = PreviewThenPrint(printer, this, "Print a sheet", [&](QPrinter& on) {
             return PrintFullSheet(on, stock, made);

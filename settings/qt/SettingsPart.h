@@ -17,7 +17,7 @@ class TTip;
 // Tip windows; the main window's start-up, closing, Tips, About and
 // Tip-of-the-Day handlers; the application's hint policy. Make it after the
 // main window and the Labels window model (which keeps the label choices),
-// register TipDialog() as "TTip" and AboutDialog() as "TForm2" with the
+// register TipDialog() as TTip and AboutDialog() as TForm2 with the
 // platform, and keep it for the run.
 class SettingsPart {
   public:

@@ -53,7 +53,7 @@ TEST_F(Copy, ARefusedClipboardIsReported) {
 TEST_F(Copy, NoWarningOnceTheBoxIsTicked) {
     Make(u"CODE39");
     // The user ticks the box inside the warning window the first time.
-    platform.WhileModal = [this](std::string_view) {
+    platform.WhileModal = [this](ProgramWindow) {
         windows.WarningBox.NoWarningBox = true;
         return 0;
     };

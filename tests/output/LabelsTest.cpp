@@ -160,7 +160,7 @@ TEST_F(Labels, ChoicesKeptBetweenOpenings) {
     EXPECT_EQ(labels.CheckedLabelSize(), 4);
     EXPECT_TRUE(labels.ExplainPaste());
     int opening = 0;
-    platform.WhileModal = [&](std::string_view) {
+    platform.WhileModal = [&](ProgramWindow) {
         labels.FormShow();
         if (++opening == 1) {
             labels.CheckLabelSize(6);

@@ -33,8 +33,8 @@ struct FakeLabels : LabelChoices {
 struct Program {
     explicit Program(const DesktopPlaces& places) : places(places) {
         startUp.Install();
-        platform.WhileModal = [this](std::string_view windowClass) {
-            if (windowClass == "TTip") tips.FormActivate();
+        platform.WhileModal = [this](ProgramWindow window) {
+            if (window == ProgramWindow::TTip) tips.FormActivate();
             return 0;
         };
     }

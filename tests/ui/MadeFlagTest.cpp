@@ -93,7 +93,7 @@ TEST(MadeFlag, FollowsTheRuleOfEachOperation) {
         row.before(started.window);
         ShowMadeCode39(started.window);
         row.change(started.window);
-        EXPECT_EQ(started.window.MadeFlag, row.madeAfter);
+        EXPECT_EQ(started.window.MadeFlag.has_value(), row.madeAfter);
     }
 }
 

@@ -38,16 +38,16 @@ void QtPlatform::Beep() {
     QApplication::beep();
 }
 
-void QtPlatform::AddWindow(const std::string& windowClass, QDialog* window) {
-    windows_[windowClass] = window;
+void QtPlatform::AddWindow(ProgramWindow which, QDialog* window) {
+    windows_[which] = window;
 }
 
 void QtPlatform::PrepareModal() {
     if (BeforeModal) BeforeModal();
 }
 
-int QtPlatform::ShowModal(std::string_view windowClass) {
-    const auto found = windows_.find(windowClass);
+int QtPlatform::ShowModal(ProgramWindow window) {
+    const auto found = windows_.find(window);
     if (found == windows_.end() || !found->second) return QDialog::Rejected;
     PrepareModal();
     return found->second->exec();

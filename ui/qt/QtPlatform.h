@@ -15,17 +15,17 @@ class QWidget;
 namespace zindra {
 
 // The desktop as Qt offers it. The program's other windows register here so
-// the model can show them by class name.
+// the model can show them by name.
 class QtPlatform : public Platform {
   public:
     void Beep() override;
-    int ShowModal(std::string_view windowClass) override;
+    int ShowModal(ProgramWindow window) override;
     void OpenDocument(const std::string& location) override;
     void MessageBox(std::u16string_view text, std::optional<WindowOffset> at) override;
 
     // The window message boxes are placed against and owned by.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
-    void AddWindow(const std::string& windowClass, QDialog* window);
+    void AddWindow(ProgramWindow which, QDialog* window);
 
     // Runs before anything modal opens, so the main window shows the model's
     // state while it waits.
@@ -36,9 +36,8 @@ class QtPlatform : public Platform {
     // A failure of the desktop, told as the program's other warnings are.
     void Report(const QString& text);
 
-
     QPointer<QWidget> mainWindow_;
-    std::map<std::string, QPointer<QDialog>, std::less<>> windows_;
+    std::map<ProgramWindow, QPointer<QDialog>> windows_;
 };
 
 } // namespace zindra

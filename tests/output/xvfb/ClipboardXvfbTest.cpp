@@ -54,8 +54,8 @@ class XClipboard : public ::testing::Test {
   protected:
     void SetUp() override {
         if (QStandardPaths::findExecutable("xclip").isEmpty()) ZINDRA_TOOL_MISSING("no xclip");
-        platform.AddWindow("TWarningBox", output.WarningDialog());
-        platform.AddWindow("TForm3", output.LabelsDialog());
+        platform.AddWindow(zindra::ProgramWindow::TWarningBox, output.WarningDialog());
+        platform.AddWindow(zindra::ProgramWindow::TForm3, output.LabelsDialog());
         form.show();
     }
 

@@ -125,8 +125,8 @@ struct MadeWindow {
     MadeWindow() {
         qputenv("HOME", home.path().toLocal8Bit());
         QDir::setCurrent(home.path());
-        platform.AddWindow("TWarningBox", output.WarningDialog());
-        platform.AddWindow("TForm3", output.LabelsDialog());
+        platform.AddWindow(zindra::ProgramWindow::TWarningBox, output.WarningDialog());
+        platform.AddWindow(zindra::ProgramWindow::TForm3, output.LabelsDialog());
     }
     // Shows the window and makes CODE39; false when either fails.
     bool ShowAndMake() {
@@ -134,7 +134,7 @@ struct MadeWindow {
         if (!QTest::qWaitForWindowExposed(&form)) return false;
         QTest::keyClicks(Data(), "CODE39");
         static_cast<QAbstractButton*>(form.WidgetOf(ControlId::MakeButtonClick))->click();
-        return main.MadeFlag;
+        return main.MadeFlag.has_value();
     }
     QLineEdit* Data() const {
         return static_cast<QLineEdit*>(form.WidgetOf(ControlId::BarTextInput));
