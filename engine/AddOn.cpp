@@ -9,14 +9,14 @@
 namespace zindra {
 namespace {
 
-// sets of the five supplement digits by the supplement's check value (GS1
-// General Specifications, the five-digit add-on symbol)
+// sets of the five supplement digits by the supplement's check value (GS1's
+// standard for the five-digit add-on symbol)
 constexpr std::array<std::string_view, 10> AddOn5Parity = {
     "BBAAA", "BABAA", "BAABA", "BAAAB", "ABBAA", "AABBA", "AAABB", "ABABA", "ABAAB", "AABAB",
 };
 
-// sets of the two supplement digits by their value mod 4 (GS1 General
-// Specifications, the two-digit add-on symbol)
+// sets of the two supplement digits by their value mod 4 (GS1's
+// standard for the two-digit add-on symbol)
 constexpr std::array<std::string_view, 4> AddOn2Parity = {"AA", "AB", "BA", "BB"};
 
 constexpr std::u16string_view AddOnStart = u" /";

@@ -12,7 +12,7 @@
 namespace zindra {
 namespace {
 
-// the GS1 prefixes of books (GS1 General Specifications)
+// the GS1 prefixes of books (GS1's own standard)
 constexpr std::u16string_view BooklandPrefix = u"978";
 constexpr std::u16string_view BooklandPrefixNew = u"979";
 constexpr std::size_t Isbn13Length = 13;

@@ -14,7 +14,7 @@ enum class EanSet { Lead, A, B, C, AddOnA, AddOnB };
 
 char16_t EanDigitChar(int digit, EanSet set);
 
-// Parity tables are written in the letters of the GS1 General Specifications:
+// Parity tables are written in GS1's letters:
 // A for odd parity, B for even.
 constexpr EanSet SymbolSet(char parity) {
     return parity == 'A' ? EanSet::A : EanSet::B;
