@@ -7,6 +7,7 @@
 #include "engine/Utf8.h"
 #include "library/client/LibraryClient.h"
 
+#include <optional>
 #include <string>
 
 namespace zindra::cli {
@@ -37,11 +38,8 @@ class BatchRow {
             extraOk = DecodeUtf8(extra, options_.Extra);
         else if (options_.Extra != defaultExtra16_)
             options_.Extra = defaultExtra16_;
-        dataRewritten_ = false;
-        fontString_.clear();
         error_.clear();
-        warning_.clear();
-        face_.clear();
+        std::optional<LibraryResult> outcome;
         if (!record.Error.empty())
             error_.append("bad CSV: ").append(record.Error);
         else if (!dataOk)
@@ -49,13 +47,13 @@ class BatchRow {
         else if (!extraOk)
             error_ = "invalid UTF-8 in extra";
         else
-            Encode(data, extra);
+            outcome.emplace(Request(data, extra));
 
         // Texts are written as read when that is what they are; a text read
         // ill-formed is written from what was decoded, so it comes out as
         // valid UTF-8 with U+FFFD in place of the faulty bytes.
-        if (dataRewritten_)
-            AppendCsvField(rewrittenData_, out_);
+        if (outcome) // Bookland writes back its cleaned digits
+            AppendCsvField({(*outcome)->data_text, (*outcome)->data_text_length}, out_);
         else if (dataOk)
             AppendCsvField(data, out_);
         else
@@ -66,15 +64,19 @@ class BatchRow {
         else
             WriteText(options_.Extra);
         out_.push_back(',');
-        AppendCsvField(fontString_, out_);
+        const bool made = outcome && (*outcome)->ok;
+        if (made) AppendCsvField((*outcome)->font_string, out_);
         out_.push_back(',');
-        AppendCsvField(error_, out_);
+        if (outcome && !made)
+            AppendCsvField({(*outcome)->error, (*outcome)->error_length}, out_);
+        else
+            AppendCsvField(error_, out_);
         out_.push_back(',');
-        AppendCsvField(warning_, out_);
+        if (made) AppendCsvField((*outcome)->warning, out_);
         out_.push_back(',');
-        AppendCsvField(face_, out_);
+        if (made) AppendCsvField((*outcome)->face, out_);
         out_.append("\r\n");
-        return error_.empty();
+        return made;
     }
 
   private:
@@ -83,23 +85,12 @@ class BatchRow {
     }
 
     // The record's texts go to the library as read: valid UTF-8 already.
-    void Encode(std::string_view data, std::string_view extra) {
+    const zindra_request& Request(std::string_view data, std::string_view extra) {
         request_.data = data.data();
         request_.data_length = data.size();
         request_.extra = extra.data();
         request_.extra_length = extra.size();
-        const LibraryResult outcome(request_);
-        // Bookland writes back its cleaned digits.
-        const std::string_view dataText(outcome->data_text, outcome->data_text_length);
-        dataRewritten_ = dataText != data;
-        if (dataRewritten_) rewrittenData_ = dataText;
-        if (outcome->ok) {
-            fontString_ += outcome->font_string;
-            warning_ = outcome->warning;
-            face_ = outcome->face;
-        } else {
-            error_.append(outcome->error, outcome->error_length);
-        }
+        return request_;
     }
 
     void WriteText(std::u16string_view text) {
@@ -114,8 +105,7 @@ class BatchRow {
     const std::u16string defaultExtra16_;
     const LibraryRequest defaults_; // what request_'s point size points into
     zindra_request request_;
-    std::string fontString_, error_, warning_, face_, utf8_, rewrittenData_;
-    bool dataRewritten_ = false;
+    std::string error_, utf8_;
 };
 
 } // namespace

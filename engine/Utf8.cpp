@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace zindra {
 namespace {
@@ -76,6 +77,11 @@ char* PutUtf8(char32_t cp, char* at) {
     return at;
 }
 
+// Bulk runs read and write mostly ASCII: eight bytes at a time are tested at
+// once and copied without a lookup.
+constexpr std::uint64_t HighBits = 0x8080808080808080;
+constexpr std::uint64_t HighUnits = 0xFF80FF80FF80FF80; // four UTF-16 units of 0x80 and above
+
 } // namespace
 
 bool DecodeUtf8(std::string_view in, std::u16string& out) {
@@ -86,6 +92,14 @@ bool DecodeUtf8(std::string_view in, std::u16string& out) {
     bool valid = true;
     std::size_t i = 0;
     while (i < in.size()) {
+        std::uint64_t eight;
+        if (i + 8 <= in.size() && (std::memcpy(&eight, in.data() + i, 8), (eight & HighBits) == 0)) {
+            for (int k = 0; k < 8; ++k)
+                at[k] = static_cast<std::uint8_t>(in[i + k]);
+            at += 8;
+            i += 8;
+            continue;
+        }
         const auto lead = static_cast<std::uint8_t>(in[i]);
         if (lead < 0x80) {
             *at++ = lead;
@@ -124,6 +138,14 @@ void AppendUtf8(std::u16string_view in, std::string& out) {
     out.resize(start + 3 * in.size());
     char* at = out.data() + start;
     for (std::size_t i = 0; i < in.size(); ++i) {
+        std::uint64_t four;
+        if (i + 4 <= in.size() && (std::memcpy(&four, in.data() + i, 8), (four & HighUnits) == 0)) {
+            for (int k = 0; k < 4; ++k)
+                at[k] = static_cast<char>(in[i + k]);
+            at += 4;
+            i += 3;
+            continue;
+        }
         const char16_t c = in[i];
         if (c < 0x80) {
             *at++ = static_cast<char>(c);

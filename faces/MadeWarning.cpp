@@ -1,5 +1,6 @@
 #include "faces/MadeWarning.h"
 
+#include "engine/Utf8.h"
 #include "faces/LogisticsAdvice.h"
 
 namespace zindra {
@@ -14,6 +15,12 @@ std::u16string MadeWarning(const BarOptions& choices, const SizeAdvice& advice, 
 
 void AppendWarning(std::u16string& warning, std::u16string_view more) {
     if (!more.empty()) warning.append(warning.empty() ? u"" : u"; ").append(more);
+}
+
+void AppendWarning(std::string& warning, std::u16string_view more) {
+    if (more.empty()) return;
+    if (!warning.empty()) warning.append("; ");
+    AppendUtf8(more, warning);
 }
 
 } // namespace zindra

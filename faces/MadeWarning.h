@@ -17,5 +17,7 @@ std::u16string MadeWarning(const BarOptions& choices, const SizeAdvice& advice, 
 
 // `warning` with `more` after it, joined as above.
 void AppendWarning(std::u16string& warning, std::u16string_view more);
+// The same in UTF-8, for the warnings bulk runs keep written.
+void AppendWarning(std::string& warning, std::u16string_view more);
 
 } // namespace zindra

@@ -129,21 +129,26 @@ FaceChoices FaceChoicesOf(const BarOptions& c) {
     return {c.symbology, c.fontType, c.FontSize, c.VariantChoice, c.Option2};
 }
 
-std::string SampleFaceName(const BarOptions& c) {
+const std::string& KeptSampleFaceName(const BarOptions& c) {
     // A bulk run names the same face for every record: the last answer is kept.
     thread_local std::optional<FaceChoices> lastAsked;
     thread_local std::string lastName;
     const FaceChoices asked = FaceChoicesOf(c);
     if (lastAsked == asked) return lastName;
+    lastName.clear();
     for (const FaceRow& row : FaceTable) {
         if (row.symbology == c.symbology && Holds(row.type, c.fontType) &&
             Holds(row.option2, c.Option2) && Holds(row.variant, c.VariantChoice)) {
             lastName = FaceName(row, FamilySize(row, c.FontSize));
-            lastAsked = asked;
-            return lastName;
+            break;
         }
     }
-    return {}; // unreachable: every symbology ends in an unconditional row
+    lastAsked = asked;
+    return lastName; // never empty: every symbology ends in an unconditional row
+}
+
+std::string SampleFaceName(const BarOptions& c) {
+    return KeptSampleFaceName(c);
 }
 
 std::vector<SampleFace> AllSampleFaces() {

@@ -22,6 +22,10 @@ FaceChoices FaceChoicesOf(const BarOptions& choices);
 // The face name of the sample font for the current choices (only their FaceChoices).
 std::string SampleFaceName(const BarOptions& choices);
 
+// The same name as this thread keeps it for its last choices, so that a bulk run, which
+// asks for one face record after record, copies it nowhere; valid until the next call.
+const std::string& KeptSampleFaceName(const BarOptions& choices);
+
 // One face of the sample font set, for the font build and its checks.
 struct SampleFace {
     std::string Name;    // "Tessary 39 d HR"

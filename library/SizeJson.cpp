@@ -24,29 +24,28 @@ struct AdviceKey {
     bool operator==(const AdviceKey&) const = default;
 };
 
-// The size of a symbol of that width, its warnings but the encoding's in both forms.
+// The size of a symbol of that width, its warnings but the encoding's.
 struct KeptAdvice {
     AdviceKey key;
     PrintedSize size;
-    std::u16string warning;
 };
 
 KeptAdvice AdviceOfWidth(const AdviceKey& key, const BarOptions& options) {
     const SizeAdvice advice = AdviseSizeOfWidth(options, key.widthModules, key.pointSize);
-    KeptAdvice kept{key, {}, MadeWarning(options, advice, key.pointSize, u"")};
+    KeptAdvice kept{key, {}};
     PrintedSize& size = kept.size;
     size.XDimensionMm = Thousandths(advice.XDimensionMm);
     size.WidthMm = Thousandths(advice.WidthMm);
     size.HeightMm = Thousandths(advice.HeightMm);
     if (advice.MagnificationPercent)
         size.MagnificationPercent = Thousandths(*advice.MagnificationPercent);
-    size.Warning = ToUtf8(kept.warning);
+    size.Warning = ToUtf8(MadeWarning(options, advice, key.pointSize, u""));
     return kept;
 }
 
 } // namespace
 
-PrintedSize PrintedSizeOf(const BarOptions& options, const BarResult& result) {
+const PrintedSize& KeptPrintedSize(const BarOptions& options, const BarResult& result) {
     const AdviceKey key{FaceChoicesOf(options), result.SampleSize,
                         SymbolWidthModules(options, result.FontString)};
     // A handful of widths covers a run; a run of ever new widths starts afresh.
@@ -59,11 +58,22 @@ PrintedSize PrintedSizeOf(const BarOptions& options, const BarResult& result) {
         kept.push_back(AdviceOfWidth(key, options));
         found = kept.end() - 1;
     }
-    PrintedSize size = found->size;
+    return found->size;
+}
+
+std::string_view WarningOf(const PrintedSize& kept, const BarResult& result,
+                           std::string& joined) {
+    if (result.Warning.empty()) return kept.Warning;
+    joined = kept.Warning;
+    AppendWarning(joined, result.Warning);
+    return joined;
+}
+
+PrintedSize PrintedSizeOf(const BarOptions& options, const BarResult& result) {
+    PrintedSize size = KeptPrintedSize(options, result);
     if (!result.Warning.empty()) {
-        std::u16string warning = found->warning;
-        AppendWarning(warning, result.Warning);
-        size.Warning = ToUtf8(warning);
+        std::string joined;
+        size.Warning = WarningOf(size, result, joined);
     }
     return size;
 }

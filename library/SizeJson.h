@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zindra {
 
@@ -22,6 +23,14 @@ struct PrintedSize {
 };
 
 PrintedSize PrintedSizeOf(const BarOptions& options, const BarResult& result);
+
+// The same as this thread keeps it for bulk runs, per face, point size and symbol
+// width, but for the encoding's own warning (`result.Warning`), which WarningOf
+// joins; valid until the next call on this thread.
+const PrintedSize& KeptPrintedSize(const BarOptions& options, const BarResult& result);
+
+// The whole warning of `result`: `kept`'s, or `joined` holding it with the encoding's.
+std::string_view WarningOf(const PrintedSize& kept, const BarResult& result, std::string& joined);
 
 // Adds that size: "x_dimension_mm", "width_mm", "height_mm",
 // "magnification_percent" (null but for EAN and UPC) and "warning".

@@ -6,7 +6,6 @@
 
 #include <cstring>
 #include <optional>
-#include <tuple>
 
 namespace zindra {
 namespace {
@@ -30,8 +29,7 @@ Complaint Text(const char* text, std::size_t length, std::string_view key, std::
 
 } // namespace
 
-std::variant<BarOptions, std::string> OptionsOf(const zindra_request& request) {
-    BarOptions options;
+std::optional<std::string> ReadOptions(const zindra_request& request, BarOptions& options) {
     if (!SymbologyWord(request.symbology))
         return std::string("\"symbology\" is not a zindra_symbology");
     options.symbology = static_cast<Symbology>(request.symbology);
@@ -46,12 +44,19 @@ std::variant<BarOptions, std::string> OptionsOf(const zindra_request& request) {
     options.OptionalChecksum = request.checksum != 0;
     options.Option2 = request.option2 != 0;
     options.DispSums = request.sums != 0;
-    for (const auto& [text, length, key, into] :
-         {std::tuple{request.data, request.data_length, "data", &options.DataText},
-          std::tuple{request.point_size, std::size_t{0}, "point_size", &options.PointSize},
-          std::tuple{request.extra, request.extra_length, "extra", &options.Extra}})
-        if (Complaint complaint = Text(text, length, key, *into)) return *complaint;
+    if (Complaint complaint = Text(request.data, request.data_length, "data", options.DataText))
+        return complaint;
+    if (Complaint complaint = Text(request.point_size, 0, "point_size", options.PointSize))
+        return complaint;
+    if (Complaint complaint = Text(request.extra, request.extra_length, "extra", options.Extra))
+        return complaint;
     TakeWindowChoices(options, request.point_size != nullptr);
+    return std::nullopt;
+}
+
+std::variant<BarOptions, std::string> OptionsOf(const zindra_request& request) {
+    BarOptions options;
+    if (auto why = ReadOptions(request, options)) return *std::move(why);
     return options;
 }
 

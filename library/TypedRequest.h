@@ -3,6 +3,7 @@
 #include "engine/BarOptions.h"
 #include "zindra/zindra.h"
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -13,5 +14,9 @@ namespace zindra {
 // The window's choices are taken as a request's are. Why not, when not
 // (without the "bad request: " prefix).
 std::variant<BarOptions, std::string> OptionsOf(const zindra_request& request);
+
+// The same into `options`, every choice of which it sets: a bulk run reads each
+// record into the same choices, whose texts keep their storage. Why not, when not.
+std::optional<std::string> ReadOptions(const zindra_request& request, BarOptions& options);
 
 } // namespace zindra

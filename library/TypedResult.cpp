@@ -23,6 +23,7 @@ struct Storage {
     RequestOutcome outcome;
     std::string badRequest; // why the request was refused; empty when it was not
     std::string texts;      // every string of the result, each ended by its NUL
+    std::string warning;    // the size's warning joined with the encoding's, when it has one
 };
 
 // The C struct comes first, so the pointer the caller holds is the pointer
@@ -32,6 +33,37 @@ struct OwnedResult {
     Storage* storage;
 };
 static_assert(std::is_standard_layout_v<OwnedResult>);
+
+struct Discard {
+    void operator()(OwnedResult* owned) const noexcept {
+        delete owned->storage;
+        delete owned;
+    }
+};
+
+// The last result this thread freed: bulk runs make and free one per record,
+// and the next is made in its storage, whose buffers keep their room.
+class SpareResult {
+  public:
+    std::unique_ptr<OwnedResult, Discard> Take() {
+        if (spare_) return std::move(spare_);
+        auto storage = std::make_unique<Storage>();
+        auto owned = std::make_unique<OwnedResult>();
+        owned->storage = storage.release();
+        return std::unique_ptr<OwnedResult, Discard>(owned.release());
+    }
+    void Keep(std::unique_ptr<OwnedResult, Discard> owned) noexcept {
+        if (!spare_) spare_ = std::move(owned);
+    }
+
+  private:
+    std::unique_ptr<OwnedResult, Discard> spare_;
+};
+
+SpareResult& Spare() {
+    thread_local SpareResult spare;
+    return spare;
+}
 
 // The result's strings, in the order of their fields, in one buffer: bulk
 // runs make a result per record, so one allocation rather than nine.
@@ -64,6 +96,12 @@ class Texts {
     void Put(Field field, std::string_view text) {
         starts_[field] = buffer_.size();
         buffer_.append(text);
+        End(field);
+    }
+    void Put(Field field, std::u16string_view text, std::u16string_view more) {
+        starts_[field] = buffer_.size();
+        AppendUtf8(text, buffer_);
+        AppendUtf8(more, buffer_);
         End(field);
     }
     // Once every string is in: the buffer moves no more.
@@ -116,18 +154,19 @@ void Fill(zindra_result& c, Storage& s) {
         texts.Put(DataText, s.outcome.DataText);
         texts.Put(FontString, made->FontString);
         texts.Put(SumsText, made->SumsText);
-        texts.Put(BarTextOut, made->BarTextOut());
+        // BarTextOut() as one text, without building it
+        texts.Put(BarTextOut, made->FontString, made->SumsText);
         texts.Put(SampleText, made->SampleText);
         texts.Put(HumanText, made->HumanText);
-        texts.Put(Face, SampleFaceName(s.options));
+        texts.Put(Face, KeptSampleFaceName(s.options));
         c.sample_size = made->SampleSize;
         c.output_text_size = made->OutputTextSize.value_or(-1);
-        const PrintedSize size = PrintedSizeOf(s.options, *made);
+        const PrintedSize& size = KeptPrintedSize(s.options, *made);
         c.x_dimension_mm = size.XDimensionMm;
         c.width_mm = size.WidthMm;
         c.height_mm = size.HeightMm;
         c.magnification_percent = size.MagnificationPercent.value_or(-1);
-        texts.Put(Warning, size.Warning);
+        texts.Put(Warning, WarningOf(size, *made, s.warning));
         texts.Put(DataWarning, made->Warning);
     }
     texts.Point(c);
@@ -136,21 +175,17 @@ void Fill(zindra_result& c, Storage& s) {
 } // namespace
 
 zindra_result* MakeResult(const zindra_request* request) {
-    auto storage = std::make_unique<Storage>();
+    std::unique_ptr<OwnedResult, Discard> owned = Spare().Take();
+    Storage& s = *owned->storage;
+    s.badRequest.clear();
     if (!request) {
-        storage->badRequest = "no request";
+        s.badRequest = "no request";
+    } else if (auto why = ReadOptions(*request, s.options)) {
+        s.badRequest = std::move(*why);
     } else {
-        auto options = OptionsOf(*request);
-        if (auto* why = std::get_if<std::string>(&options)) {
-            storage->badRequest = std::move(*why);
-        } else {
-            storage->options = std::get<BarOptions>(std::move(options));
-            storage->outcome = EncodeRequest(storage->options);
-        }
+        s.outcome = EncodeRequest(s.options);
     }
-    auto owned = std::make_unique<OwnedResult>();
-    Fill(owned->result, *storage);
-    owned->storage = storage.release();
+    Fill(owned->result, s);
     return &owned.release()->result;
 }
 
@@ -165,9 +200,7 @@ std::string ResultJson(const zindra_result& result) {
 }
 
 void FreeResult(zindra_result* result) noexcept {
-    auto* owned = reinterpret_cast<OwnedResult*>(result);
-    delete owned->storage;
-    delete owned;
+    Spare().Keep(std::unique_ptr<OwnedResult, Discard>(reinterpret_cast<OwnedResult*>(result)));
 }
 
 } // namespace zindra
