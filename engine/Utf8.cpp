@@ -1,6 +1,7 @@
 #include "engine/Utf8.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -77,10 +78,42 @@ char* PutUtf8(char32_t cp, char* at) {
     return at;
 }
 
-// Bulk runs read and write mostly ASCII: eight bytes at a time are tested at
-// once and copied without a lookup.
+// Bulk runs read and write mostly ASCII: eight bytes (four UTF-16 units) at a
+// time are tested at once and copied without a lookup.
 constexpr std::uint64_t HighBits = 0x8080808080808080;
 constexpr std::uint64_t HighUnits = 0xFF80FF80FF80FF80; // four UTF-16 units of 0x80 and above
+constexpr bool LittleEndian = std::endian::native == std::endian::little;
+
+// Eight ASCII bytes as eight UTF-16 units.
+void Widen(std::uint64_t eight, char16_t* at) {
+    if constexpr (LittleEndian) {
+        for (std::uint64_t four : {eight & 0xFFFFFFFF, eight >> 32}) {
+            four = (four | (four << 16)) & 0x0000FFFF0000FFFF;
+            four = (four | (four << 8)) & 0x00FF00FF00FF00FF;
+            std::memcpy(at, &four, 8);
+            at += 4;
+        }
+    } else {
+        unsigned char bytes[8];
+        std::memcpy(bytes, &eight, 8);
+        for (int k = 0; k < 8; ++k)
+            at[k] = bytes[k];
+    }
+}
+
+// Four ASCII UTF-16 units as four bytes.
+void Narrow(std::uint64_t four, char* at) {
+    if constexpr (LittleEndian) {
+        four = (four | (four >> 8)) & 0x0000FFFF0000FFFF;
+        const auto bytes = static_cast<std::uint32_t>(four | (four >> 16));
+        std::memcpy(at, &bytes, 4);
+    } else {
+        char16_t units[4];
+        std::memcpy(units, &four, 8);
+        for (int k = 0; k < 4; ++k)
+            at[k] = static_cast<char>(units[k]);
+    }
+}
 
 } // namespace
 
@@ -94,8 +127,7 @@ bool DecodeUtf8(std::string_view in, std::u16string& out) {
     while (i < in.size()) {
         std::uint64_t eight;
         if (i + 8 <= in.size() && (std::memcpy(&eight, in.data() + i, 8), (eight & HighBits) == 0)) {
-            for (int k = 0; k < 8; ++k)
-                at[k] = static_cast<std::uint8_t>(in[i + k]);
+            Widen(eight, at);
             at += 8;
             i += 8;
             continue;
@@ -131,17 +163,11 @@ bool DecodeUtf8(std::string_view in, std::u16string& out) {
     return valid;
 }
 
-void AppendUtf8(std::u16string_view in, std::string& out) {
-    // Room for the worst case (three bytes per unit) first, trimmed after:
-    // bulk runs write every field through here.
-    const std::size_t start = out.size();
-    out.resize(start + 3 * in.size());
-    char* at = out.data() + start;
+char* WriteUtf8(std::u16string_view in, char* at) {
     for (std::size_t i = 0; i < in.size(); ++i) {
         std::uint64_t four;
         if (i + 4 <= in.size() && (std::memcpy(&four, in.data() + i, 8), (four & HighUnits) == 0)) {
-            for (int k = 0; k < 4; ++k)
-                at[k] = static_cast<char>(in[i + k]);
+            Narrow(four, at);
             at += 4;
             i += 3;
             continue;
@@ -158,12 +184,20 @@ void AppendUtf8(std::u16string_view in, std::string& out) {
             at = PutUtf8(c, at);
         }
     }
+    return at;
+}
+
+void AppendUtf8(std::u16string_view in, std::string& out) {
+    // Room for the worst case first, trimmed after: bulk runs write every field through here.
+    const std::size_t start = out.size();
+    out.resize(start + MaxUtf8Bytes * in.size());
+    char* const at = WriteUtf8(in, out.data() + start);
     out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 std::string ToUtf8(std::u16string_view in) {
     std::string out;
-    out.reserve(3 * in.size()); // AppendUtf8's room, so it allocates once
+    out.reserve(MaxUtf8Bytes * in.size()); // AppendUtf8's room, so it allocates once
     AppendUtf8(in, out);
     return out;
 }

@@ -17,6 +17,13 @@ bool DecodeUtf8(std::string_view in, std::u16string& out);
 // stays valid UTF-8.
 void AppendUtf8(std::u16string_view in, std::string& out);
 
+// The most UTF-8 bytes one UTF-16 unit takes (a surrogate pair takes four for two).
+inline constexpr std::size_t MaxUtf8Bytes = 3;
+
+// The same written at `at`, which has room for MaxUtf8Bytes a unit; returns the
+// position after the text.
+char* WriteUtf8(std::u16string_view in, char* at);
+
 std::string ToUtf8(std::u16string_view in);
 
 // UTF-8 to UTF-16 where only the text matters: ill-formed input comes back

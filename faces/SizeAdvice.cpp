@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <memory>
 #include <optional>
 
 namespace zindra {
@@ -46,6 +47,53 @@ const GlyphAdvance* GlyphOf(const GlyphIndex& index, char16_t code) {
     return found != glyphs.end() && found->Code == code ? &*found : nullptr;
 }
 
+// What the width of a font string in one face takes: the glyphs of the first
+// 256 codes with their bearer-wide ones already scaled to the face's bearer, so
+// that measuring is a lookup and three sums a glyph (bulk runs measure every
+// record); the few codes above are looked up in the family.
+struct Measure {
+    struct Glyph {
+        double advance = 0, inkLeft = 0, inkRight = 0;
+        bool inked = false; // a character the face lacks prints nothing
+    };
+    const GlyphIndex* index = nullptr;
+    double bearer = 0;
+    std::array<Glyph, 256> glyphs{};
+};
+
+Measure::Glyph Scaled(const GlyphAdvance* glyph, double bearer) {
+    if (!glyph) return {};
+    const double scale = glyph->BearerWide ? bearer : 1;
+    return {glyph->Advance * scale, glyph->InkLeft * scale, glyph->InkRight * scale,
+            glyph->InkRight > glyph->InkLeft};
+}
+
+void Prepare(Measure& measure, const SampleFace& face) {
+    measure.index = IndexOf(face.Family);
+    if (!measure.index) return;
+    measure.bearer = HeightsOf(face).Bearer * measure.index->family->UnitsPerModule;
+    for (std::size_t code = 0; code < measure.glyphs.size(); ++code)
+        measure.glyphs[code] = Scaled(measure.index->byCode[code], measure.bearer);
+}
+
+double WidthModules(const Measure& measure, std::u16string_view fontString) {
+    if (!measure.index) return 0;
+    double x = 0;
+    double left = std::numeric_limits<double>::max();
+    double right = std::numeric_limits<double>::lowest();
+    for (char16_t c : fontString) {
+        const Measure::Glyph glyph = c < measure.glyphs.size()
+                                         ? measure.glyphs[c]
+                                         : Scaled(GlyphOf(*measure.index, c), measure.bearer);
+        if (glyph.inked) {
+            left = std::min(left, x + glyph.inkLeft);
+            right = std::max(right, x + glyph.inkRight);
+        }
+        x += glyph.advance;
+    }
+    return right > left ? (right - left) / measure.index->family->UnitsPerModule : 0;
+}
+
 // The faces by name, made once: every Make and every record of a bulk run looks one up.
 const SampleFace* FaceNamed(const std::string& name) {
     static const std::vector<SampleFace> faces = [] {
@@ -60,17 +108,23 @@ const SampleFace* FaceNamed(const std::string& name) {
     return found != faces.end() && found->Name == name ? &*found : nullptr;
 }
 
-// The face SampleFaceName names for the choices; bulk runs ask for one face
-// record after record, so the last answer is kept.
-const SampleFace* FaceFor(const BarOptions& choices) {
-    thread_local std::optional<FaceChoices> lastAsked;
-    thread_local const SampleFace* lastFace = nullptr;
+// The face SampleFaceName names for the choices, with its measure; bulk runs ask
+// for one face record after record, so the last answer is kept.
+struct KeptFace {
+    std::optional<FaceChoices> asked;
+    const SampleFace* face = nullptr;
+    Measure measure;
+};
+
+const KeptFace& FaceFor(const BarOptions& choices) {
+    thread_local KeptFace kept;
     const FaceChoices asked = FaceChoicesOf(choices);
-    if (lastAsked != asked) {
-        lastFace = FaceNamed(SampleFaceName(choices));
-        lastAsked = asked;
+    if (kept.asked != asked) {
+        kept.face = FaceNamed(KeptSampleFaceName(choices));
+        if (kept.face) Prepare(kept.measure, *kept.face);
+        kept.asked = asked;
     }
-    return lastFace;
+    return kept;
 }
 
 bool IsEanOrUpc(Symbology symbology) {
@@ -116,29 +170,14 @@ std::u16string Decimal(double value, int decimals) {
 } // namespace
 
 double SymbolWidthModules(const SampleFace& face, std::u16string_view fontString) {
-    const GlyphIndex* index = IndexOf(face.Family);
-    if (!index) return 0;
-    const FamilyAdvances* family = index->family;
-    const double bearer = HeightsOf(face).Bearer * family->UnitsPerModule;
-    double x = 0;
-    double left = std::numeric_limits<double>::max();
-    double right = std::numeric_limits<double>::lowest();
-    for (char16_t c : fontString) {
-        const GlyphAdvance* glyph = GlyphOf(*index, c);
-        if (!glyph) continue; // a character the face lacks prints nothing
-        const double scale = glyph->BearerWide ? bearer : 1;
-        if (glyph->InkRight > glyph->InkLeft) {
-            left = std::min(left, x + glyph->InkLeft * scale);
-            right = std::max(right, x + glyph->InkRight * scale);
-        }
-        x += glyph->Advance * scale;
-    }
-    return right > left ? (right - left) / family->UnitsPerModule : 0;
+    const auto measure = std::make_unique<Measure>();
+    Prepare(*measure, face);
+    return WidthModules(*measure, fontString);
 }
 
 double SymbolWidthModules(const BarOptions& choices, std::u16string_view fontString) {
-    const SampleFace* face = FaceFor(choices);
-    return face ? SymbolWidthModules(*face, fontString) : 0;
+    const KeptFace& kept = FaceFor(choices);
+    return kept.face ? WidthModules(kept.measure, fontString) : 0;
 }
 
 SizeAdvice AdviseSize(const BarOptions& choices, std::u16string_view fontString, int pointSize) {
@@ -151,7 +190,7 @@ SizeAdvice AdviseSizeOfWidth(const BarOptions& choices, double widthModules, int
     const FaceGeometry geometry = GeometryOf(symbology);
     const double x = XDimensionMm(symbology, pointSize);
     advice.XDimensionMm = x;
-    if (const SampleFace* face = FaceFor(choices)) {
+    if (const SampleFace* face = FaceFor(choices).face) {
         advice.WidthMm = (widthModules + 2 * geometry.QuietZoneModules) * x;
         advice.HeightMm = FaceHeightEm(*face) / geometry.ModuleEm * x;
         AdviseBarHeight(advice, symbology, HeightsOf(*face).Bar);

@@ -8,7 +8,7 @@
 #include "library/SizeJson.h"
 #include "library/TypedRequest.h"
 
-#include <initializer_list>
+#include <algorithm>
 #include <memory>
 #include <type_traits>
 #include <variant>
@@ -83,26 +83,25 @@ enum Field {
 
 class Texts {
   public:
-    // `room`: enough for every string, so that the buffer is allocated once.
-    Texts(std::string& buffer, std::size_t room) : buffer_(buffer) {
-        buffer_.reserve(room + Fields + 1);
-        buffer_.assign(1, '\0'); // where every field that is not put points
+    // `buffer` keeps its size from result to result: its room is made once.
+    explicit Texts(std::string& buffer) : buffer_(buffer) {
+        *Room(1) = '\0'; // where every field that is not put points
+        used_ = 1;
     }
     void Put(Field field, std::u16string_view text) {
-        starts_[field] = buffer_.size();
-        AppendUtf8(text, buffer_);
-        End(field);
+        starts_[field] = used_;
+        End(field, WriteUtf8(text, Room(MaxUtf8Bytes * text.size() + 1)));
     }
     void Put(Field field, std::string_view text) {
-        starts_[field] = buffer_.size();
-        buffer_.append(text);
-        End(field);
+        starts_[field] = used_;
+        char* const at = Room(text.size() + 1);
+        std::copy(text.begin(), text.end(), at);
+        End(field, at + text.size());
     }
     void Put(Field field, std::u16string_view text, std::u16string_view more) {
-        starts_[field] = buffer_.size();
-        AppendUtf8(text, buffer_);
-        AppendUtf8(more, buffer_);
-        End(field);
+        starts_[field] = used_;
+        char* const at = Room(MaxUtf8Bytes * (text.size() + more.size()) + 1);
+        End(field, WriteUtf8(more, WriteUtf8(text, at)));
     }
     // Once every string is in: the buffer moves no more.
     void Point(zindra_result& c) const {
@@ -116,40 +115,35 @@ class Texts {
     }
 
   private:
-    void End(Field field) {
-        lengths_[field] = buffer_.size() - starts_[field];
-        buffer_.push_back('\0');
+    // Where `bytes` more can be written.
+    char* Room(std::size_t bytes) {
+        if (buffer_.size() < used_ + bytes)
+            buffer_.resize(std::max(2 * buffer_.size(), used_ + bytes));
+        return buffer_.data() + used_;
+    }
+    void End(Field field, char* end) {
+        used_ = static_cast<std::size_t>(end - buffer_.data());
+        lengths_[field] = used_ - starts_[field];
+        buffer_[used_++] = '\0';
     }
     std::string& buffer_;
+    std::size_t used_ = 0;
     std::size_t starts_[Fields] = {};
     std::size_t lengths_[Fields] = {};
 };
-
-// Three UTF-8 bytes at most for each UTF-16 unit.
-std::size_t Room(std::initializer_list<std::u16string_view> texts, std::size_t more) {
-    std::size_t room = more;
-    for (const auto text : texts)
-        room += 3 * text.size();
-    return room;
-}
 
 void Fill(zindra_result& c, Storage& s) {
     c = {};
     c.output_text_size = -1;
     c.magnification_percent = -1;
-    const auto* made = std::get_if<BarResult>(&s.outcome.Outcome);
-    const std::size_t room =
-        made ? Room({s.outcome.DataText, made->FontString, made->SumsText, made->FontString,
-                     made->SumsText, made->SampleText, made->HumanText, made->Warning},
-                    128)
-             : Room({s.outcome.DataText}, 256 + s.badRequest.size());
-    Texts texts(s.texts, room);
+    Texts texts(s.texts);
     if (!s.badRequest.empty()) {
         texts.Put(Error, BadRequestPrefix + s.badRequest);
     } else if (const auto* error = std::get_if<EncodeError>(&s.outcome.Outcome)) {
         texts.Put(Error, error->Message);
         texts.Put(DataText, s.outcome.DataText);
     } else {
+        const auto* made = &std::get<BarResult>(s.outcome.Outcome);
         c.ok = 1;
         texts.Put(DataText, s.outcome.DataText);
         texts.Put(FontString, made->FontString);
