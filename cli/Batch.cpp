@@ -16,28 +16,42 @@ namespace {
 // New columns come last, after the others, so readers of the first ones read on.
 constexpr std::string_view Header = "data,extra,font_string,error,warning,face\r\n";
 
+// The face column repeats record after record (a run has one face): a text the
+// same as the last one of its column is written as it was quoted then.
+class RepeatingField {
+  public:
+    void Append(std::string_view text, std::string& out) {
+        if (text != last_) {
+            last_.assign(text);
+            written_.clear();
+            AppendCsvField(text, written_);
+        }
+        out.append(written_);
+    }
+
+  private:
+    std::string last_, written_;
+};
+
 // One row's work; the buffers live across rows so their storage is reused.
 class BatchRow {
   public:
     BatchRow(const BarOptions& defaults, std::string& out)
-        : options_(defaults), out_(out), defaultExtra_(ToUtf8(defaults.Extra)),
-          defaultExtra16_(defaults.Extra), defaults_(defaults), request_(*defaults_.get()) {}
+        : symbology_(defaults.symbology), out_(out), defaultExtra_(ToUtf8(defaults.Extra)),
+          defaults_(defaults), request_(*defaults_.get()) {}
 
     // Encodes one record and writes its row; false when the row failed.
     bool Write(const CsvRecord& record, const CsvColumns& columns) {
-        const std::string_view data = RecordData(Field(record, columns.Data), options_.symbology);
+        const std::string_view data = RecordData(Field(record, columns.Data), symbology_);
         // An empty extra column is a spreadsheet's blank cell, not a request
         // for no supplement: the -e text stands.
         const std::string_view extraCell =
             columns.Extra ? Field(record, *columns.Extra) : std::string_view();
         const bool hasExtra = !extraCell.empty();
         const std::string_view extra = hasExtra ? extraCell : defaultExtra_;
-        const bool dataOk = DecodeUtf8(data, options_.DataText);
-        bool extraOk = true;
-        if (hasExtra)
-            extraOk = DecodeUtf8(extra, options_.Extra);
-        else if (options_.Extra != defaultExtra16_)
-            options_.Extra = defaultExtra16_;
+        // Only checked: the library reads the texts itself.
+        const bool dataOk = IsAscii(data) || IsUtf8(data);
+        const bool extraOk = !hasExtra || IsAscii(extra) || IsUtf8(extra);
         error_.clear();
         std::optional<LibraryResult> outcome;
         if (!record.Error.empty())
@@ -57,12 +71,12 @@ class BatchRow {
         else if (dataOk)
             AppendCsvField(data, out_);
         else
-            WriteText(options_.DataText);
+            WriteText(data);
         out_.push_back(',');
         if (extraOk)
             AppendCsvField(extra, out_);
         else
-            WriteText(options_.Extra);
+            WriteText(extra);
         out_.push_back(',');
         const bool made = outcome && (*outcome)->ok;
         if (made) AppendCsvField((*outcome)->font_string, out_);
@@ -74,12 +88,14 @@ class BatchRow {
         out_.push_back(',');
         if (made) AppendCsvField((*outcome)->warning, out_);
         out_.push_back(',');
-        if (made) AppendCsvField((*outcome)->face, out_);
+        if (made) face_.Append((*outcome)->face, out_);
         out_.append("\r\n");
         return made;
     }
 
   private:
+    bool IsUtf8(std::string_view text) { return DecodeUtf8(text, decoded_); }
+
     static std::string_view Field(const CsvRecord& record, std::size_t column) {
         return column < record.Fields.size() ? std::string_view(record.Fields[column]) : "";
     }
@@ -93,19 +109,22 @@ class BatchRow {
         return request_;
     }
 
-    void WriteText(std::u16string_view text) {
+    // An ill-formed text as decoded: valid UTF-8, U+FFFD in place of each faulty sequence.
+    void WriteText(std::string_view text) {
+        DecodeUtf8(text, decoded_);
         utf8_.clear();
-        AppendUtf8(text, utf8_);
+        AppendUtf8(decoded_, utf8_);
         AppendCsvField(utf8_, out_);
     }
 
-    BarOptions options_;
+    const Symbology symbology_;
     std::string& out_;
     const std::string defaultExtra_;
-    const std::u16string defaultExtra16_;
     const LibraryRequest defaults_; // what request_'s point size points into
     zindra_request request_;
+    std::u16string decoded_;
     std::string error_, utf8_;
+    RepeatingField face_;
 };
 
 } // namespace

@@ -117,6 +117,19 @@ void Narrow(std::uint64_t four, char* at) {
 
 } // namespace
 
+bool IsAscii(std::string_view in) {
+    std::size_t i = 0;
+    std::uint64_t high = 0;
+    for (; i + 8 <= in.size(); i += 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, in.data() + i, 8);
+        high |= eight;
+    }
+    for (; i < in.size(); ++i)
+        high |= static_cast<unsigned char>(in[i]);
+    return (high & HighBits) == 0;
+}
+
 bool DecodeUtf8(std::string_view in, std::u16string& out) {
     // No sequence gives more UTF-16 units than it has bytes, so the text is
     // written in place and trimmed after: bulk runs read every field here.

@@ -12,6 +12,9 @@ namespace zindra {
 // replaced, so a caller in a loop keeps its capacity.
 bool DecodeUtf8(std::string_view in, std::u16string& out);
 
+// Whether every byte is below 0x80: ASCII is well-formed UTF-8, found without decoding.
+bool IsAscii(std::string_view in);
+
 // UTF-16 to UTF-8, appended to `out`. Surrogate pairs are written as the one
 // code point they form; a lone surrogate is written as U+FFFD so the output
 // stays valid UTF-8.
