@@ -100,9 +100,11 @@ class BatchRow {
         return column < record.Fields.size() ? std::string_view(record.Fields[column]) : "";
     }
 
-    // The record's texts go to the library as read: valid UTF-8 already.
+    // The record's texts go to the library as read: valid UTF-8 already. The
+    // library reads a length of 0 as "up to the NUL", so empty data is given as
+    // "": the blanks a digits-only field was trimmed of are no data.
     const zindra_request& Request(std::string_view data, std::string_view extra) {
-        request_.data = data.data();
+        request_.data = data.empty() ? "" : data.data();
         request_.data_length = data.size();
         request_.extra = extra.data();
         request_.extra_length = extra.size();

@@ -52,14 +52,16 @@ constexpr bool HoldsByte(std::uint64_t word, char byte) {
 }
 
 constexpr std::array<char, 4> WrittenSpecials{',', '"', '\r', '\n'};
-static_assert([] {
-    std::size_t marked = 0;
-    for (unsigned char c : WrittenSpecials)
-        marked += WrittenClasses[c] != Plain;
-    for (unsigned char c : WrittenClasses)
-        marked -= c != Plain;
-    return marked == 0;
-}(), "the bytes tested eight at a time are the ones WrittenClasses marks");
+static_assert(
+    [] {
+        std::size_t marked = 0;
+        for (unsigned char c : WrittenSpecials)
+            marked += WrittenClasses[c] != Plain;
+        for (unsigned char c : WrittenClasses)
+            marked -= c != Plain;
+        return marked == 0;
+    }(),
+    "the bytes tested eight at a time are the ones WrittenClasses marks");
 
 bool NeedsQuotes(std::string_view field) {
     std::size_t i = 0;

@@ -139,7 +139,8 @@ bool DecodeUtf8(std::string_view in, std::u16string& out) {
     std::size_t i = 0;
     while (i < in.size()) {
         std::uint64_t eight;
-        if (i + 8 <= in.size() && (std::memcpy(&eight, in.data() + i, 8), (eight & HighBits) == 0)) {
+        if (i + 8 <= in.size() &&
+            (std::memcpy(&eight, in.data() + i, 8), (eight & HighBits) == 0)) {
             Widen(eight, at);
             at += 8;
             i += 8;

@@ -61,8 +61,7 @@ const PrintedSize& KeptPrintedSize(const BarOptions& options, const BarResult& r
     return found->size;
 }
 
-std::string_view WarningOf(const PrintedSize& kept, const BarResult& result,
-                           std::string& joined) {
+std::string_view WarningOf(const PrintedSize& kept, const BarResult& result, std::string& joined) {
     if (result.Warning.empty()) return kept.Warning;
     joined = kept.Warning;
     AppendWarning(joined, result.Warning);

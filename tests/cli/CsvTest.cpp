@@ -181,6 +181,14 @@ TEST(Csv, WriteQuotesOnlyWhatNeedsIt) {
         {"l1\nl2", "\"l1\nl2\""},
         {"l1\rl2", "\"l1\rl2\""},
         {"}\xC3\x8E\"+^JJ", "\"}\xC3\x8E\"\"+^JJ\""}, // a Code 128 font string with a quote
+        // fields are tested eight bytes at a time: a special at the end of a word, in a
+        // later word and in the bytes after the last whole word
+        {"ABCDEFG\"", "\"ABCDEFG\"\"\""},
+        {"0123456789ABCDE\n", "\"0123456789ABCDE\n\""},
+        {"ABCDEFGH,IJ", "\"ABCDEFGH,IJ\""},
+        // the bytes next to the specials are plain
+        {"!#$%&'()*+-./0123\t\x0B\x0C\x0E\x1F\x80\xAC\xA2",
+         "!#$%&'()*+-./0123\t\x0B\x0C\x0E\x1F\x80\xAC\xA2"},
     };
     for (const auto& row : rows) {
         std::string out = "x,";

@@ -342,6 +342,14 @@ TEST(EndToEnd, Batch) {
                   "400638133393,,%AQGDYR|333931],,bars at 83 % of the standard height: for "
                   "hand-held scanners only,Tessary EAN d\r\n"},
         {{"-c"}, " A B \n", 0, header + " A B ,,*~A~B~6*,,,Tessary 39 d\r\n"},
+        // nothing but blanks is no data
+        {{"-s", "ean", "-v", "2"}, "   \n", 1, header + ",,,\"Error, no data to bar code\",,\r\n"},
+        // a faulty byte past the first eight, in the data and in the extra column
+        {{},
+         "ABCDEFGHIJ\xFF\nOK,ABCDEFGH\xC3\n",
+         1,
+         header + "ABCDEFGHIJ\xEF\xBF\xBD,,,invalid UTF-8 in data,,\r\n"
+                  "OK,ABCDEFGH\xEF\xBF\xBD,,invalid UTF-8 in extra,,\r\n"},
         // the size line's warning goes last, and the row still counts as encoded
         {{"-s", "upc", "-p", "24"},
          "03600029145\n",

@@ -30,6 +30,9 @@ TEST(Utf8, Decode) {
         {"\xEF\xBF\xBF", u"\uFFFF", true},
         {"\xF0\x9F\x98\x80", u"\U0001F600", true}, // four bytes: one character, two units
         {"\xF4\x8F\xBF\xBF", u"\U0010FFFF", true},
+        // ASCII is taken eight bytes at a time: a sequence after a whole word and inside one
+        {"ABCDEFGH\xC3\xA4", u"ABCDEFGH\u00E4", true},
+        {"ABCDEFG\xC3\xA4HIJKLMNOP", u"ABCDEFG\u00E4HIJKLMNOP", true},
         // Ill-formed: one U+FFFD per maximal ill-formed part, the rest kept.
         {"\xC0\xAF", {R, R}, false},               // overlong "/"; C0 never starts a sequence
         {"\xC1\xBF", {R, R}, false},               // overlong
@@ -78,6 +81,9 @@ TEST(Utf8, Encode) {
         {u"\uFFFF", "\xEF\xBF\xBF"},
         {u"\U0001F600", "\xF0\x9F\x98\x80"}, // a pair is written as its one code point
         {u"\U0010FFFF", "\xF4\x8F\xBF\xBF"},
+        // ASCII is written four units at a time; U+0141's low byte is ASCII "A"
+        {u"ABC\u0141DEFGH", std::string("ABC\xC5\x81") + "DEFGH"},
+        {u"ABCDEFGH\u00E9", "ABCDEFGH\xC3\xA9"},
         {std::u16string{0xD800}, replacement}, // lone high half at the end
         {std::u16string{0xD800, u'A'}, replacement + "A"},
         {std::u16string{0xDC00, 0xD800}, replacement + replacement}, // halves in the wrong order
