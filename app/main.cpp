@@ -1,10 +1,7 @@
 #include "app/DisplayCheck.h"
 #include "app/InfoOptions.h"
 #include "fonts/appfonts/AppFonts.h"
-#include "output/OutputWindows.h"
-#include "output/qt/QtOutputPlatform.h"
-#include "output/qt/TForm3.h"
-#include "output/qt/TWarningBox.h"
+#include "output/qt/OutputPart.h"
 #include "product/ProductSeed.h"
 #include "settings/qt/QtDesktopPlaces.h"
 #include "settings/qt/SettingsPart.h"
@@ -40,19 +37,12 @@ int main(int argc, char* argv[]) {
     zindra::MainWindowModel model(platform);
     model.HelpFile = zindra::HelpIndexPath().toStdString();
 
-    // The windows are created hidden, the main window first; the clipboard
-    // warning, About, Tip and Labels windows follow in that order, each
-    // registered with platform.AddWindow under its name.
+    // The main window is created hidden; the parts register the clipboard
+    // warning, Labels, About and Tip windows with the platform, which makes
+    // each when it is first shown.
     zindra::TForm1 form1(model, platform);
-    zindra::QtOutputPlatform output(&form1);
-    zindra::OutputWindows outputWindows(model, output, places);
-    zindra::TWarningBox warningBox(outputWindows.WarningBox, &form1);
-    platform.AddWindow(zindra::ProgramWindow::TWarningBox, &warningBox);
-    zindra::SettingsPart settings(model, &form1, places, outputWindows.Labels);
-    platform.AddWindow(zindra::ProgramWindow::TForm2, settings.AboutDialog());
-    platform.AddWindow(zindra::ProgramWindow::TTip, settings.TipDialog());
-    zindra::TForm3 labels(outputWindows.Labels, model, &form1);
-    platform.AddWindow(zindra::ProgramWindow::TForm3, &labels);
+    zindra::OutputPart output(model, platform, &form1, places);
+    zindra::SettingsPart settings(model, platform, &form1, places, output.Labels());
 
     form1.show();
     return app.exec();

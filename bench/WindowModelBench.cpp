@@ -5,7 +5,7 @@
 
 #include "bench/RepeatedText.h"
 #include "ui/MainWindowModel.h"
-#include "ui/RecordingPlatform.h"
+#include "tests/RecordingPlatform.h"
 
 #include <benchmark/benchmark.h>
 

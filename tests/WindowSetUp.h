@@ -6,7 +6,7 @@
 #include "tests/settings/FakePlaces.h"
 #include "tests/settings/TempFolder.h"
 #include "ui/MainWindowModel.h"
-#include "ui/RecordingPlatform.h"
+#include "tests/RecordingPlatform.h"
 
 #include <string>
 

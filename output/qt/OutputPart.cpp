@@ -2,20 +2,20 @@
 
 #include "output/qt/TForm3.h"
 #include "output/qt/TWarningBox.h"
+#include "ui/qt/QtPlatform.h"
 
 namespace zindra {
 
-OutputPart::OutputPart(MainWindowModel& window, QWidget* mainWindow, const DesktopPlaces& places)
-    : platform_(mainWindow), windows_(window, platform_, places),
-      warningDialog_(new TWarningBox(windows_.WarningBox, mainWindow)),
-      labelsDialog_(new TForm3(windows_.Labels, window, mainWindow)) {}
-
-QDialog* OutputPart::WarningDialog() const {
-    return warningDialog_;
-}
-
-QDialog* OutputPart::LabelsDialog() const {
-    return labelsDialog_;
+// The windows are children of the main window, as Qt parents own them.
+OutputPart::OutputPart(MainWindowModel& window, QtPlatform& platform, QWidget* mainWindow,
+                       const DesktopPlaces& places)
+    : platform_(mainWindow), windows_(window, platform_, places) {
+    platform.AddWindow(ProgramWindow::TWarningBox, [this, mainWindow] {
+        return new TWarningBox(windows_.WarningBox, mainWindow);
+    });
+    platform.AddWindow(ProgramWindow::TForm3, [this, &window, mainWindow] {
+        return new TForm3(windows_.Labels, window, mainWindow);
+    });
 }
 
 } // namespace zindra

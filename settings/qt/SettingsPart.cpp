@@ -3,6 +3,7 @@
 #include "settings/qt/HintPolicy.h"
 #include "settings/qt/TForm2.h"
 #include "settings/qt/TTip.h"
+#include "ui/qt/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,21 +24,18 @@ std::filesystem::path InstalledManualFolder() {
     return QFile::encodeName(folder).toStdString();
 }
 
-SettingsPart::SettingsPart(MainWindowModel& window, QWidget* mainWindow,
+// The windows are children of the main window, as Qt parents own them.
+SettingsPart::SettingsPart(MainWindowModel& window, QtPlatform& platform, QWidget* mainWindow,
                            const DesktopPlaces& places, LabelChoices& labels)
     : about_(window, places, InstalledManualFolder()), tips_(window, places),
-      startUp_(window, places, labels, about_), aboutDialog_(new TForm2(about_, mainWindow)),
-      tipDialog_(new TTip(tips_, mainWindow)),
+      startUp_(window, places, labels, about_),
       hints_(new HintPolicy(startUp_.Hints, QCoreApplication::instance())) {
+    platform.AddWindow(ProgramWindow::TForm2,
+                       [this, mainWindow] { return new TForm2(about_, mainWindow); });
+    platform.AddWindow(ProgramWindow::TTip,
+                       [this, mainWindow] { return new TTip(tips_, mainWindow); });
     startUp_.Install();
     QCoreApplication::instance()->installEventFilter(hints_);
-}
-
-QDialog* SettingsPart::AboutDialog() const {
-    return aboutDialog_;
-}
-QDialog* SettingsPart::TipDialog() const {
-    return tipDialog_;
 }
 
 } // namespace zindra

@@ -4,38 +4,33 @@
 #include "settings/StartUp.h"
 #include "settings/TipWindow.h"
 
-class QDialog;
 class QWidget;
 
 namespace zindra {
 
 class HintPolicy;
-class TForm2;
-class TTip;
+class QtPlatform;
 
 // Everything the settings part adds to the running program: the About and
-// Tip windows; the main window's start-up, closing, Tips, About and
-// Tip-of-the-Day handlers; the application's hint policy. Make it after the
-// main window and the Labels window model (which keeps the label choices),
-// register TipDialog() as TTip and AboutDialog() as TForm2 with the
-// platform, and keep it for the run.
+// Tip windows, registered with the platform as TForm2 and TTip and made when
+// first shown (the Tip window at the first activation when tips are on); the
+// main window's start-up, closing, Tips, About and Tip-of-the-Day handlers;
+// the application's hint policy. Make it after the main window and the
+// Labels window model (which keeps the label choices), and keep it for the
+// run.
 class SettingsPart {
   public:
-    SettingsPart(MainWindowModel& window, QWidget* mainWindow, const DesktopPlaces& places,
-                 LabelChoices& labels);
+    SettingsPart(MainWindowModel& window, QtPlatform& platform, QWidget* mainWindow,
+                 const DesktopPlaces& places, LabelChoices& labels);
     SettingsPart(const SettingsPart&) = delete;
     SettingsPart& operator=(const SettingsPart&) = delete;
 
-    QDialog* AboutDialog() const;
-    QDialog* TipDialog() const;
     const StartUp& Start() const { return startUp_; }
 
   private:
     AboutWindow about_;
     TipWindow tips_;
     StartUp startUp_;
-    TForm2* aboutDialog_;
-    TTip* tipDialog_;
     HintPolicy* hints_;
 };
 

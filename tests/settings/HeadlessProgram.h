@@ -7,7 +7,7 @@
 #include "settings/StartUp.h"
 #include "settings/TipWindow.h"
 #include "ui/MainWindowModel.h"
-#include "ui/RecordingPlatform.h"
+#include "tests/RecordingPlatform.h"
 
 #include <algorithm>
 #include <string>

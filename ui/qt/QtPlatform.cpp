@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QUrl>
 
+#include <utility>
+
 namespace zindra {
 namespace {
 
@@ -38,8 +40,16 @@ void QtPlatform::Beep() {
     QApplication::beep();
 }
 
-void QtPlatform::AddWindow(ProgramWindow which, QDialog* window) {
-    windows_[which] = window;
+void QtPlatform::AddWindow(ProgramWindow which, WindowMaker make) {
+    windows_[which] = {std::move(make), nullptr};
+}
+
+QDialog* QtPlatform::Window(ProgramWindow which) {
+    const auto found = windows_.find(which);
+    if (found == windows_.end()) return nullptr;
+    Registered& window = found->second;
+    if (!window.made) window.made = window.make();
+    return window.made;
 }
 
 void QtPlatform::PrepareModal() {
@@ -47,10 +57,10 @@ void QtPlatform::PrepareModal() {
 }
 
 int QtPlatform::ShowModal(ProgramWindow window) {
-    const auto found = windows_.find(window);
-    if (found == windows_.end() || !found->second) return QDialog::Rejected;
+    QDialog* dialog = Window(window);
+    if (!dialog) return QDialog::Rejected;
     PrepareModal();
-    return found->second->exec();
+    return dialog->exec();
 }
 
 // The opener runs on its own; when it ends badly (nothing registered for the

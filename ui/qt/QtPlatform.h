@@ -15,7 +15,8 @@ class QWidget;
 namespace zindra {
 
 // The desktop as Qt offers it. The program's other windows register here so
-// the model can show them by name.
+// the model can show them by name; each is made the first time it is asked
+// for, so a window the user never opens costs the start nothing.
 class QtPlatform : public Platform {
   public:
     void Beep() override;
@@ -25,7 +26,11 @@ class QtPlatform : public Platform {
 
     // The window message boxes are placed against and owned by.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
-    void AddWindow(ProgramWindow which, QDialog* window);
+    using WindowMaker = std::function<QDialog*()>;
+    void AddWindow(ProgramWindow which, WindowMaker make);
+    // The registered window, made now if this is its first use; null when
+    // none is registered under that name.
+    QDialog* Window(ProgramWindow which);
 
     // Runs before anything modal opens, so the main window shows the model's
     // state while it waits.
@@ -37,7 +42,11 @@ class QtPlatform : public Platform {
     void Report(const QString& text);
 
     QPointer<QWidget> mainWindow_;
-    std::map<ProgramWindow, QPointer<QDialog>> windows_;
+    struct Registered {
+        WindowMaker make;
+        QPointer<QDialog> made;
+    };
+    std::map<ProgramWindow, Registered> windows_;
 };
 
 } // namespace zindra

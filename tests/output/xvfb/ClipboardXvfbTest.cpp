@@ -54,8 +54,6 @@ class XClipboard : public ::testing::Test {
   protected:
     void SetUp() override {
         if (QStandardPaths::findExecutable("xclip").isEmpty()) ZINDRA_TOOL_MISSING("no xclip");
-        platform.AddWindow(zindra::ProgramWindow::TWarningBox, output.WarningDialog());
-        platform.AddWindow(zindra::ProgramWindow::TForm3, output.LabelsDialog());
         form.show();
     }
 
@@ -71,7 +69,7 @@ class XClipboard : public ::testing::Test {
     bool CopyClosingTheWarning(bool tickNoWarning) {
         bool warned = false;
         QTimer::singleShot(0, [&] {
-            auto* dialog = output.WarningDialog();
+            auto* dialog = platform.Window(zindra::ProgramWindow::TWarningBox);
             warned = dialog->isVisible();
             if (tickNoWarning) dialog->findChild<QCheckBox*>("NoWarningBox")->click();
             dialog->reject();
@@ -85,7 +83,7 @@ class XClipboard : public ::testing::Test {
     MainWindowModel main{platform};
     TForm1 form{main, platform};
     NoPlaces places;
-    OutputPart output{main, &form, places};
+    OutputPart output{main, platform, &form, places};
 };
 
 TEST_F(XClipboard, MakeAndCopyOfferRichAndPlainText) {
@@ -103,6 +101,20 @@ TEST_F(XClipboard, MakeAndCopyOfferRichAndPlainText) {
     const auto rtf = test::ReadRtf(ReadClipboard("text/rtf").toStdString());
     ASSERT_EQ(rtf.Runs.size(), 1u);
     EXPECT_EQ(rtf.Runs[0], test::Styled("Tessary 39 d", 24, u"*CODE39*  "));
+}
+
+// The warning window is made when Copy first needs it, not at start-up, and
+// is the same window at every later Copy.
+TEST_F(XClipboard, TheWarningWindowIsMadeAtTheFirstCopyAndKept) {
+    EXPECT_TRUE(form.findChildren<QDialog*>().isEmpty());
+    Type("CODE39");
+    Press(ControlId::MakeButtonClick);
+    ASSERT_TRUE(main.MadeFlag);
+    EXPECT_TRUE(CopyClosingTheWarning(false));
+    EXPECT_TRUE(CopyClosingTheWarning(false));
+    const QList<QDialog*> made = form.findChildren<QDialog*>();
+    ASSERT_EQ(made.size(), 1);
+    EXPECT_EQ(made[0]->objectName(), "WarningBox");
 }
 
 TEST_F(XClipboard, TickedWarningStaysAwayAndHighCodesArriveAsUtf8) {

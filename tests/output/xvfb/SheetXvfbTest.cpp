@@ -125,8 +125,6 @@ struct MadeWindow {
     MadeWindow() {
         qputenv("HOME", home.path().toLocal8Bit());
         QDir::setCurrent(home.path());
-        platform.AddWindow(zindra::ProgramWindow::TWarningBox, output.WarningDialog());
-        platform.AddWindow(zindra::ProgramWindow::TForm3, output.LabelsDialog());
     }
     // Shows the window and makes CODE39; false when either fails.
     bool ShowAndMake() {
@@ -145,7 +143,7 @@ struct MadeWindow {
     MainWindowModel main{platform};
     TForm1 form{main, platform};
     NoPlaces places;
-    OutputPart output{main, &form, places};
+    OutputPart output{main, platform, &form, places};
 };
 
 class XSheet : public ::testing::TestWithParam<SheetCase> {};
@@ -172,7 +170,7 @@ TEST_P(XSheet, PrintASheetShowsThePreviewThenPrintsEveryLabel) {
         ASSERT_TRUE(main.MadeFlag);
     }
     output.Labels().CheckLabelSize(7); // L7: stock 5163, 2 x 5 labels of 4 x 2 in
-    QDialog* labels = output.LabelsDialog();
+    QDialog* labels = window.platform.Window(zindra::ProgramWindow::TForm3);
     auto* sheets = labels->findChild<QComboBox*>("SheetToPrint");
     ASSERT_NE(sheets, nullptr);
     const QString sheet = *row.sheet ? row.sheet : "5163";

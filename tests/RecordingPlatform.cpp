@@ -1,4 +1,4 @@
-#include "ui/RecordingPlatform.h"
+#include "tests/RecordingPlatform.h"
 
 namespace zindra {
 namespace {
