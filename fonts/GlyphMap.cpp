@@ -4,18 +4,22 @@
 // The font generator draws each symbol at the character the encoder writes for it,
 // and the font checks know from it every character a sample can hold, so the
 // engine's tables stay the one place that says which character draws what.
+#include "engine/AddOn.h"
 #include "engine/Codabar.h"
 #include "engine/Code39Tables.h"
+#include "engine/EanUpcSets.h"
 #include "engine/Functions.h"
 #include "engine/Interleaved25.h"
 
 #include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -61,6 +65,38 @@ void PutInterleaved25(std::ostream& out, std::string_view family, bool box) {
     map.Put("box side", zindra::Itf14BoxSide);
 }
 
+// The EAN/UPC digit sets by the names the generator knows them by.
+struct NamedEanSet {
+    zindra::EanSet set;
+    std::string_view name;
+};
+constexpr NamedEanSet Lead{zindra::EanSet::Lead, "lead"};
+constexpr NamedEanSet SetA{zindra::EanSet::A, "A"};
+constexpr NamedEanSet SetB{zindra::EanSet::B, "B"};
+constexpr NamedEanSet SetC{zindra::EanSet::C, "C"};
+constexpr NamedEanSet AddOnSets[] = {{zindra::EanSet::AddOnA, "addon A"},
+                                     {zindra::EanSet::AddOnB, "addon B"}};
+
+// Digit d of set S is the symbol "S d". Every family carries both supplements.
+void PutEanUpc(std::ostream& out, std::string_view family, std::initializer_list<NamedEanSet> sets,
+               std::initializer_list<std::pair<std::string_view, char16_t>> guards) {
+    FamilyMap map(out, family);
+    map.Put("quiet zone", zindra::AddOnGap);
+    for (const auto& [symbol, c] : guards)
+        map.Put(symbol, c);
+    map.Put("add-on start", zindra::AddOnStart);
+    map.Put("add-on delineator", zindra::AddOnDelineator);
+    auto putSet = [&map](const NamedEanSet& named) {
+        for (int digit = 0; digit < 10; ++digit)
+            map.Put(std::string(named.name) + ' ' + static_cast<char>('0' + digit),
+                    zindra::EanDigitChar(digit, named.set));
+    };
+    for (const NamedEanSet& named : sets)
+        putSet(named);
+    for (const NamedEanSet& named : AddOnSets)
+        putSet(named);
+}
+
 void WriteGlyphMap(std::ostream& out) {
     PutInterleaved25(out, "25i", false);
     PutInterleaved25(out, "Bearer 25i", false);
@@ -87,6 +123,17 @@ void WriteGlyphMap(std::ostream& out) {
     for (char16_t c : zindra::CodabarLegal)
         codabar.Put(std::string(1, static_cast<char>(std::toupper(static_cast<int>(c)))), c);
     codabar.PutQuietZone();
+
+    // EAN-13 draws its left guard with the lead digit, UPC-A both guards with its
+    // outer digits (the check digit from set B); UPC-E's left guard carries the
+    // number system and a set-C digit its check digit, printed outside.
+    PutEanUpc(out, "EAN", {Lead, SetA, SetB, SetC},
+              {{"left guard", zindra::LeftGuard},
+               {"centre guard", zindra::CentreGuard},
+               {"right guard", zindra::RightGuard}});
+    PutEanUpc(out, "UPCA", {Lead, SetA, SetB, SetC}, {{"centre guard", zindra::CentreGuard}});
+    PutEanUpc(out, "UPCE", {SetA, SetB, SetC},
+              {{"left guard", zindra::LeftGuard}, {"right guard", zindra::RightGuard}});
 }
 
 } // namespace

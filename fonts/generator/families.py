@@ -40,8 +40,8 @@ FAMILIES = {
                           _linear(text_scale=metrics.CODE128C_TEXT_SCALE)),
     "Code 128ABC": Family(lambda face, chars: code128_abc.glyph_defs(), _linear()),
     "Codabar": Family(lambda face, chars: codabar.glyph_defs(face.text, chars), _linear()),
-    "EAN": Family(lambda face, chars: ean_upc.ean_glyph_defs(), metrics.ean_upc),
-    "UPCA": Family(lambda face, chars: ean_upc.upca_glyph_defs(), metrics.ean_upc),
-    "UPCE": Family(lambda face, chars: ean_upc.upce_glyph_defs(), metrics.ean_upc),
+    "EAN": Family(lambda face, chars: ean_upc.ean_glyph_defs(chars), metrics.ean_upc),
+    "UPCA": Family(lambda face, chars: ean_upc.upca_glyph_defs(chars), metrics.ean_upc),
+    "UPCE": Family(lambda face, chars: ean_upc.upce_glyph_defs(chars), metrics.ean_upc),
     "Postal": Family(lambda face, chars: postnet.glyph_defs(False), metrics.postnet),
 }

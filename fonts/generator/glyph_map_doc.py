@@ -47,11 +47,11 @@ SECTIONS = (
     ("Codabar: Codabar", "Pattern: n narrow, w wide (3 modules); each glyph ends with a 1-module "
      "gap. Text: the HR faces.", lambda chars: codabar.glyph_defs(True, chars["Codabar"])),
     ("EAN-13, EAN-8, Bookland: EAN", "Pattern: one digit per module, 1 bar, 0 space.",
-     lambda chars: ean_upc.ean_glyph_defs()),
+     lambda chars: ean_upc.ean_glyph_defs(chars["EAN"])),
     ("UPC-A: UPCA", "Pattern: one digit per module, 1 bar, 0 space.",
-     lambda chars: ean_upc.upca_glyph_defs()),
+     lambda chars: ean_upc.upca_glyph_defs(chars["UPCA"])),
     ("UPC-E: UPCE", "Pattern: one digit per module, 1 bar, 0 space.",
-     lambda chars: ean_upc.upce_glyph_defs()),
+     lambda chars: ean_upc.upce_glyph_defs(chars["UPCE"])),
     ("PostNet: Postal", "Pattern: F full bar, h half bar, one bar every 9 grid units.",
      lambda chars: postnet.glyph_defs(False)),
 )
