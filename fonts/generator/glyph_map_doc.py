@@ -34,10 +34,10 @@ SECTIONS = (
      lambda chars: code93.glyph_defs(True, chars["93"])),
     ("Code 128 subsets A and B: Code 128AB, Code 128ABhr",
      "Pattern: element widths in modules, from a bar. Text: the hr faces.",
-     lambda chars: code128.glyph_defs("AB", True)),
+     lambda chars: code128.glyph_defs("AB", True, chars["Code 128AB"], chars["Code 128C"])),
     ("Code 128 subset C, SCC-14, SSCC-18: Code 128C, Code 128Chr",
      "Pattern: element widths in modules, from a bar. Text: the hr faces.",
-     lambda chars: code128.glyph_defs("C", True)),
+     lambda chars: code128.glyph_defs("C", True, chars["Code 128C"], chars["Code 128AB"])),
     ("Code 128 Auto, GS1-128: Code 128ABC",
      "Every symbol value of every subset, so that any mix of subsets is one font string. "
      "The program writes symbol values; the value, not the data character, picks the glyph. "

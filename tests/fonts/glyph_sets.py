@@ -14,8 +14,6 @@ def _chars(*parts):
 
 
 DIGITS = "0123456789"
-CODE128_AB = (" {|~", range(33, 123), range(127, 206), (226, 228))
-CODE128_C = (" }~", range(33, 123), range(194, 207), (226,))
 
 
 def _exported():
@@ -31,10 +29,6 @@ def _exported():
 SYMBOLS = _exported()
 
 EMITTED = {family: frozenset().union(*symbols.values()) for family, symbols in SYMBOLS.items()} | {
-    "Code 128AB": _chars(*CODE128_AB),
-    "Code 128ABhr": _chars(*CODE128_AB),
-    "Code 128C": _chars(*CODE128_C),
-    "Code 128Chr": _chars(*CODE128_C),
     # values 0..93 at 33..126, 94..102 and the starts and stop at 192..204, quotes' 205, 206
     "Code 128ABC": _chars(" ", range(33, 127), range(192, 207)),
     "Postal": _chars("()", DIGITS),
