@@ -19,17 +19,14 @@ constexpr std::array<std::string_view, 10> AddOn5Parity = {
 // standard for the two-digit add-on symbol)
 constexpr std::array<std::string_view, 4> AddOn2Parity = {"AA", "AB", "BA", "BB"};
 
-constexpr std::u16string_view AddOnStart = u" /";
-constexpr char16_t Delineator = u'.';
-
 constexpr std::size_t AddOn5Length = 5;
 constexpr std::size_t AddOn2Length = 2;
 
-// " /" and the digits in their sets, "." between neighbours.
+// The gap, the start guard and the digits in their sets, a delineator between neighbours.
 std::u16string AddOnString(std::u16string_view digits, std::string_view parity) {
-    std::u16string out(AddOnStart);
+    std::u16string out{AddOnGap, AddOnStart};
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0) out += Delineator;
+        if (i > 0) out += AddOnDelineator;
         out += EanDigitChar(DigitValue(digits[i]), AddOnSet(parity[i]));
     }
     return out;

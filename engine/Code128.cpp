@@ -9,22 +9,8 @@
 namespace zindra {
 namespace {
 
-// the glyph of each symbol value 0 to 102 in the A/B font: value 0 at 228
-// because the font keeps the space, then "!" to "z", then 194 to 205
-constexpr std::u16string_view AbFontGlyphs =
-    u"\u00E4"
-    u"!\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz"
-    u"\u00C2\u00C3\u00C4\u00C5\u00C6\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD";
-// the glyph of each symbol value 0 to 102 in the C font: "!" to "z", then 194 to 206
-constexpr std::u16string_view CFontGlyphs =
-    u"!\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz"
-    u"\u00C2\u00C3\u00C4\u00C5\u00C6\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD\u00CE";
-constexpr std::size_t SymbolValues = 103;
-static_assert(AbFontGlyphs.size() == SymbolValues && CFontGlyphs.size() == SymbolValues);
-
 constexpr int Modulus = 103;
 constexpr int Fnc1Value = 102;
-constexpr char16_t StopChar = u'~';
 
 // start character, start value and message letter of subsets A and B
 struct AbSubset {
@@ -32,41 +18,10 @@ struct AbSubset {
     int StartValue;
     char16_t Letter;
 };
-constexpr std::array<AbSubset, 2> AbSubsets = {{{u'{', 103, u'A'}, {u'|', 104, u'B'}}};
+constexpr std::array<AbSubset, 2> AbSubsets = {
+    {{Code128StartA, 103, u'A'}, {Code128StartB, 104, u'B'}}};
 
-constexpr char16_t StartCChar = u'}';
 constexpr int StartCValue = 105;
-
-// Word processors turn a typed quote into a curly one, which no longer scans,
-// so "No quotes?" prints the quote's symbol from this alternative glyph.
-constexpr char16_t QuoteSubstitute = 226;
-
-// Data codes 32 to 126 are their value + 32; the font's high codes 127 to 205
-// are their value + 103 and carry the symbols above "~" and the specials.
-constexpr char16_t FirstAscii = 32;
-constexpr char16_t LastAscii = 126;
-constexpr char16_t LastHigh = 205;
-constexpr int AsciiOffset = 32;
-constexpr int HighOffset = 103;
-
-char16_t AvoidQuote(char16_t glyph, bool noQuotes) {
-    return noQuotes && glyph == u'"' ? QuoteSubstitute : glyph;
-}
-
-// Below 32 the value would be negative; above 205 the font has no glyph. A
-// code above 255 is never folded to its low byte: it would print another character.
-std::optional<int> AbValue(char16_t c) {
-    if (c >= FirstAscii && c <= LastAscii) return c - AsciiOffset;
-    if (c > LastAscii && c <= LastHigh) return c - HighOffset;
-    return std::nullopt;
-}
-
-// The font draws the start and stop symbols at "{" to "~" and keeps the space
-// blank, so those data characters are written as their value's glyph instead.
-char16_t AbDataGlyph(char16_t c, int value, bool noQuotes) {
-    const bool reservedByFont = c == u' ' || (c >= u'{' && c <= StopChar);
-    return AvoidQuote(reservedByFont ? AbFontGlyphs[value] : c, noQuotes);
-}
 
 EncodeOutcome EncodeSubsetAB(std::u16string_view data, const AbSubset& subset, bool Option2,
                              bool OptionalChecksum, bool DispSums) {
@@ -77,13 +32,13 @@ EncodeOutcome EncodeSubsetAB(std::u16string_view data, const AbSubset& subset, b
     long long sum = subset.StartValue;
     long long weight = 1;
     if (Option2) {
-        font.push_back(AbFontGlyphs[Fnc1Value]);
+        font.push_back(Code128AbGlyphs[Fnc1Value]);
         sum += Fnc1Value;
         weight = 2;
     }
     for (std::size_t i = 0; i < data.size(); ++i) {
         const char16_t c = data[i];
-        const std::optional<int> value = AbValue(c);
+        const std::optional<int> value = Code128AbValue(c);
         if (!value) {
             const std::u16string named = FormatCharMessage(
                 u"Error: input character \"%c\" not legal in bar code 128 subset %c",
@@ -91,12 +46,12 @@ EncodeOutcome EncodeSubsetAB(std::u16string_view data, const AbSubset& subset, b
             return EncodeError{FormatCharMessage(named, std::u16string(1, subset.Letter))};
         }
         sum += weight++ * *value;
-        font.push_back(AbDataGlyph(c, *value, OptionalChecksum));
+        font.push_back(Code128AbDataGlyph(c, *value, OptionalChecksum));
     }
     const auto check = static_cast<int>(sum % Modulus);
-    const char16_t checkChar = AbFontGlyphs[check];
+    const char16_t checkChar = Code128AbGlyphs[static_cast<std::size_t>(check)];
     font.push_back(checkChar);
-    font.push_back(StopChar);
+    font.push_back(Code128Stop);
 
     BarResult result;
     if (DispSums)
@@ -139,25 +94,26 @@ EncodeOutcome EncodeCode128(std::u16string_view data, int VariantChoice, bool Op
 Code128CSymbol EncodeCode128C(std::u16string_view digits, bool Option2, bool OptionalChecksum) {
     Code128CSymbol symbol;
     symbol.FontString.reserve(digits.size() / 2 + 4); // start, FNC1, check and stop
-    symbol.FontString.push_back(StartCChar);
+    symbol.FontString.push_back(Code128StartC);
     // Kept wide so that the check value stays right however long the data is.
     long long sum = StartCValue;
     long long weight = 1;
     if (Option2) {
-        symbol.FontString.push_back(CFontGlyphs[Fnc1Value]);
+        symbol.FontString.push_back(Code128CGlyphs[Fnc1Value]);
         sum += Fnc1Value;
         weight = 2;
     }
     for (std::size_t i = 0; i + 1 < digits.size(); i += 2) {
         const int value = DigitValue(digits[i]) * 10 + DigitValue(digits[i + 1]);
         sum += weight++ * value;
-        symbol.FontString.push_back(AvoidQuote(CFontGlyphs[value], OptionalChecksum));
+        symbol.FontString.push_back(
+            Code128AvoidQuote(Code128CGlyphs[static_cast<std::size_t>(value)], OptionalChecksum));
     }
     symbol.Sum = sum;
     symbol.CheckValue = static_cast<int>(sum % Modulus);
-    symbol.CheckChar = CFontGlyphs[symbol.CheckValue];
+    symbol.CheckChar = Code128CGlyphs[static_cast<std::size_t>(symbol.CheckValue)];
     symbol.FontString.push_back(symbol.CheckChar);
-    symbol.FontString.push_back(StopChar);
+    symbol.FontString.push_back(Code128Stop);
     return symbol;
 }
 

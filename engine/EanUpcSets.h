@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/BarResult.h"
+#include "engine/Functions.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -12,7 +14,12 @@ namespace zindra {
 // EAN-13 and UPC-A, and the sets A and B of the supplements.
 enum class EanSet { Lead, A, B, C, AddOnA, AddOnB };
 
-char16_t EanDigitChar(int digit, EanSet set);
+// Each set is ten consecutive characters, digit 0 first.
+constexpr char16_t EanDigitChar(int digit, EanSet set) {
+    // offset from a digit's character to its glyph in each digit set, in EanSet order
+    constexpr std::array<int, 6> EanSetOffset = {-15, 17, 33, 0, 49, 65};
+    return static_cast<char16_t>(DigitChar(digit) + EanSetOffset[static_cast<std::size_t>(set)]);
+}
 
 // Parity tables are written in GS1's letters:
 // A for odd parity, B for even.

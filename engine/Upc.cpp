@@ -38,7 +38,7 @@ constexpr Suppression RuleC{{2, 3, 4, 5, 11, 0}, 4, 10, false};
 constexpr std::size_t UpcDataLength = 11;
 constexpr int UpcOddWeight = 3;
 constexpr char16_t UpcALead = u' ';
-constexpr std::u16string_view UpcEStart = u" [";
+constexpr char16_t UpcEStart[] = {u' ', LeftGuard, u'\0'};
 constexpr int NoSupplement = 1;
 constexpr int TwoDigitSupplement = 2;
 constexpr int FiveDigitSupplement = 3;

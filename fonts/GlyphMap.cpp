@@ -4,18 +4,25 @@
 // The font generator draws each symbol at the character the encoder writes for it,
 // and the font checks know from it every character a sample can hold, so the
 // engine's tables stay the one place that says which character draws what.
+#include "engine/AddOn.h"
 #include "engine/Codabar.h"
+#include "engine/Code128.h"
 #include "engine/Code39Tables.h"
+#include "engine/EanUpcSets.h"
 #include "engine/Functions.h"
 #include "engine/Interleaved25.h"
 
 #include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
+#include <limits>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -61,6 +68,63 @@ void PutInterleaved25(std::ostream& out, std::string_view family, bool box) {
     map.Put("box side", zindra::Itf14BoxSide);
 }
 
+// Value v is the symbol "value v", at every character the encoder writes for it.
+void PutCode128(std::ostream& out, std::string_view family,
+                std::initializer_list<std::pair<std::string_view, char16_t>> frame, bool ab) {
+    const std::u16string_view glyphs = ab ? zindra::Code128AbGlyphs : zindra::Code128CGlyphs;
+    std::map<int, std::set<char16_t>> chars;
+    for (std::size_t value = 0; value < glyphs.size(); ++value)
+        for (bool noQuotes : {false, true})
+            chars[static_cast<int>(value)].insert(
+                zindra::Code128AvoidQuote(glyphs[value], noQuotes));
+    // Subsets A and B write a data character as itself where the font draws its value there.
+    if (ab)
+        for (char32_t c = 0; c <= std::numeric_limits<char16_t>::max(); ++c)
+            if (const auto value = zindra::Code128AbValue(static_cast<char16_t>(c)))
+                for (bool noQuotes : {false, true})
+                    chars[*value].insert(
+                        zindra::Code128AbDataGlyph(static_cast<char16_t>(c), *value, noQuotes));
+    FamilyMap map(out, family);
+    for (const auto& [value, codes] : chars)
+        for (char16_t c : codes)
+            map.Put("value " + std::to_string(value), c);
+    for (const auto& [symbol, c] : frame)
+        map.Put(symbol, c);
+    map.PutQuietZone();
+}
+
+// The EAN/UPC digit sets by the names the generator knows them by.
+struct NamedEanSet {
+    zindra::EanSet set;
+    std::string_view name;
+};
+constexpr NamedEanSet Lead{zindra::EanSet::Lead, "lead"};
+constexpr NamedEanSet SetA{zindra::EanSet::A, "A"};
+constexpr NamedEanSet SetB{zindra::EanSet::B, "B"};
+constexpr NamedEanSet SetC{zindra::EanSet::C, "C"};
+constexpr NamedEanSet AddOnSets[] = {{zindra::EanSet::AddOnA, "addon A"},
+                                     {zindra::EanSet::AddOnB, "addon B"}};
+
+// Digit d of set S is the symbol "S d". Every family carries both supplements.
+void PutEanUpc(std::ostream& out, std::string_view family, std::initializer_list<NamedEanSet> sets,
+               std::initializer_list<std::pair<std::string_view, char16_t>> guards) {
+    FamilyMap map(out, family);
+    map.Put("quiet zone", zindra::AddOnGap);
+    for (const auto& [symbol, c] : guards)
+        map.Put(symbol, c);
+    map.Put("add-on start", zindra::AddOnStart);
+    map.Put("add-on delineator", zindra::AddOnDelineator);
+    auto putSet = [&map](const NamedEanSet& named) {
+        for (int digit = 0; digit < 10; ++digit)
+            map.Put(std::string(named.name) + ' ' + static_cast<char>('0' + digit),
+                    zindra::EanDigitChar(digit, named.set));
+    };
+    for (const NamedEanSet& named : sets)
+        putSet(named);
+    for (const NamedEanSet& named : AddOnSets)
+        putSet(named);
+}
+
 void WriteGlyphMap(std::ostream& out) {
     PutInterleaved25(out, "25i", false);
     PutInterleaved25(out, "Bearer 25i", false);
@@ -87,6 +151,28 @@ void WriteGlyphMap(std::ostream& out) {
     for (char16_t c : zindra::CodabarLegal)
         codabar.Put(std::string(1, static_cast<char>(std::toupper(static_cast<int>(c)))), c);
     codabar.PutQuietZone();
+
+    // Each face holds every start, but a symbol of subset C starts only with its own.
+    for (std::string_view family : {"Code 128AB", "Code 128ABhr"})
+        PutCode128(out, family,
+                   {{"Start A", zindra::Code128StartA},
+                    {"Start B", zindra::Code128StartB},
+                    {"Stop", zindra::Code128Stop}},
+                   true);
+    for (std::string_view family : {"Code 128C", "Code 128Chr"})
+        PutCode128(out, family, {{"Start C", zindra::Code128StartC}, {"Stop", zindra::Code128Stop}},
+                   false);
+
+    // EAN-13 draws its left guard with the lead digit, UPC-A both guards with its
+    // outer digits (the check digit from set B); UPC-E's left guard carries the
+    // number system and a set-C digit its check digit, printed outside.
+    PutEanUpc(out, "EAN", {Lead, SetA, SetB, SetC},
+              {{"left guard", zindra::LeftGuard},
+               {"centre guard", zindra::CentreGuard},
+               {"right guard", zindra::RightGuard}});
+    PutEanUpc(out, "UPCA", {Lead, SetA, SetB, SetC}, {{"centre guard", zindra::CentreGuard}});
+    PutEanUpc(out, "UPCE", {SetA, SetB, SetC},
+              {{"left guard", zindra::LeftGuard}, {"right guard", zindra::RightGuard}});
 }
 
 } // namespace

@@ -26,15 +26,16 @@ UNITS_PER_MODULE = {"Postal": metrics.POSTNET_GRID_PER_BAR}
 
 
 class _Face:
-    """The little of a face that the glyph maps read: text on, a 1-module bearer."""
+    """The little of a face that the glyph maps read: its family, text on, a 1-module bearer."""
     def __init__(self, family):
+        self.family = family
         self.text = True
         self.bearer = 1 if family in BEARER_FAMILIES else 0
 
 
 def _rows(family, chars):
     rows = []
-    for g in families.FAMILIES[family].glyph_defs(_Face(family), chars.get(family, {})):
+    for g in families.FAMILIES[family].glyph_defs(_Face(family), chars):
         edges = [e for bars in g.bars for span in bars.spans for e in span]
         left, right = (min(edges), max(edges)) if edges else (0, 0)
         bearer_wide = g.name == "itf_side"

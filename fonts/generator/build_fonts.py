@@ -49,7 +49,7 @@ def file_name(face_name):
 
 def face_font(face, chars, text, version):
     family = families.FAMILIES[face.family]
-    return font_file.build(face.name, family.glyph_defs(face, chars.get(face.family, {})),
+    return font_file.build(face.name, family.glyph_defs(face, chars),
                            family.metrics(face), text, version)
 
 

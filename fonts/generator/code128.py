@@ -1,8 +1,10 @@
 """Code 128: the subset A/B font and the subset C font.
 
 Both fonts hold the same 107 symbols (values 0 to 102, the three starts and the stop);
-they differ in which character draws which value.
+they differ in which character draws which value. Each glyph sits at the characters
+the engine writes for it: value v is the symbol "value v" of the engine's glyph map.
 """
+import glyph_map
 import glyphs
 import runs
 
@@ -27,8 +29,6 @@ PATTERNS = (
 
 START_A, START_B, START_C, STOP = 103, 104, 105, 106
 
-# Symbols that are the same character in every font.
-FRAME_CHARS = {START_A: "{", START_B: "|", START_C: "}", STOP: "~"}
 FRAME_NAMES = {START_A: "Start A", START_B: "Start B", START_C: "Start C", STOP: "Stop"}
 AB_NAMES = {96: "FNC3", 97: "FNC2", 98: "Shift", 99: "Code C", 100: "Code B (A) / FNC4 (B)",
             101: "FNC4 (A) / Code A (B)", 102: "FNC1"}
@@ -40,28 +40,6 @@ CP1252_ALIASES = {c: ord(bytes([c]).decode("cp1252")) for c in range(128, 160)
                   if c not in (0x81, 0x8D, 0x8F, 0x90, 0x9D)}
 
 QUIET_ZONE = 10
-
-
-def _ab_codes():
-    """Value -> the characters that draw it in the A/B font."""
-    codes = {v: [] for v in range(len(PATTERNS))}
-    for c in range(33, 123):            # "!".."z": value c - 32
-        codes[c - 32].append(c)
-    for c in range(127, 206):           # passed through as themselves: value c - 103
-        codes[c - 103].append(c)
-    codes[0].append(228)                # the space, which the font keeps for the quiet zone
-    codes[2].append(226)                # the quote, replaced for word processors
-    return codes
-
-
-def _c_codes():
-    codes = {v: [] for v in range(len(PATTERNS))}
-    for c in range(33, 123):            # "!".."z": pairs 00 to 89
-        codes[c - 33].append(c)
-    for c in range(194, 207):           # pairs 90 to 99, Code B, Code A, FNC1
-        codes[c - 104].append(c)
-    codes[1].append(226)                # the pair 01 at the quote's place
-    return codes
 
 
 def _ab_symbol(value):
@@ -80,20 +58,27 @@ def _c_text(value):
     return f"{value:02d}" if value < 100 else ""
 
 
-SUBSETS = {"AB": (_ab_codes, _ab_symbol, _ab_text), "C": (_c_codes, _c_symbol, _c_text)}
+SUBSETS = {"AB": (_ab_symbol, _ab_text), "C": (_c_symbol, _c_text)}
 
 
-def glyph_defs(subset, human_readable):
-    value_codes, value_symbol, value_text = SUBSETS[subset]
-    codes = value_codes()
-    for value, char in FRAME_CHARS.items():
-        codes[value].append(ord(char))
+def _codes(value, chars, other_chars):
+    """A value's characters in this font; a start the font holds but its own subset
+    never writes sits where the other subset's font has it."""
+    if value in FRAME_NAMES and FRAME_NAMES[value] not in chars:
+        return glyph_map.codes_of(other_chars, FRAME_NAMES[value])
+    return glyph_map.codes_of(chars, FRAME_NAMES.get(value, f"value {value}"))
+
+
+def glyph_defs(subset, human_readable, chars, other_chars):
+    """`chars`: symbol -> character codes, the engine's glyph map of the family;
+    `other_chars` that of the other subset's family."""
+    value_symbol, value_text = SUBSETS[subset]
     defs = [glyphs.quiet_space(QUIET_ZONE)]
     for value, pattern in enumerate(PATTERNS):
-        chars = sorted(codes[value])
-        chars += [CP1252_ALIASES[c] for c in chars if c in CP1252_ALIASES]
+        chars_of_value = sorted(_codes(value, chars, other_chars))
+        chars_of_value += [CP1252_ALIASES[c] for c in chars_of_value if c in CP1252_ALIASES]
         symbol = value_symbol(value)
         text = value_text(value) if human_readable and value < START_A else ""
-        defs.append(glyphs.symbol_glyph(f"c128_{value:03d}", chars, symbol, pattern,
+        defs.append(glyphs.symbol_glyph(f"c128_{value:03d}", chars_of_value, symbol, pattern,
                                         runs.from_widths(pattern), text=text))
     return defs

@@ -34,10 +34,10 @@ SECTIONS = (
      lambda chars: code93.glyph_defs(True, chars["93"])),
     ("Code 128 subsets A and B: Code 128AB, Code 128ABhr",
      "Pattern: element widths in modules, from a bar. Text: the hr faces.",
-     lambda chars: code128.glyph_defs("AB", True)),
+     lambda chars: code128.glyph_defs("AB", True, chars["Code 128AB"], chars["Code 128C"])),
     ("Code 128 subset C, SCC-14, SSCC-18: Code 128C, Code 128Chr",
      "Pattern: element widths in modules, from a bar. Text: the hr faces.",
-     lambda chars: code128.glyph_defs("C", True)),
+     lambda chars: code128.glyph_defs("C", True, chars["Code 128C"], chars["Code 128AB"])),
     ("Code 128 Auto, GS1-128: Code 128ABC",
      "Every symbol value of every subset, so that any mix of subsets is one font string. "
      "The program writes symbol values; the value, not the data character, picks the glyph. "
@@ -47,11 +47,11 @@ SECTIONS = (
     ("Codabar: Codabar", "Pattern: n narrow, w wide (3 modules); each glyph ends with a 1-module "
      "gap. Text: the HR faces.", lambda chars: codabar.glyph_defs(True, chars["Codabar"])),
     ("EAN-13, EAN-8, Bookland: EAN", "Pattern: one digit per module, 1 bar, 0 space.",
-     lambda chars: ean_upc.ean_glyph_defs()),
+     lambda chars: ean_upc.ean_glyph_defs(chars["EAN"])),
     ("UPC-A: UPCA", "Pattern: one digit per module, 1 bar, 0 space.",
-     lambda chars: ean_upc.upca_glyph_defs()),
+     lambda chars: ean_upc.upca_glyph_defs(chars["UPCA"])),
     ("UPC-E: UPCE", "Pattern: one digit per module, 1 bar, 0 space.",
-     lambda chars: ean_upc.upce_glyph_defs()),
+     lambda chars: ean_upc.upce_glyph_defs(chars["UPCE"])),
     ("PostNet: Postal", "Pattern: F full bar, h half bar, one bar every 9 grid units.",
      lambda chars: postnet.glyph_defs(False)),
 )

@@ -14,31 +14,22 @@ def _chars(*parts):
 
 
 DIGITS = "0123456789"
-UPPER = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-EAN_SETS = ("ABCDEFGHIJ", "QRSTUVWXYZ", DIGITS)      # sets A, B, C
-ADDON = ("/.", "abcdefghij", "qrstuvwxyz")           # start, delineator, add-on sets A and B
-CODE128_AB = (" {|~", range(33, 123), range(127, 206), (226, 228))
-CODE128_C = (" }~", range(33, 123), range(194, 207), (226,))
 
 
 def _exported():
-    chars = collections.defaultdict(set)
+    """family -> symbol -> the character codes the engine writes for it"""
+    symbols = collections.defaultdict(lambda: collections.defaultdict(set))
     with open(harness.GLYPH_MAP, encoding="utf-8") as f:
         for line in f:
-            family, _, code = line.rstrip("\n").split("\t")
-            chars[family].add(int(code))
-    return {family: frozenset(codes) for family, codes in chars.items()}
+            family, symbol, code = line.rstrip("\n").split("\t")
+            symbols[family][symbol].add(int(code))
+    return symbols
 
 
-EMITTED = _exported() | {
-    "Code 128AB": _chars(*CODE128_AB),
-    "Code 128ABhr": _chars(*CODE128_AB),
-    "Code 128C": _chars(*CODE128_C),
-    "Code 128Chr": _chars(*CODE128_C),
+SYMBOLS = _exported()
+
+EMITTED = {family: frozenset().union(*symbols.values()) for family, symbols in SYMBOLS.items()} | {
     # values 0..93 at 33..126, 94..102 and the starts and stop at 192..204, quotes' 205, 206
     "Code 128ABC": _chars(" ", range(33, 127), range(192, 207)),
-    "EAN": _chars(" !\"#$%&'()*[|]", *EAN_SETS, *ADDON),
-    "UPCA": _chars(" !\"#$%&'()*|", *EAN_SETS, *ADDON),
-    "UPCE": _chars(" []", *EAN_SETS, *ADDON),
     "Postal": _chars("()", DIGITS),
 }
