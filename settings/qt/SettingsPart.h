@@ -25,8 +25,6 @@ class SettingsPart {
     SettingsPart(const SettingsPart&) = delete;
     SettingsPart& operator=(const SettingsPart&) = delete;
 
-    const StartUp& Start() const { return startUp_; }
-
   private:
     AboutWindow about_;
     TipWindow tips_;
