@@ -1,4 +1,4 @@
-"""The engine's glyph map, as zindra-list-faces writes it: for each family whose
+"""The engine's glyph map, as zindra-glyph-map writes it: for each family whose
 characters the encoder's tables place, the characters each symbol is drawn at.
 
     family <TAB> symbol <TAB> character code
