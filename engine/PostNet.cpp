@@ -27,7 +27,8 @@ EncodeOutcome EncodePostNet(std::u16string_view data) {
         sum += DigitValue(c);
 
     BarResult result;
-    result.FontString = u"(" + std::u16string(data) + DigitChar(ModTenComplement(sum)) + u")";
+    result.FontString = PostNetFrameStart + std::u16string(data) +
+                        DigitChar(ModTenComplement(sum)) + PostNetFrameEnd;
     result.SampleText = result.FontString;
     return result;
 }

@@ -11,6 +11,7 @@
 #include "engine/EanUpcSets.h"
 #include "engine/Functions.h"
 #include "engine/Interleaved25.h"
+#include "engine/PostNet.h"
 
 #include <cctype>
 #include <cstdio>
@@ -173,6 +174,13 @@ void WriteGlyphMap(std::ostream& out) {
     PutEanUpc(out, "UPCA", {Lead, SetA, SetB, SetC}, {{"centre guard", zindra::CentreGuard}});
     PutEanUpc(out, "UPCE", {SetA, SetB, SetC},
               {{"left guard", zindra::LeftGuard}, {"right guard", zindra::RightGuard}});
+
+    // PostNet writes the digits as themselves between its frame bars.
+    FamilyMap postal(out, "Postal");
+    postal.Put("frame start", zindra::PostNetFrameStart);
+    postal.Put("frame end", zindra::PostNetFrameEnd);
+    for (int digit = 0; digit < 10; ++digit)
+        postal.Put(std::string(1, static_cast<char>('0' + digit)), zindra::DigitChar(digit));
 }
 
 } // namespace

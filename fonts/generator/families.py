@@ -53,5 +53,5 @@ FAMILIES = {
     "EAN": Family(_own(lambda face, chars: ean_upc.ean_glyph_defs(chars)), metrics.ean_upc),
     "UPCA": Family(_own(lambda face, chars: ean_upc.upca_glyph_defs(chars)), metrics.ean_upc),
     "UPCE": Family(_own(lambda face, chars: ean_upc.upce_glyph_defs(chars)), metrics.ean_upc),
-    "Postal": Family(lambda face, maps: postnet.glyph_defs(False), metrics.postnet),
+    "Postal": Family(_own(lambda face, chars: postnet.glyph_defs(chars)), metrics.postnet),
 }

@@ -53,7 +53,7 @@ SECTIONS = (
     ("UPC-E: UPCE", "Pattern: one digit per module, 1 bar, 0 space.",
      lambda chars: ean_upc.upce_glyph_defs(chars["UPCE"])),
     ("PostNet: Postal", "Pattern: F full bar, h half bar, one bar every 9 grid units.",
-     lambda chars: postnet.glyph_defs(False)),
+     lambda chars: postnet.glyph_defs(chars["Postal"])),
 )
 
 

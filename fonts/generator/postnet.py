@@ -21,9 +21,10 @@ def _bar_glyph(name, codes, symbol, pattern):
     return g
 
 
-def glyph_defs(human_readable):
+def glyph_defs(chars):
+    """chars: symbol -> the character codes the engine writes for it"""
     defs = [glyphs.quiet_space(2 * PITCH)]
-    defs.append(_bar_glyph("frame_start", [ord("(")], "frame bar", FRAME))
-    defs.append(_bar_glyph("frame_end", [ord(")")], "frame bar", FRAME))
-    defs += [_bar_glyph(f"post_{d}", [ord(d)], d, p) for d, p in PATTERNS.items()]
+    defs.append(_bar_glyph("frame_start", chars["frame start"], "frame bar", FRAME))
+    defs.append(_bar_glyph("frame_end", chars["frame end"], "frame bar", FRAME))
+    defs += [_bar_glyph(f"post_{d}", chars[d], d, p) for d, p in PATTERNS.items()]
     return defs

@@ -1,6 +1,6 @@
 """The characters the encoders put into the sample line of each family's faces: read
-from the engine's glyph map where zindra-list-faces exports one, else worked out from
-the font-string rules of the symbology."""
+from the engine's glyph map that zindra-glyph-map exports, and for Code 128ABC, whose
+map the font generator owns, from its font-string rules."""
 import collections
 
 import harness
@@ -11,9 +11,6 @@ def _chars(*parts):
     for part in parts:
         out |= set(map(ord, part)) if isinstance(part, str) else set(part)
     return frozenset(out)
-
-
-DIGITS = "0123456789"
 
 
 def _exported():
@@ -31,5 +28,4 @@ SYMBOLS = _exported()
 EMITTED = {family: frozenset().union(*symbols.values()) for family, symbols in SYMBOLS.items()} | {
     # values 0..93 at 33..126, 94..102 and the starts and stop at 192..204, quotes' 205, 206
     "Code 128ABC": _chars(" ", range(33, 127), range(192, 207)),
-    "Postal": _chars("()", DIGITS),
 }
