@@ -1,18 +1,18 @@
 """What the font tests share: where the built pieces are, and how to run the
 encoder and the two decoders."""
-import base64
 import os
 import subprocess
+import sys
 import tempfile
 import unittest
-import xml.etree.ElementTree as ElementTree
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir))
+import decoders  # noqa: E402
 
 ENCODER = os.environ.get("ZINDRA_ENCODE", "")
 FONT_DIR = os.environ.get("ZINDRA_FONT_DIR", "")
 FACE_LIST = os.environ.get("ZINDRA_FACE_LIST", "")
 GLYPH_MAP = os.environ.get("ZINDRA_GLYPH_MAP", "")
-
-ZBAR_NS = "{http://zbar.sourceforge.net/2008/barcode}"
 
 
 def skip_unless(condition, why):
@@ -67,32 +67,10 @@ def encode_png(args, data, png, point_size=24, dpi=300):
 
 def zbar(png):
     """[(symbol type, data, modifiers)] as zbarimg reports them, add-ons switched on."""
-    done = subprocess.run(["zbarimg", "--nodbus", "--xml", "-Sean2.enable", "-Sean5.enable", png],
-                          capture_output=True, check=False)
-    root = ElementTree.fromstring(done.stdout)
-    return sorted((s.get("type"), _zbar_data(s.find(ZBAR_NS + "data")), s.get("modifiers") or "")
-                  for s in root.iter(ZBAR_NS + "symbol"))
-
-
-def _zbar_data(element):
-    # Data with control characters comes base64-encoded, as XML cannot hold them.
-    if element.get("format") == "base64":
-        return base64.b64decode(element.text).decode("latin-1")
-    return element.text
+    return decoders.zbar([png])[png]
 
 
 def zxing(png):
     """[(format, bytes, identifier)] as ZXingReader reports them."""
-    done = subprocess.run(["ZXingReader", "-noscale", png], capture_output=True, text=True,
-                          errors="replace", check=False)
-    results, fields = [], {}
-    for line in done.stdout.splitlines() + [""]:
-        if not line.strip():
-            if "Format" in fields:
-                results.append((fields["Format"], bytes.fromhex(fields.get("Bytes", "")),
-                                fields.get("Identifier", "")))
-            fields = {}
-        elif ":" in line:
-            key, value = line.split(":", 1)
-            fields[key.strip()] = value.strip()
-    return results
+    return [(kind, text.encode("latin-1"), identifier)
+            for kind, text, identifier in decoders.zxing([png])[png]]

@@ -1,18 +1,14 @@
 """What the sheet scan reads back from a sheet's PDF: its rasters (PGM in and
-out), the text lines of each label from poppler's word boxes, the decoders'
-readings of many label crops at once, and the bars' span and narrow bar along
-one raster row."""
-import base64
+out), the text lines of each label from poppler's word boxes, and the bars'
+span and narrow bar along one raster row."""
 import html
 import re
 import subprocess
-import xml.etree.ElementTree as ElementTree
 
 import numpy
 
 DPI = 300
 INK = 128
-ZBAR_NS = "{http://zbar.sourceforge.net/2008/barcode}"
 
 
 def read_pgm(path):
@@ -59,42 +55,6 @@ def text_lines(pdf, grid):
             labels.append([" ".join(w for _, w in sorted(lines[y])) for y in sorted(lines)])
         result.append(labels)
     return result
-
-
-def _zbar_data(element):
-    # Data with control characters (GS1's separators among them) comes base64-encoded.
-    if element.get("format") == "base64":
-        return base64.b64decode(element.text).decode("latin-1")
-    return element.text
-
-
-def zbar_all(paths):
-    """{path: [(symbol type, data)]}"""
-    done = subprocess.run(["zbarimg", "--nodbus", "--xml", *paths], capture_output=True, check=False)
-    found = {path: [] for path in paths}
-    for source in ElementTree.fromstring(done.stdout).iter(ZBAR_NS + "source"):
-        found[source.get("href")] = [(s.get("type"), _zbar_data(s.find(ZBAR_NS + "data")))
-                                     for s in source.iter(ZBAR_NS + "symbol")]
-    return found
-
-
-def zxing_all(paths):
-    """{path: [(format, bytes as latin-1 text, symbology identifier)]}"""
-    done = subprocess.run(["ZXingReader", "-noscale", *paths], capture_output=True, text=True,
-                          errors="replace", check=False)
-    found, path, fields = {path: [] for path in paths}, None, {}
-    for line in done.stdout.splitlines() + [""]:
-        key, _, value = line.partition(":")
-        if not line.strip():
-            if path in found and "Format" in fields:
-                found[path].append((fields["Format"], bytes.fromhex(fields.get("Bytes", ""))
-                                    .decode("latin-1"), fields.get("Identifier", "")))
-            fields = {}
-        elif key.strip() == "File":
-            path = value.strip()
-        else:
-            fields[key.strip()] = value.strip()
-    return found
 
 
 def bar_span(cell):
