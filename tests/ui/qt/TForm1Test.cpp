@@ -32,6 +32,7 @@ class TForm1Test : public QObject {
     void fontChoicesRestyleTheShownSample();
     void theSsccHumanReadableLineIsSetInArial();
     void anErrorShowsInTheOutputFieldAndEmptiesTheSample();
+    void insertAppendsTheSpecialCharacter_data();
     void insertAppendsTheSpecialCharacter();
     void theManualIsFoundBesideTheProgramNotTheCurrentFolder();
 
@@ -174,16 +175,28 @@ void TForm1Test::anErrorShowsInTheOutputFieldAndEmptiesTheSample() {
     QCOMPARE(Find<QTextEdit>("BarCodeOut")->toPlainText(), QString());
 }
 
+// Insert leaves the caret at the end of the data, whatever it appended and
+// wherever the caret was: the view follows the model's caret.
+void TForm1Test::insertAppendsTheSpecialCharacter_data() {
+    QTest::addColumn<QString>("special");
+    QTest::addColumn<QString>("data");
+    QTest::newRow("a control character") << QStringLiteral("Ctrl-X") << QStringLiteral("ABx");
+    QTest::newRow("nothing to append") << QStringLiteral("Ctrl-") << QStringLiteral("AB");
+}
+
 void TForm1Test::insertAppendsTheSpecialCharacter() {
+    QFETCH(QString, special);
+    QFETCH(QString, data);
     Click("Radio128");
-    QTest::keyClicks(Find<QLineEdit>("BarTextInput"), QStringLiteral("AB"));
+    auto* input = Find<QLineEdit>("BarTextInput");
+    QTest::keyClicks(input, QStringLiteral("AB"));
+    QTest::keyClick(input, Qt::Key_Home);
     auto* specials = Find<QComboBox>("ComboBox1");
     specials->lineEdit()->selectAll();
-    QTest::keyClicks(specials->lineEdit(), QStringLiteral("Ctrl-X"));
+    QTest::keyClicks(specials->lineEdit(), special);
     Click("Insert");
-    auto* data = Find<QLineEdit>("BarTextInput");
-    QCOMPARE(data->text(), QStringLiteral("ABx"));
-    QCOMPARE(data->cursorPosition(), 3);
+    QCOMPARE(input->text(), data);
+    QCOMPARE(input->cursorPosition(), data.size());
 }
 
 void TForm1Test::theManualIsFoundBesideTheProgramNotTheCurrentFolder() {
