@@ -18,6 +18,7 @@ import numpy
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir))
 import decoders  # noqa: E402
+from pgm import read_pgm, write_pgm  # noqa: E402
 
 ENCODER = os.environ.get("ZINDRA_ENCODE", "")
 DPI = 300
@@ -100,19 +101,6 @@ PAGES = (
     # Neither decoder reads PostNet (the font suite measures its bars): ink only.
     ("PostNet", ("-s", "postnet"), "12345", "D", None),
 )
-
-
-def read_pgm(path):
-    with open(path, "rb") as f:
-        magic, width, height, _, pixels = f.read().split(maxsplit=4)
-    assert magic == b"P5"
-    width, height = int(width), int(height)
-    return numpy.frombuffer(pixels, dtype=numpy.uint8)[:width * height].reshape(height, width)
-
-
-def write_pgm(path, image):
-    with open(path, "wb") as f:
-        f.write(b"P5 %d %d 255\n" % (image.shape[1], image.shape[0]) + image.tobytes())
 
 
 def caption_tops(pdf):

@@ -1,6 +1,5 @@
-"""What the sheet scan reads back from a sheet's PDF: its rasters (PGM in and
-out), the text lines of each label from poppler's word boxes, and the bars'
-span and narrow bar along one raster row."""
+"""What the sheet scan reads back from a sheet's PDF: the text lines of each label
+from poppler's word boxes, and the bars' span and narrow bar along one raster row."""
 import html
 import re
 import subprocess
@@ -9,19 +8,6 @@ import numpy
 
 DPI = 300
 INK = 128
-
-
-def read_pgm(path):
-    with open(path, "rb") as f:
-        raw = f.read()
-    head = raw.split(b"\n", 3)
-    width, height = map(int, head[1].split())
-    return numpy.frombuffer(head[3], dtype=numpy.uint8).reshape(height, width)
-
-
-def write_pgm(path, image):
-    with open(path, "wb") as f:
-        f.write(b"P5\n%d %d\n255\n" % (image.shape[1], image.shape[0]) + image.tobytes())
 
 
 WORD = re.compile(r'<page width|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" '

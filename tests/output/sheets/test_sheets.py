@@ -23,7 +23,8 @@ import numpy
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir))
 import decoders  # noqa: E402
-from sheet_reading import DPI, INK, bar_span, read_pgm, text_lines, write_pgm  # noqa: E402
+from pgm import read_pgm, write_pgm  # noqa: E402
+from sheet_reading import DPI, INK, bar_span, text_lines  # noqa: E402
 
 ENCODER = os.environ.get("ZINDRA_ENCODE", "")
 EXAMPLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "docs",
