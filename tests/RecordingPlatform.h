@@ -8,7 +8,7 @@
 
 namespace zindra {
 
-// Records every platform action as one line of text, in order:
+// Records every platform action as one line of UTF-8 text, in order:
 //   "beep", "modal TForm3", "open /path/index.html",
 //   "message @100,100 text" (a placed warning), "message text" (the error report).
 class RecordingPlatform : public Platform {
